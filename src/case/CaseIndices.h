@@ -1,0 +1,20 @@
+#pragma once
+
+#include "CaseRecord.h"
+
+// The changed values and water-quality indices of a case, unrounded. The
+// window, the report and the input checks all use these.
+namespace tidewell {
+
+// Bay-mouth cross-section after the multiplier (km2).
+double ChangedSection(const CaseRecord& c);
+// Inflow load after both inflow multipliers (degC m3/s).
+double ChangedLoad(const CaseRecord& c);
+// Residence time (days): 10000 / 0.864 = 1e9 m3 per km3 / 86400 s per day.
+double ResidenceTime(const CaseRecord& c);
+// Closedness: sqrt(bay area) over the changed mouth length.
+double Closedness(const CaseRecord& c);
+// Changed inflow load per bay volume (degC / m3 / day).
+double LoadPerVolume(const CaseRecord& c);
+
+}  // namespace tidewell

@@ -1,0 +1,131 @@
+#include "CaseInput.h"
+
+#include <array>
+#include <cmath>
+
+#include "CaseIndices.h"
+#include "Multipliers.h"
+#include "NumericText.h"
+
+namespace tidewell {
+namespace {
+
+struct InputRule {
+    double Limit;
+    bool LimitAccepted;  // is a leading number equal to Limit accepted?
+    Message Refusal;
+};
+
+const InputRule& RuleFor(BasicInput input) {
+    static const std::array<InputRule, 6> kRules{{
+        {1, true, {"湾面積の入力制限", "湾面積は1km2以上にしてください。"}},
+        {1, true, {"水深の入力制限", "水深は1m以上にしてください"}},
+        {0, false, {"湾口部長さの入力制限", "湾口部長さは0にしないでください"}},
+        {0, true, {"外海水の水温", "数値を入力してください"}},
+        {0, true, {"流入水の水温", "数値を入力してください"}},
+        {0, false, {"流量の入力制限", "流入水の流量は0にしないでください"}},
+    }};
+    return kRules[static_cast<size_t>(input)];
+}
+
+bool InRange(const InputRule& rule, double leading) {
+    if (!std::isfinite(leading)) return false;
+    return rule.LimitAccepted ? leading >= rule.Limit : leading > rule.Limit;
+}
+
+bool AllFinite(std::initializer_list<double> values) {
+    for (double v : values) {
+        if (!std::isfinite(v)) return false;
+    }
+    return true;
+}
+
+// Everything shown or computed from the record stays finite for this set of
+// multipliers, including the products of the rounding and of the model's units.
+bool QuantitiesFinite(const CaseRecord& c) {
+    const double effectiveInflow = c.InflowFactor * c.InflowRate.Value();
+    const double inflowConc = static_cast<double>(c.InflowTempFactor) * c.InflowTemp.Value();
+    return AllFinite({
+        c.BayVolume,
+        static_cast<double>(c.MouthSection),
+        c.InflowLoad,
+        ChangedSection(c) * 1e5,
+        ChangedLoad(c) * 1e5,
+        ResidenceTime(c) * 10,
+        Closedness(c) * 100,
+        LoadPerVolume(c) * 1000,
+        c.VolumeFactor * (1e9 * c.BayVolume),
+        1e6 * c.BayArea.Value(),
+        c.SectionFactor * (static_cast<double>(c.MouthSection) * 1e6),
+        86.4 * (effectiveInflow * inflowConc),
+    });
+}
+
+// Checks the current multipliers and every extreme the lists offer: each
+// quantity is monotonic in each multiplier, so the corners bound all picks.
+bool QuantitiesFiniteForAnyMultiplier(const CaseRecord& record) {
+    const MultiplierBounds section = BoundsOf(SectionFactorEntries);
+    const MultiplierBounds inflow = BoundsOf(InflowFactorEntries);
+    if (!QuantitiesFinite(record)) return false;
+    CaseRecord corner = record;
+    for (double sectionFactor : {section.Smallest, section.Largest}) {
+        for (double inflowFactor : {inflow.Smallest, inflow.Largest}) {
+            for (double tempFactor : {inflow.Smallest, inflow.Largest}) {
+                corner.SectionFactor = sectionFactor;
+                corner.InflowFactor = inflowFactor;
+                corner.InflowTempFactor = static_cast<float>(tempFactor);
+                if (!QuantitiesFinite(corner)) return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<Message> CheckInput(const CaseRecord& record, BasicInput input,
+                                  std::string_view text) {
+    const InputRule& rule = RuleFor(input);
+    if (!IsNumericText(text) || !InRange(rule, LeadingNumber(text)) || !NumericValue(text)) {
+        return rule.Refusal;
+    }
+    CaseRecord candidate = record;
+    ApplyInput(candidate, input, std::string(text));
+    if (!QuantitiesFiniteForAnyMultiplier(candidate)) return rule.Refusal;
+    return std::nullopt;
+}
+
+void ApplyInput(CaseRecord& c, BasicInput input, std::string text) {
+    const double value = NumericValue(text).value_or(0.0);
+    BasicValue stored(std::move(text), value);
+    switch (input) {
+        case BasicInput::BayArea:
+            c.BayArea = std::move(stored);
+            c.BayVolume = BayVolumeOf(c.BayArea.Value(), c.MeanDepth.Value());
+            break;
+        case BasicInput::MeanDepth:
+            c.MeanDepth = std::move(stored);
+            c.BayVolume = BayVolumeOf(c.BayArea.Value(), c.MeanDepth.Value());
+            c.MouthDepth = c.MeanDepth;
+            c.MouthSection = MouthSectionOf(c.MouthLength.Value(), c.MouthDepth.Value());
+            break;
+        case BasicInput::MouthLength:
+            c.MouthLength = std::move(stored);
+            c.MouthSection = MouthSectionOf(c.MouthLength.Value(), c.MouthDepth.Value());
+            break;
+        case BasicInput::SeaTemp:
+            c.SeaTemp = std::move(stored);
+            c.BayStartTemp = c.SeaTemp;
+            break;
+        case BasicInput::InflowTemp:
+            c.InflowTemp = std::move(stored);
+            c.InflowLoad = InflowLoadOf(c.InflowRate.Value(), c.InflowTemp.Value());
+            break;
+        case BasicInput::InflowRate:
+            c.InflowRate = std::move(stored);
+            c.InflowLoad = InflowLoadOf(c.InflowRate.Value(), c.InflowTemp.Value());
+            break;
+    }
+}
+
+}  // namespace tidewell

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace tidewell {
+
+// A modal message: the window shows it with an OK button only, the command
+// line prints it, tests record it.
+struct Message {
+    std::string Title;
+    std::string Prompt;  // a carriage return ("\r") breaks the line
+
+    bool operator==(const Message&) const = default;
+};
+
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    // Returns when the user has acknowledged the message.
+    virtual void Show(const Message& message) = 0;
+};
+
+}  // namespace tidewell

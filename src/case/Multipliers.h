@@ -1,0 +1,22 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace tidewell {
+
+// The entries of the three multiplier lists, top to bottom. The multiplier an
+// entry sets is LeadingNumber of its text.
+inline constexpr std::string_view SectionFactorEntries[] = {"1.0", "0.2", "0.5", "0.8",
+                                                            "1.2", "1.5", "2.0"};
+inline constexpr std::string_view InflowFactorEntries[] = {"1.0", "0.2", "0.5", "0.8",
+                                                           "1.2", "1.5", "2.0", "5.0"};
+
+// The smallest and largest multiplier that a list offers.
+struct MultiplierBounds {
+    double Smallest;
+    double Largest;
+};
+MultiplierBounds BoundsOf(std::span<const std::string_view> entries);
+
+}  // namespace tidewell

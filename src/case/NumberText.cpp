@@ -1,0 +1,89 @@
+#include "NumberText.h"
+
+#include <array>
+#include <cassert>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace tidewell {
+namespace {
+
+constexpr int kDoubleDigits = 15;
+constexpr int kFloatDigits = 7;
+// Below this decimal exponent a plain form would need more than four zeros
+// after the point; 5-decimal results (down to 1e-5) always stay plain.
+constexpr int kSmallestPlainExponent = -5;
+
+struct DecimalDigits {
+    std::string Digits;  // significant digits, no trailing zeros, at least one
+    int Exponent = 0;    // value = 0.d1d2d3... * 10^(Exponent + 1)
+};
+
+// Rounds |value| to `significant` digits (correctly rounded by the C library).
+DecimalDigits ToDecimalDigits(double magnitude, int significant) {
+    std::array<char, 64> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%.*e", significant - 1, magnitude);
+    const std::string_view text(buffer.data());
+    const auto ePos = text.find('e');
+    DecimalDigits result;
+    for (char c : text.substr(0, ePos)) {
+        if (c != '.') result.Digits.push_back(c);
+    }
+    result.Exponent = std::atoi(buffer.data() + ePos + 1);
+    while (result.Digits.size() > 1 && result.Digits.back() == '0') result.Digits.pop_back();
+    return result;
+}
+
+std::string PlainForm(const DecimalDigits& d) {
+    if (d.Exponent < 0) {
+        return "." + std::string(static_cast<size_t>(-d.Exponent - 1), '0') + d.Digits;
+    }
+    const auto integerDigits = static_cast<size_t>(d.Exponent) + 1;
+    if (d.Digits.size() <= integerDigits) {
+        return d.Digits + std::string(integerDigits - d.Digits.size(), '0');
+    }
+    return d.Digits.substr(0, integerDigits) + "." + d.Digits.substr(integerDigits);
+}
+
+std::string ExponentForm(const DecimalDigits& d) {
+    std::string text = d.Digits.substr(0, 1);
+    if (d.Digits.size() > 1) text += "." + d.Digits.substr(1);
+    std::array<char, 16> exponent{};
+    std::snprintf(exponent.data(), exponent.size(), "E%c%02d", d.Exponent < 0 ? '-' : '+',
+                  std::abs(d.Exponent));
+    return text + exponent.data();
+}
+
+std::string FormatSignificant(double value, int significant) {
+    if (std::isnan(value)) return " NaN";
+    if (std::isinf(value)) return value > 0 ? " Infinity" : "-Infinity";
+    if (value == 0) return " 0";  // also -0
+    const std::string sign = value < 0 ? "-" : " ";
+    const DecimalDigits d = ToDecimalDigits(std::fabs(value), significant);
+    const bool plain = d.Exponent >= kSmallestPlainExponent && d.Exponent < significant;
+    return sign + (plain ? PlainForm(d) : ExponentForm(d));
+}
+
+}  // namespace
+
+std::string DisplayText(double value) { return FormatSignificant(value, kDoubleDigits); }
+
+std::string DisplayText(float value) {
+    return FormatSignificant(static_cast<double>(value), kFloatDigits);
+}
+
+std::string ReportNumber(double value) { return DisplayText(value) + " "; }
+
+std::string ReportNumber(float value) { return DisplayText(value) + " "; }
+
+double RoundDecimals(double value, int decimals) {
+    static constexpr std::array<double, 6> kScale{1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0};
+    assert(decimals >= 0 && decimals < static_cast<int>(kScale.size()));
+    const double scale = kScale[static_cast<size_t>(decimals)];
+    // nearbyint rounds in the default mode: to nearest, ties to even.
+    return std::nearbyint(value * scale) / scale;
+}
+
+}  // namespace tidewell

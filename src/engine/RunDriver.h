@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "ModelState.h"
+#include "RunReport.h"
+#include "case/CaseRecord.h"
+#include "case/Message.h"
+
+namespace tidewell {
+
+// Called every few thousand steps with the steps done and the step count;
+// returning false cancels the run.
+using RunProgress = std::function<bool(std::int64_t done, std::int64_t total)>;
+
+struct RunResult {
+    RunStatus Status = RunStatus::NotRun;
+    std::int64_t StepCount = 0;
+    std::int64_t StepsDone = 0;
+    std::optional<std::string> ReportError;  // why the report could not be written
+};
+
+// One complete calculation of the case: report opened, model cleared and set
+// up, conditions written, the time loop over ten residence times, the bay mean
+// computed, results written, report closed. Messages (the flow-limit warning,
+// a case that cannot be run) go to `messages`.
+RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport& report,
+                         MessageSink& messages, const RunProgress& progress = {});
+
+// Number of steps: Int(60 * (24 * CalcDays) / TimeStep + 0.5), half up.
+double StepCountOf(double calcDays, double timeStep);
+
+// Mean of the bay cells, each counted once, per component.
+void ComputeBayMean(ModelState& model);
+
+}  // namespace tidewell

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tidewell {
+
+// Converts UTF-8 text to code page 932 (Shift-JIS as extended by Microsoft).
+// Empty when a character has no code in that page.
+std::optional<std::string> ToCodePage932(std::string_view utf8);
+
+// Writes the lines, converted to code page 932 and each ended by CR LF, to a
+// temporary file beside `path`, then renames it into place: the previous file
+// stays intact until the new one is complete, and nothing partial is left.
+// Empty on success; otherwise the system's reason.
+std::optional<std::string> WriteCodePage932File(const std::string& path,
+                                                const std::vector<std::string>& lines);
+
+}  // namespace tidewell

@@ -1,0 +1,30 @@
+#include "ReportFile.h"
+
+#include <utility>
+
+#include "CodePageFile.h"
+#include "ReportLines.h"
+
+namespace tidewell {
+
+ReportFile::ReportFile(std::string path) : FilePath(std::move(path)) {}
+
+void ReportFile::Open() { Lines.clear(); }
+
+void ReportFile::WriteConditions(const CaseRecord& record, const ModelState& model) {
+    for (std::string& line : ConditionLines(record, model)) Lines.push_back(std::move(line));
+}
+
+void ReportFile::WriteResults(RunStatus status, const ModelState& model) {
+    for (std::string& line : ResultLines(status, model)) Lines.push_back(std::move(line));
+}
+
+std::optional<std::string> ReportFile::Close() {
+    std::optional<std::string> failure = WriteCodePage932File(FilePath, Lines);
+    Lines.clear();
+    return failure;
+}
+
+void ReportFile::Discard() { Lines.clear(); }
+
+}  // namespace tidewell

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/RunReport.h"
+
+namespace tidewell {
+
+inline constexpr const char* kDefaultReportPath = "Tidewell_OUT.txt";
+
+// The report of a run as a 26-line code page 932 file with CR LF line ends.
+// Lines are collected during the run and written when it closes the report.
+class ReportFile final : public RunReport {
+public:
+    explicit ReportFile(std::string path = kDefaultReportPath);
+
+    void Open() override;
+    void WriteConditions(const CaseRecord& record, const ModelState& model) override;
+    void WriteResults(RunStatus status, const ModelState& model) override;
+    std::optional<std::string> Close() override;
+    void Discard() override;
+
+    const std::string& Path() const { return FilePath; }
+
+private:
+    std::string FilePath;
+    std::vector<std::string> Lines;
+};
+
+}  // namespace tidewell

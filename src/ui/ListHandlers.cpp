@@ -1,0 +1,43 @@
+// The multiplier lists: a pick stores its multiplier and refreshes the
+// changed values and indices that depend on it.
+#include "MainModel.h"
+#include "case/CaseIndices.h"
+#include "case/NumberText.h"
+#include "case/NumericText.h"
+
+namespace tidewell {
+namespace {
+
+double PickedMultiplier(const ListBox& box) {
+    return LeadingNumber(box.Entries[static_cast<size_t>(box.Selected)]);
+}
+
+}  // namespace
+
+void MainModel::List1_Click() {
+    Case.SectionFactor = PickedMultiplier(Lists[1]);
+    ShowChangedSection();
+    ShowClosedness();
+}
+
+// The changed load is shown to 3 decimals after this pick, and the inflow
+// frame shows the multiplied inflow temperature.
+void MainModel::List2_Click() {
+    Case.InflowTempFactor = static_cast<float>(PickedMultiplier(Lists[2]));
+    const float changedInflowTemp =
+        static_cast<float>(static_cast<double>(Case.InflowTempFactor) * Case.InflowTemp.Value());
+    ShowChangedLoad(3);
+    ShowLoadPerVolume();
+    FrameTemp[kInflowFrame] = changedInflowTemp;
+    ColorFrame(kInflowFrame);
+}
+
+// The changed load is shown unrounded after this pick.
+void MainModel::List3_Click() {
+    Case.InflowFactor = PickedMultiplier(Lists[3]);
+    ShowDisplay(12, DisplayText(ChangedLoad(Case)));
+    ShowResidenceTime();
+    ShowLoadPerVolume();
+}
+
+}  // namespace tidewell
