@@ -10,7 +10,7 @@ namespace tidewell {
 // the text of its input field exactly as typed (as an accepted edit stores it).
 // Arithmetic always uses the number; the report prints a text as typed.
 class BasicValue {
-public:
+  public:
     BasicValue() = default;
     BasicValue(double number) : Number(number) {}  // NOLINT: a number is a value
     BasicValue(std::string text, double spelledNumber)
@@ -22,7 +22,7 @@ public:
 
     bool operator==(const BasicValue&) const = default;
 
-private:
+  private:
     double Number = 0.0;
     std::optional<std::string> Text;
 };

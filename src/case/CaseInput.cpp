@@ -29,13 +29,15 @@ const InputRule& RuleFor(BasicInput input) {
 }
 
 bool InRange(const InputRule& rule, double leading) {
-    if (!std::isfinite(leading)) return false;
+    if (!std::isfinite(leading))
+        return false;
     return rule.LimitAccepted ? leading >= rule.Limit : leading > rule.Limit;
 }
 
 bool AllFinite(std::initializer_list<double> values) {
     for (double v : values) {
-        if (!std::isfinite(v)) return false;
+        if (!std::isfinite(v))
+            return false;
     }
     return true;
 }
@@ -66,7 +68,8 @@ bool QuantitiesFinite(const CaseRecord& c) {
 bool QuantitiesFiniteForAnyMultiplier(const CaseRecord& record) {
     const MultiplierBounds section = BoundsOf(SectionFactorEntries);
     const MultiplierBounds inflow = BoundsOf(InflowFactorEntries);
-    if (!QuantitiesFinite(record)) return false;
+    if (!QuantitiesFinite(record))
+        return false;
     CaseRecord corner = record;
     for (double sectionFactor : {section.Smallest, section.Largest}) {
         for (double inflowFactor : {inflow.Smallest, inflow.Largest}) {
@@ -74,7 +77,8 @@ bool QuantitiesFiniteForAnyMultiplier(const CaseRecord& record) {
                 corner.SectionFactor = sectionFactor;
                 corner.InflowFactor = inflowFactor;
                 corner.InflowTempFactor = static_cast<float>(tempFactor);
-                if (!QuantitiesFinite(corner)) return false;
+                if (!QuantitiesFinite(corner))
+                    return false;
             }
         }
     }
@@ -91,7 +95,8 @@ std::optional<Message> CheckInput(const CaseRecord& record, BasicInput input,
     }
     CaseRecord candidate = record;
     ApplyInput(candidate, input, std::string(text));
-    if (!QuantitiesFiniteForAnyMultiplier(candidate)) return rule.Refusal;
+    if (!QuantitiesFiniteForAnyMultiplier(candidate))
+        return rule.Refusal;
     return std::nullopt;
 }
 

@@ -2,13 +2,17 @@
 
 namespace tidewell {
 
-double BayVolumeOf(double bayArea, double meanDepth) { return (bayArea * meanDepth) * 0.001; }
+double BayVolumeOf(double bayArea, double meanDepth) {
+    return (bayArea * meanDepth) * 0.001;
+}
 
 float MouthSectionOf(double mouthLength, double mouthDepth) {
     return static_cast<float>((mouthLength * mouthDepth) * 0.001);
 }
 
-double InflowLoadOf(double inflowRate, double inflowTemp) { return inflowRate * inflowTemp; }
+double InflowLoadOf(double inflowRate, double inflowTemp) {
+    return inflowRate * inflowTemp;
+}
 
 CaseRecord DefaultCase() {
     constexpr double kBayAreaDefault = 1000;

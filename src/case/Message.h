@@ -14,7 +14,7 @@ struct Message {
 };
 
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     // Returns when the user has acknowledged the message.
     virtual void Show(const Message& message) = 0;

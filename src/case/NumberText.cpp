@@ -29,10 +29,13 @@ DecimalDigits ToDecimalDigits(double magnitude, int significant) {
     const auto ePos = text.find('e');
     DecimalDigits result;
     for (char c : text.substr(0, ePos)) {
-        if (c != '.') result.Digits.push_back(c);
+        // Skips the decimal separator, whatever the process locale made it.
+        if (c >= '0' && c <= '9')
+            result.Digits.push_back(c);
     }
     result.Exponent = std::atoi(buffer.data() + ePos + 1);
-    while (result.Digits.size() > 1 && result.Digits.back() == '0') result.Digits.pop_back();
+    while (result.Digits.size() > 1 && result.Digits.back() == '0')
+        result.Digits.pop_back();
     return result;
 }
 
@@ -49,7 +52,8 @@ std::string PlainForm(const DecimalDigits& d) {
 
 std::string ExponentForm(const DecimalDigits& d) {
     std::string text = d.Digits.substr(0, 1);
-    if (d.Digits.size() > 1) text += "." + d.Digits.substr(1);
+    if (d.Digits.size() > 1)
+        text += "." + d.Digits.substr(1);
     std::array<char, 16> exponent{};
     std::snprintf(exponent.data(), exponent.size(), "E%c%02d", d.Exponent < 0 ? '-' : '+',
                   std::abs(d.Exponent));
@@ -57,9 +61,12 @@ std::string ExponentForm(const DecimalDigits& d) {
 }
 
 std::string FormatSignificant(double value, int significant) {
-    if (std::isnan(value)) return " NaN";
-    if (std::isinf(value)) return value > 0 ? " Infinity" : "-Infinity";
-    if (value == 0) return " 0";  // also -0
+    if (std::isnan(value))
+        return " NaN";
+    if (std::isinf(value))
+        return value > 0 ? " Infinity" : "-Infinity";
+    if (value == 0)
+        return " 0";  // also -0
     const std::string sign = value < 0 ? "-" : " ";
     const DecimalDigits d = ToDecimalDigits(std::fabs(value), significant);
     const bool plain = d.Exponent >= kSmallestPlainExponent && d.Exponent < significant;
@@ -68,15 +75,21 @@ std::string FormatSignificant(double value, int significant) {
 
 }  // namespace
 
-std::string DisplayText(double value) { return FormatSignificant(value, kDoubleDigits); }
+std::string DisplayText(double value) {
+    return FormatSignificant(value, kDoubleDigits);
+}
 
 std::string DisplayText(float value) {
     return FormatSignificant(static_cast<double>(value), kFloatDigits);
 }
 
-std::string ReportNumber(double value) { return DisplayText(value) + " "; }
+std::string ReportNumber(double value) {
+    return DisplayText(value) + " ";
+}
 
-std::string ReportNumber(float value) { return DisplayText(value) + " "; }
+std::string ReportNumber(float value) {
+    return DisplayText(value) + " ";
+}
 
 double RoundDecimals(double value, int decimals) {
     static constexpr std::array<double, 6> kScale{1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0};

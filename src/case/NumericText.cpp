@@ -1,18 +1,26 @@
 #include "NumericText.h"
 
+#include <locale.h>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 namespace tidewell {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsSign(char c) { return c == '+' || c == '-'; }
-bool IsExponentMark(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsSign(char c) {
+    return c == '+' || c == '-';
+}
+bool IsExponentMark(char c) {
+    return c == 'e' || c == 'E' || c == 'd' || c == 'D';
+}
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Converts "[-]digits[.digits][e[-]digits]" (already normalised) to a double,
 // independent of the process locale. Overflow gives +/-HUGE_VAL.
@@ -25,13 +33,16 @@ double ParseNormalised(const std::string& normalised) {
 bool NormaliseNumericText(std::string_view text, std::string& normalised) {
     size_t begin = 0;
     size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
+    while (begin < end && IsBlank(text[begin]))
+        ++begin;
+    while (end > begin && IsBlank(text[end - 1]))
+        --end;
     text = text.substr(begin, end - begin);
 
     size_t i = 0;
     normalised.clear();
-    if (i < text.size() && IsSign(text[i])) normalised.push_back(text[i++]);
+    if (i < text.size() && IsSign(text[i]))
+        normalised.push_back(text[i++]);
     bool anyDigit = false;
     while (i < text.size()) {
         if (IsDigit(text[i])) {
@@ -50,17 +61,20 @@ bool NormaliseNumericText(std::string_view text, std::string& normalised) {
             anyDigit = true;
         }
     }
-    if (!anyDigit) return false;
+    if (!anyDigit)
+        return false;
     if (i < text.size() && IsExponentMark(text[i])) {
         normalised.push_back('e');
         ++i;
-        if (i < text.size() && IsSign(text[i])) normalised.push_back(text[i++]);
+        if (i < text.size() && IsSign(text[i]))
+            normalised.push_back(text[i++]);
         bool exponentDigit = false;
         while (i < text.size() && IsDigit(text[i])) {
             normalised.push_back(text[i++]);
             exponentDigit = true;
         }
-        if (!exponentDigit) return false;
+        if (!exponentDigit)
+            return false;
     }
     return i == text.size();
 }
@@ -74,9 +88,11 @@ bool IsNumericText(std::string_view text) {
 
 std::optional<double> NumericValue(std::string_view text) {
     std::string normalised;
-    if (!NormaliseNumericText(text, normalised)) return std::nullopt;
+    if (!NormaliseNumericText(text, normalised))
+        return std::nullopt;
     const double value = ParseNormalised(normalised);
-    if (!std::isfinite(value)) return std::nullopt;
+    if (!std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 
@@ -85,7 +101,8 @@ double LeadingNumber(std::string_view text) {
     const auto skipped = [](char c) { return c == ' ' || c == '\t' || c == '\n'; };
     size_t i = 0;
     const auto next = [&]() -> int {
-        while (i < text.size() && skipped(text[i])) ++i;
+        while (i < text.size() && skipped(text[i]))
+            ++i;
         return i < text.size() ? static_cast<unsigned char>(text[i]) : -1;
     };
 
@@ -107,7 +124,8 @@ double LeadingNumber(std::string_view text) {
         normalised.push_back(static_cast<char>(c));
         ++i;
     }
-    if (!anyDigit) return 0.0;
+    if (!anyDigit)
+        return 0.0;
 
     if (int c = next(); c != -1 && IsExponentMark(static_cast<char>(c))) {
         ++i;
@@ -122,7 +140,8 @@ double LeadingNumber(std::string_view text) {
             exponentDigit = true;
             ++i;
         }
-        if (exponentDigit) normalised += exponent;
+        if (exponentDigit)
+            normalised += exponent;
     }
     return ParseNormalised(normalised);
 }

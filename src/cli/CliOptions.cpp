@@ -14,16 +14,17 @@ struct ValueOption {
 
 // In the order they are applied: fields by number, then lists by number.
 constexpr ValueOption kValueOptions[] = {
-    {"--bay-area", true, 1},           {"--mean-depth", true, 2},
-    {"--mouth-length", true, 4},       {"--sea-temp", true, 7},
-    {"--inflow-temp", true, 8},        {"--inflow-rate", true, 9},
-    {"--section-factor", false, 1},    {"--inflow-temp-factor", false, 2},
+    {"--bay-area", true, 1},        {"--mean-depth", true, 2},
+    {"--mouth-length", true, 4},    {"--sea-temp", true, 7},
+    {"--inflow-temp", true, 8},     {"--inflow-rate", true, 9},
+    {"--section-factor", false, 1}, {"--inflow-temp-factor", false, 2},
     {"--inflow-factor", false, 3},
 };
 
 const ValueOption* FindValueOption(std::string_view name) {
     for (const ValueOption& option : kValueOptions) {
-        if (option.Name == name) return &option;
+        if (option.Name == name)
+            return &option;
     }
     return nullptr;
 }
@@ -46,16 +47,20 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
         std::string_view argument = arguments[i];
         std::string_view name = argument;
         std::optional<std::string> value;
-        if (const auto equals = argument.find('='); argument.starts_with("--") &&
-                                                    equals != std::string_view::npos) {
+        if (const auto equals = argument.find('=');
+            argument.starts_with("--") && equals != std::string_view::npos) {
             name = argument.substr(0, equals);
             value = std::string(argument.substr(equals + 1));
         }
         if (name == "--json" || name == "--help" || name == "--version") {
-            if (value) return {std::nullopt, std::string(name) + " takes no value"};
-            if (name == "--json") options.Json = true;
-            if (name == "--help") options.Help = true;
-            if (name == "--version") options.Version = true;
+            if (value)
+                return {std::nullopt, std::string(name) + " takes no value"};
+            if (name == "--json")
+                options.Json = true;
+            if (name == "--help")
+                options.Help = true;
+            if (name == "--version")
+                options.Version = true;
             continue;
         }
         const ValueOption* option = FindValueOption(name);

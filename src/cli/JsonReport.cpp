@@ -18,25 +18,33 @@ size_t Utf8SequenceLength(std::string_view text, size_t i) {
         length = 2;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;  // no surrogates
+        if (lead == 0xE0)
+            low = 0xA0;
+        if (lead == 0xED)
+            high = 0x9F;  // no surrogates
     } else if (lead >= 0xF0 && lead <= 0xF4) {
         length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
+        if (lead == 0xF0)
+            low = 0x90;
+        if (lead == 0xF4)
+            high = 0x8F;
     } else {
         return 0;
     }
-    if (i + length > text.size()) return 0;
-    if (byte(i + 1) < low || byte(i + 1) > high) return 0;
+    if (i + length > text.size())
+        return 0;
+    if (byte(i + 1) < low || byte(i + 1) > high)
+        return 0;
     for (size_t k = 2; k < length; ++k) {
-        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) return 0;
+        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
+            return 0;
     }
     return length;
 }
 
 std::string Number17(double value) {
-    if (!std::isfinite(value)) return "null";
+    if (!std::isfinite(value))
+        return "null";
     std::array<char, 40> buffer{};
     std::snprintf(buffer.data(), buffer.size(), "%.17g", value);
     return buffer.data();
@@ -55,11 +63,21 @@ std::string JsonString(std::string_view text) {
             continue;
         }
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     std::array<char, 8> escaped{};
@@ -79,22 +97,26 @@ std::string JsonReport(const MainModel& model, std::int64_t stepCount,
     const ModelState& bay = model.Model();
     std::string json = "{\"fields\":{";
     for (int field = 1; field <= kFieldCount; ++field) {
-        if (field > 1) json += ",";
+        if (field > 1)
+            json += ",";
         json += "\"Text" + std::to_string(field) + "\":" + JsonString(model.FieldText(field));
     }
     json += "},\"lists\":{";
     for (int list = 1; list <= kListCount; ++list) {
-        if (list > 1) json += ",";
+        if (list > 1)
+            json += ",";
         json += "\"List" + std::to_string(list) + "\":" + std::to_string(model.List(list).Selected);
     }
     json += "},\"frames\":[";
     for (int frame = 1; frame <= kFrameCount; ++frame) {
-        if (frame > 1) json += ",";
+        if (frame > 1)
+            json += ",";
         json += std::to_string(model.FrameBackground(frame));
     }
     json += "],\"cells\":[";
     for (int cell = 1; cell <= 5; ++cell) {
-        if (cell > 1) json += ",";
+        if (cell > 1)
+            json += ",";
         json += Number17(bay.CellConc[kTemperature][cell]);
     }
     json += "],\"TimeStep\":" + Number17(bay.TimeStep);
@@ -103,7 +125,8 @@ std::string JsonReport(const MainModel& model, std::int64_t stepCount,
     json += ",\"BayMeanConc\":" + Number17(bay.BayMeanConc[kTemperature]);
     json += ",\"messages\":[";
     for (size_t i = 0; i < messages.size(); ++i) {
-        if (i > 0) json += ",";
+        if (i > 0)
+            json += ",";
         json += "{\"title\":" + JsonString(messages[i].Title) +
                 ",\"prompt\":" + JsonString(messages[i].Prompt) + "}";
     }

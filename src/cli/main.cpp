@@ -16,11 +16,12 @@ enum ExitStatus { kSuccess = 0, kRefused = 2, kNoResult = 3, kReportFailed = 4 }
 
 // Prints each message to standard error as "title:prompt" and keeps it.
 class PrintedMessages final : public MessageSink {
-public:
+  public:
     void Show(const Message& message) override {
         std::string prompt = message.Prompt;
         for (char& c : prompt) {
-            if (c == '\r') c = '\n';
+            if (c == '\r')
+                c = '\n';
         }
         std::cerr << message.Title << ":" << prompt << "\n";
         Shown.push_back(message);
@@ -30,13 +31,15 @@ public:
 
 std::string EntryList(const ListBox& box) {
     std::string list;
-    for (const std::string& entry : box.Entries) list += (list.empty() ? "" : ", ") + entry;
+    for (const std::string& entry : box.Entries)
+        list += (list.empty() ? "" : ", ") + entry;
     return list;
 }
 
 int PickIndex(const ListBox& box, const std::string& entry) {
     for (size_t i = 0; i < box.Entries.size(); ++i) {
-        if (box.Entries[i] == entry) return static_cast<int>(i);
+        if (box.Entries[i] == entry)
+            return static_cast<int>(i);
     }
     return kNoSelection;
 }
@@ -47,7 +50,8 @@ bool ApplyOptions(MainModel& model, PrintedMessages& messages, const CliOptions&
         const size_t before = messages.Shown.size();
         model.SetFieldText(field, text);
         // An input handler shows a message only when it refuses the text.
-        if (messages.Shown.size() != before) return false;
+        if (messages.Shown.size() != before)
+            return false;
     }
     static const char* const kListNames[] = {"", "湾口部断面積", "流入水水温", "流入水流量"};
     for (const auto& [list, entry] : options.ListPicks) {
@@ -65,7 +69,8 @@ bool ApplyOptions(MainModel& model, PrintedMessages& messages, const CliOptions&
 
 void PrintResult(const MainModel& model, const RunResult& run) {
     std::cout << model.FieldText(16) << "\n";
-    if (run.Status != RunStatus::Completed) return;
+    if (run.Status != RunStatus::Completed)
+        return;
     for (int cell = 1; cell <= 5; ++cell) {
         char buffer[40];
         std::snprintf(buffer, sizeof buffer, "%.17g", model.Model().CellConc[kTemperature][cell]);
@@ -75,7 +80,8 @@ void PrintResult(const MainModel& model, const RunResult& run) {
 }
 
 int StatusOf(const RunResult& run) {
-    if (run.Status != RunStatus::Completed) return kNoResult;
+    if (run.Status != RunStatus::Completed)
+        return kNoResult;
     return run.ReportError ? kReportFailed : kSuccess;
 }
 
@@ -102,7 +108,8 @@ int main(int argc, char** argv) {
     MainModel model(messages, options.ReportPath);
     model.FormLoad();
     if (!ApplyOptions(model, messages, options)) {
-        if (options.Json) std::cout << JsonReport(model, 0, messages.Shown) << "\n";
+        if (options.Json)
+            std::cout << JsonReport(model, 0, messages.Shown) << "\n";
         return kRefused;
     }
     const RunResult run = model.Command1_Click();

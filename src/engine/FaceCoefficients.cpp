@@ -9,7 +9,8 @@ namespace {
 template <typename Visit>
 void ForEveryFace(const ModelState& m, Visit visit) {
     for (int n = 1; n <= m.CellCount; ++n) {
-        for (int k = 1; k <= m.NeighbourCount[n]; ++k) visit(n, m.Neighbour[n][k]);
+        for (int k = 1; k <= m.NeighbourCount[n]; ++k)
+            visit(n, m.Neighbour[n][k]);
     }
 }
 
@@ -17,7 +18,8 @@ void ForEveryFace(const ModelState& m, Visit visit) {
 template <typename Visit>
 void ForEveryPair(const ModelState& m, Visit visit) {
     for (int s = 1; s <= m.BayBoxCount; ++s) {
-        for (int t = s + 1; t <= m.CellCount; ++t) visit(s, t);
+        for (int t = s + 1; t <= m.CellCount; ++t)
+            visit(s, t);
     }
 }
 
@@ -31,7 +33,8 @@ double CentreDistance(const ModelState& m, int s, int t) {
 }  // namespace
 
 void BuildGeometry(ModelState& m) {
-    for (int n = 1; n <= m.BayBoxCount; ++n) m.CellVolume[n] = m.BayVolumeM3 / 5;
+    for (int n = 1; n <= m.BayBoxCount; ++n)
+        m.CellVolume[n] = m.BayVolumeM3 / 5;
     ForEveryFace(m, [&](int n, int p) { m.FaceArea[n][p] = m.MouthSectionM2; });
 
     // Seen from a cell, its seaward face lies at its centre and its head-side
@@ -44,7 +47,8 @@ void BuildGeometry(ModelState& m) {
 
     ForEveryPair(m, [&](int s, int t) {
         const double d = CentreDistance(m, s, t);
-        if (d == 0) return;
+        if (d == 0)
+            return;
         const double a = m.FaceDistance[s][t];
         const float b = static_cast<float>(m.FaceDistance[t][s]);
         m.FaceWeight[s][t] = static_cast<float>(a / d);
@@ -63,10 +67,11 @@ void BuildExchange(ModelState& m) {
     ForEveryFace(m, [&](int n, int p) { m.FaceDiffusivity[n][p] = m.EddyDiffusivity; });
     ForEveryPair(m, [&](int s, int t) {
         const double d = CentreDistance(m, s, t);
-        if (d == 0) return;
+        if (d == 0)
+            return;
         // cm2/s * m2 / m / 10000 = m3/s
-        m.FaceExchange[s][t] = static_cast<float>(
-            static_cast<double>(m.FaceDiffusivity[s][t]) * (m.FaceArea[s][t] / d) / 10000);
+        m.FaceExchange[s][t] = static_cast<float>(static_cast<double>(m.FaceDiffusivity[s][t]) *
+                                                  (m.FaceArea[s][t] / d) / 10000);
         m.FaceExchange[t][s] = m.FaceExchange[s][t];
     });
 }
@@ -76,7 +81,8 @@ void BuildStepPlan(ModelState& m) {
         StepPlanCell& cell = m.StepPlan[i];
         cell.FaceCount = 0;
         for (int j = 1; j <= m.CellCount; ++j) {
-            if (m.FaceArea[i][j] == 0) continue;
+            if (m.FaceArea[i][j] == 0)
+                continue;
             cell.Faces[cell.FaceCount++] = StepFace{
                 j,
                 m.FaceFlow[i][j],

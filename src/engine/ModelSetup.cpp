@@ -7,7 +7,7 @@
 namespace tidewell {
 namespace {
 
-constexpr double kMaxBayLength = 200000;    // m
+constexpr double kMaxBayLength = 200000;     // m
 constexpr double kMouthVelocityLimit = 1.0;  // m/s
 constexpr int kSegments = 5;
 
@@ -24,8 +24,10 @@ void BuildGrid(ModelState& m) {
     m.CellCount = m.BayBoxCount + m.SeaBoxCount;
     for (int n = 1; n <= m.CellCount; ++n) {
         int count = 0;
-        if (n > 1) m.Neighbour[n][++count] = n - 1;
-        if (n < m.CellCount) m.Neighbour[n][++count] = n + 1;
+        if (n > 1)
+            m.Neighbour[n][++count] = n - 1;
+        if (n < m.CellCount)
+            m.Neighbour[n][++count] = n + 1;
         m.NeighbourCount[n] = static_cast<std::int16_t>(count);
     }
 }
@@ -35,7 +37,8 @@ void SetScales(const CaseRecord& c, ModelState& m) {
     m.BayAreaM2 = 1000000 * c.BayArea.Value();
     m.MouthSectionM2 = c.SectionFactor * (static_cast<double>(c.MouthSection) * 1000000);
     m.BayLength = std::pow(m.BayAreaM2, 0.5);
-    if (m.BayLength > kMaxBayLength) m.BayLength = kMaxBayLength;
+    if (m.BayLength > kMaxBayLength)
+        m.BayLength = kMaxBayLength;
     m.HeadSideLength = 0 * m.BayLength;
     m.SeaSideLength = static_cast<float>(1.0 * m.BayLength);
     m.EffectiveInflow = c.InflowFactor * c.InflowRate.Value();
@@ -48,11 +51,13 @@ void SetScales(const CaseRecord& c, ModelState& m) {
 void SetTimeStep(ModelState& m) {
     const double segment = m.BayLength / kSegments;
     double advectionTime = 0;
-    if (m.MouthVelocity != 0) advectionTime = segment / m.MouthVelocity;
+    if (m.MouthVelocity != 0)
+        advectionTime = segment / m.MouthVelocity;
     const double diffusionTime =
         0.5 * (segment * segment) / (static_cast<double>(m.EddyDiffusivity) / 10000);
     m.TimeStep = diffusionTime / 60;
-    if (m.MouthVelocity != 0 && advectionTime < diffusionTime) m.TimeStep = advectionTime / 60;
+    if (m.MouthVelocity != 0 && advectionTime < diffusionTime)
+        m.TimeStep = advectionTime / 60;
     m.TimeStep = RoundDecimals(m.TimeStep, 0);
 }
 
@@ -69,7 +74,8 @@ void SetCalcDays(const CaseRecord& c, ModelState& m) {
 
 void SetInitialState(const CaseRecord& c, ModelState& m) {
     m.ComponentCount = 1;
-    for (int n = 1; n <= m.CellCount; ++n) m.CellConc[kTemperature][n] = c.SeaTemp.Value();
+    for (int n = 1; n <= m.CellCount; ++n)
+        m.CellConc[kTemperature][n] = c.SeaTemp.Value();
     m.LoadReductionPercent[kTemperature] = 0;
     m.InflowConc[kTemperature] = static_cast<double>(c.InflowTempFactor) * c.InflowTemp.Value();
     // 86.4 = 86400 s per day / 1000: the head cell's load in thousands per day.
@@ -86,7 +92,8 @@ bool SetUpModel(const CaseRecord& record, ModelState& model, MessageSink& messag
         return false;
     }
     model.MouthVelocity = model.EffectiveInflow / model.MouthSectionM2;
-    if (model.MouthVelocity > kMouthVelocityLimit) messages.Show(kFlowLimitWarning);
+    if (model.MouthVelocity > kMouthVelocityLimit)
+        messages.Show(kFlowLimitWarning);
     SetTimeStep(model);
     SetCalcDays(record, model);
     BuildGeometry(model);

@@ -8,7 +8,8 @@ void ResetModel(ModelState& m) {
             m.FaceArea[i][j] = 0;
             m.FaceDistance[i][j] = 0;
             m.FaceWeight[i][j] = 0;
-            if (i <= kMaxNeighbourCells && j <= kMaxNeighbourCells) m.Neighbour[i][j] = 0;
+            if (i <= kMaxNeighbourCells && j <= kMaxNeighbourCells)
+                m.Neighbour[i][j] = 0;
             m.FaceDiffusivity[i][j] = 0;
             m.FaceExchange[i][j] = 0;
             m.FaceFlow[i][j] = 0;

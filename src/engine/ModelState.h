@@ -27,10 +27,10 @@ using ComponentTable = std::array<T, kMaxComponents + 1>;
 // touches neither empty entries nor conversions.
 struct StepFace {
     int Other = 0;
-    double Flow = 0.0;           // FaceFlow(i, j)
-    double WeightOther = 0.0;    // FaceWeight(i, j)
-    double WeightSelf = 0.0;     // FaceWeight(j, i)
-    double Exchange = 0.0;       // FaceExchange(i, j)
+    double Flow = 0.0;         // FaceFlow(i, j)
+    double WeightOther = 0.0;  // FaceWeight(i, j)
+    double WeightSelf = 0.0;   // FaceWeight(j, i)
+    double Exchange = 0.0;     // FaceExchange(i, j)
 };
 
 struct StepPlanCell {
@@ -56,13 +56,13 @@ struct ModelState {
     FaceTable<float> FaceExchange{};     // m3/s, symmetric
 
     // Cells and components
-    CellTable<double> CellVolume{};                    // m3; the sea cell has none
-    ComponentCellTable<double> CellConc{};             // the state; degC for component 1
-    ComponentCellTable<float> StepChange{};            // change in the last step
-    ComponentTable<double> InflowConc{};               // value in the inflowing water
+    CellTable<double> CellVolume{};          // m3; the sea cell has none
+    ComponentCellTable<double> CellConc{};   // the state; degC for component 1
+    ComponentCellTable<float> StepChange{};  // change in the last step
+    ComponentTable<double> InflowConc{};     // value in the inflowing water
     ComponentTable<float> LoadReductionPercent{};
-    ComponentCellTable<double> DailyLoad{};            // thousands of (value m3) per day
-    ComponentCellTable<double> LoadRate{};             // (value m3) per second
+    ComponentCellTable<double> DailyLoad{};  // thousands of (value m3) per day
+    ComponentCellTable<double> LoadRate{};   // (value m3) per second
     ComponentTable<double> BayMeanConc{};
 
     // Scales of the set-up (SI units unless stated)

@@ -35,7 +35,8 @@ bool ModelIsFinite(const ModelState& m) {
         }
         for (int f = 0; f < m.StepPlan[i].FaceCount; ++f) {
             const StepFace& face = m.StepPlan[i].Faces[f];
-            if (!std::isfinite(face.Flow) || !std::isfinite(face.Exchange)) return false;
+            if (!std::isfinite(face.Flow) || !std::isfinite(face.Exchange))
+                return false;
         }
     }
     return true;
@@ -45,7 +46,7 @@ bool ModelIsFinite(const ModelState& m) {
 // temperature; an explicit step that blows up leaves that range within a few
 // steps. The tolerance covers the single-precision rates of a stable run.
 class StabilityGuard {
-public:
+  public:
     StabilityGuard(const ModelState& m, double seaTemp) {
         const double inflowTemp = m.InflowConc[kTemperature];
         const double span = std::fabs(seaTemp - inflowTemp);
@@ -57,19 +58,21 @@ public:
     bool Holds(const ModelState& m) const {
         for (int i = 1; i <= m.BayBoxCount; ++i) {
             const double t = m.CellConc[kTemperature][i];
-            if (!(t >= Lowest && t <= Highest)) return false;  // also catches NaN
+            if (!(t >= Lowest && t <= Highest))
+                return false;  // also catches NaN
         }
         return true;
     }
 
-private:
+  private:
     double Lowest;
     double Highest;
 };
 
 RunResult EndWithout(RunReport& report, MessageSink& messages, const Message* why,
                      RunResult result) {
-    if (why != nullptr) messages.Show(*why);
+    if (why != nullptr)
+        messages.Show(*why);
     report.Discard();
     return result;
 }
@@ -97,12 +100,16 @@ RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport&
     RunResult result;
     report.Open();
     ResetModel(model);
-    if (!SetUpModel(record, model, messages)) return EndWithout(report, messages, nullptr, result);
+    if (!SetUpModel(record, model, messages))
+        return EndWithout(report, messages, nullptr, result);
     UpdateLoads(model);  // the loads are constant; computed here to check them
-    if (!ModelIsFinite(model)) return EndWithout(report, messages, &kOutOfRange, result);
-    if (model.TimeStep == 0) return EndWithout(report, messages, &kZeroTimeStep, result);
+    if (!ModelIsFinite(model))
+        return EndWithout(report, messages, &kOutOfRange, result);
+    if (model.TimeStep == 0)
+        return EndWithout(report, messages, &kZeroTimeStep, result);
     const double stepCount = StepCountOf(model.CalcDays, model.TimeStep);
-    if (!(stepCount <= kMaxStepCount)) return EndWithout(report, messages, &kTooManySteps, result);
+    if (!(stepCount <= kMaxStepCount))
+        return EndWithout(report, messages, &kTooManySteps, result);
 
     report.WriteConditions(record, model);
     result.StepCount = std::max<std::int64_t>(0, static_cast<std::int64_t>(stepCount));

@@ -20,7 +20,7 @@ enum class RunStatus {
 // Close; or Discard when the run ends without results. A report replaces the
 // previous one only when Close succeeds.
 class RunReport {
-public:
+  public:
     virtual ~RunReport() = default;
     virtual void Open() = 0;
     virtual void WriteConditions(const CaseRecord& record, const ModelState& model) = 0;
@@ -32,7 +32,7 @@ public:
 
 // A report that goes nowhere, for callers that only want the numbers.
 class NoReport final : public RunReport {
-public:
+  public:
     void Open() override {}
     void WriteConditions(const CaseRecord&, const ModelState&) override {}
     void WriteResults(RunStatus, const ModelState&) override {}

@@ -3,31 +3,49 @@
 namespace tidewell {
 namespace {
 
-// Rates k1..k4 of the stages, in value per second; stage 0 stands for the
-// absent stage before k1 and stays 0, as does every rate of the sea cell.
-using StageRates = std::array<std::array<float, 5>, kMaxCells + 1>;
+// Rates k1..k4 of the stages, (stage, cell), in value per second. Stage 0
+// stands for the absent stage before k1 and stays 0, as does every rate of
+// the sea cell.
+using StageRates = std::array<CellTable<float>, 5>;
 
-// Rate of change of bay cell i at stage `stage`, from the previous stage's
-// rates at offset h seconds:
+// Rate of change of bay cell i, from the previous stage's rates at an offset
+// of h seconds:
 //   dC/dt = (sum over faces of [-F (w_ij Cj + w_ji Ci) - E (Ci - Cj)] + L) / V
-float StageRate(const ModelState& m, const CellTable<double>& conc, const StageRates& rates,
-                double loadRate, int i, int previous, double h) {
-    const StepPlanCell& cell = m.StepPlan[i];
-    const double rateI = static_cast<double>(rates[i][previous]);
-    const double ci = conc[i] + h * rateI;
+// The difference of two single rates is rounded to single, so it is taken in
+// single precision directly: the result is the same and the step is shorter.
+float StageRate(const StepPlanCell& cell, const CellTable<double>& conc, const float* previous,
+                double h, int i, double loadRate, double volume) {
+    const float rateI = previous[i];
+    const double ci = conc[i] + h * static_cast<double>(rateI);
     double sum = 0;
     for (int f = 0; f < cell.FaceCount; ++f) {
         const StepFace& face = cell.Faces[f];
         const int j = face.Other;
-        const double rateJ = static_cast<double>(rates[j][previous]);
-        const double cj = conc[j] + h * rateJ;
+        const float rateJ = previous[j];
+        const double cj = conc[j] + h * static_cast<double>(rateJ);
         const double advective = face.Flow * (face.WeightOther * cj + face.WeightSelf * ci);
-        const float rateGap = static_cast<float>(rateI - rateJ);
+        const float rateGap = rateI - rateJ;
         const float diffusive = static_cast<float>(
             face.Exchange * ((conc[i] - conc[j]) + h * static_cast<double>(rateGap)));
         sum = (sum - advective) - static_cast<double>(diffusive);
     }
-    return static_cast<float>((sum + loadRate) / m.CellVolume[i]);
+    return static_cast<float>((sum + loadRate) / volume);
+}
+
+// The first stage: no offset and no previous rates, so the stage values are
+// the cells' values themselves.
+float FirstStageRate(const StepPlanCell& cell, const CellTable<double>& conc, int i,
+                     double loadRate, double volume) {
+    const double ci = conc[i];
+    double sum = 0;
+    for (int f = 0; f < cell.FaceCount; ++f) {
+        const StepFace& face = cell.Faces[f];
+        const double cj = conc[face.Other];
+        const double advective = face.Flow * (face.WeightOther * cj + face.WeightSelf * ci);
+        const float diffusive = static_cast<float>(face.Exchange * (ci - cj));
+        sum = (sum - advective) - static_cast<double>(diffusive);
+    }
+    return static_cast<float>((sum + loadRate) / volume);
 }
 
 }  // namespace
@@ -45,23 +63,32 @@ void UpdateLoads(ModelState& m) {
 void AdvanceStep(ModelState& m) {
     const double dt = 60 * m.TimeStep;
     const double offsets[5] = {0, 0, dt * 0.5, dt * 0.5, dt};
-    StageRates rates{};
     for (int c = 1; c <= m.ComponentCount; ++c) {
         CellTable<double>& conc = m.CellConc[c];
-        for (int s = 1; s <= 4; ++s) {
+        StageRates rates{};
+        // Within a stage every cell reads only the previous stage's rates, and
+        // the cells change only after all four stages.
+        for (int i = 1; i <= m.BayBoxCount; ++i) {
+            if (m.CellVolume[i] == 0)
+                continue;
+            rates[1][i] = FirstStageRate(m.StepPlan[i], conc, i, m.LoadRate[c][i], m.CellVolume[i]);
+        }
+        for (int s = 2; s <= 4; ++s) {
             for (int i = 1; i <= m.BayBoxCount; ++i) {
-                if (m.CellVolume[i] == 0) continue;
-                rates[i][s] = StageRate(m, conc, rates, m.LoadRate[c][i], i, s - 1, offsets[s]);
+                if (m.CellVolume[i] == 0)
+                    continue;
+                rates[s][i] = StageRate(m.StepPlan[i], conc, rates[s - 1].data(), offsets[s], i,
+                                        m.LoadRate[c][i], m.CellVolume[i]);
             }
         }
         for (int i = 1; i <= m.BayBoxCount; ++i) {
-            const double k = 2 * static_cast<double>(rates[i][2]) +
-                             static_cast<double>(rates[i][1]) +
-                             2 * static_cast<double>(rates[i][3]) +
-                             static_cast<double>(rates[i][4]);
+            const double k =
+                2 * static_cast<double>(rates[2][i]) + static_cast<double>(rates[1][i]) +
+                2 * static_cast<double>(rates[3][i]) + static_cast<double>(rates[4][i]);
             m.StepChange[c][i] = static_cast<float>(dt * k / 6);
             conc[i] = static_cast<double>(m.StepChange[c][i]) + conc[i];
-            if (conc[i] <= 0) conc[i] = 0;
+            if (conc[i] <= 0)
+                conc[i] = 0;
         }
     }
 }

@@ -11,13 +11,16 @@
 namespace tidewell {
 namespace {
 
-std::string SystemReason(int error) { return std::strerror(error); }
+std::string SystemReason(int error) {
+    return std::strerror(error);
+}
 
 class Converter {
-public:
+  public:
     Converter() : Handle(iconv_open("CP932", "UTF-8")) {}
     ~Converter() {
-        if (Valid()) iconv_close(Handle);
+        if (Valid())
+            iconv_close(Handle);
     }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
@@ -38,7 +41,7 @@ public:
         return out;
     }
 
-private:
+  private:
     iconv_t Handle;
 };
 
@@ -47,12 +50,14 @@ std::optional<std::string> WriteAll(int fd, const std::string& bytes) {
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return SystemReason(errno);
         }
         written += static_cast<size_t>(n);
     }
-    if (::fsync(fd) != 0 && errno != EINVAL) return SystemReason(errno);
+    if (::fsync(fd) != 0 && errno != EINVAL)
+        return SystemReason(errno);
     return std::nullopt;
 }
 
@@ -67,30 +72,37 @@ void ApplyUmask(int fd) {
 
 std::optional<std::string> ToCodePage932(std::string_view utf8) {
     Converter converter;
-    if (!converter.Valid()) return std::nullopt;
+    if (!converter.Valid())
+        return std::nullopt;
     return converter.Convert(utf8);
 }
 
 std::optional<std::string> WriteCodePage932File(const std::string& path,
                                                 const std::vector<std::string>& lines) {
     Converter converter;
-    if (!converter.Valid()) return "コードページ932の変換を開けません";
+    if (!converter.Valid())
+        return "コードページ932の変換を開けません";
     std::string bytes;
     for (const std::string& line : lines) {
         const std::optional<std::string> encoded = converter.Convert(line);
-        if (!encoded) return "文字をコードページ932に変換できません";
+        if (!encoded)
+            return "文字をコードページ932に変換できません";
         bytes += *encoded;
         bytes += "\r\n";
     }
 
     std::string temporary = path + ".tmp-XXXXXX";
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return SystemReason(errno);
+    if (fd < 0)
+        return SystemReason(errno);
     ApplyUmask(fd);
     std::optional<std::string> failure = WriteAll(fd, bytes);
-    if (::close(fd) != 0 && !failure) failure = SystemReason(errno);
-    if (!failure && ::rename(temporary.c_str(), path.c_str()) != 0) failure = SystemReason(errno);
-    if (failure) ::unlink(temporary.c_str());
+    if (::close(fd) != 0 && !failure)
+        failure = SystemReason(errno);
+    if (!failure && ::rename(temporary.c_str(), path.c_str()) != 0)
+        failure = SystemReason(errno);
+    if (failure)
+        ::unlink(temporary.c_str());
     return failure;
 }
 

@@ -9,14 +9,18 @@ namespace tidewell {
 
 ReportFile::ReportFile(std::string path) : FilePath(std::move(path)) {}
 
-void ReportFile::Open() { Lines.clear(); }
+void ReportFile::Open() {
+    Lines.clear();
+}
 
 void ReportFile::WriteConditions(const CaseRecord& record, const ModelState& model) {
-    for (std::string& line : ConditionLines(record, model)) Lines.push_back(std::move(line));
+    for (std::string& line : ConditionLines(record, model))
+        Lines.push_back(std::move(line));
 }
 
 void ReportFile::WriteResults(RunStatus status, const ModelState& model) {
-    for (std::string& line : ResultLines(status, model)) Lines.push_back(std::move(line));
+    for (std::string& line : ResultLines(status, model))
+        Lines.push_back(std::move(line));
 }
 
 std::optional<std::string> ReportFile::Close() {
@@ -25,6 +29,8 @@ std::optional<std::string> ReportFile::Close() {
     return failure;
 }
 
-void ReportFile::Discard() { Lines.clear(); }
+void ReportFile::Discard() {
+    Lines.clear();
+}
 
 }  // namespace tidewell

@@ -12,7 +12,7 @@ inline constexpr const char* kDefaultReportPath = "Tidewell_OUT.txt";
 // The report of a run as a 26-line code page 932 file with CR LF line ends.
 // Lines are collected during the run and written when it closes the report.
 class ReportFile final : public RunReport {
-public:
+  public:
     explicit ReportFile(std::string path = kDefaultReportPath);
 
     void Open() override;
@@ -23,7 +23,7 @@ public:
 
     const std::string& Path() const { return FilePath; }
 
-private:
+  private:
     std::string FilePath;
     std::vector<std::string> Lines;
 };

@@ -39,9 +39,9 @@ std::vector<std::string> ConditionLines(const CaseRecord& c, const ModelState& m
         kIndent + "(条件変更)",
         kIndent + "湾口部断面積(×倍)=" + ReportNumber(c.SectionFactor) +
             "　　 (変更)湾口部断面積(km2)=" + Rounded(ChangedSection(c), 5),
-        kIndent + "流入水水温(×倍)=" + ReportNumber(c.InflowTempFactor) + "　流入水水量(×倍)=" +
-            ReportNumber(c.InflowFactor) + "　　 (変更)流入負荷量(℃/秒)=" +
-            Rounded(ChangedLoad(c), 5),
+        kIndent + "流入水水温(×倍)=" + ReportNumber(c.InflowTempFactor) +
+            "　流入水水量(×倍)=" + ReportNumber(c.InflowFactor) +
+            "　　 (変更)流入負荷量(℃/秒)=" + Rounded(ChangedLoad(c), 5),
         "",
         kIndent + "(その他条件)",
         kIndent + "渦動拡散係数(m2/秒)=" + Rounded(eddyDiffusivityM2, 0),

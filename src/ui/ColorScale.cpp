@@ -6,18 +6,21 @@ namespace tidewell {
 namespace {
 
 // Rounds a channel to a whole number, halves to the even neighbour.
-int RoundChannel(double value) { return static_cast<int>(std::nearbyint(value)); }
+int RoundChannel(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 }  // namespace
 
 void BuildColorScale(ColorScale& s) {
     s.ScaleTemp[0] = 0;
     s.ScaleLevelCount = 13;
-    for (int i = 1; i <= s.ScaleLevelCount - 1; ++i) s.ScaleTemp[i] = s.ScaleTemp[i - 1] + 2;
+    for (int i = 1; i <= s.ScaleLevelCount - 1; ++i)
+        s.ScaleTemp[i] = s.ScaleTemp[i - 1] + 2;
     BuildColorRamp(s);
     for (int k = 1; k <= s.ScaleLevelCount; ++k) {
-        s.ScaleColor[k] = Rgb(RoundChannel(s.RampRed[k]), RoundChannel(s.RampGreen[k]),
-                              s.RampBlue[k]);
+        s.ScaleColor[k] =
+            Rgb(RoundChannel(s.RampRed[k]), RoundChannel(s.RampGreen[k]), s.RampBlue[k]);
     }
     s.OutlineColor = Rgb(0, 0, 0);
     s.LabelDotColor = Rgb(192, 192, 192);
@@ -50,22 +53,26 @@ void BuildColorRamp(ColorScale& s) {
         } else {
             g = g - 255.0 / third;
         }
-        if (r < 0) r = 0;
-        if (g < 0) g = 0;
-        if (b < 0) b = 0;
+        if (r < 0)
+            r = 0;
+        if (g < 0)
+            g = 0;
+        if (b < 0)
+            b = 0;
         s.RampRed[k] = r;
         s.RampGreen[k] = g;
         s.RampBlue[k] = RoundChannel(b);
     }
 }
 
-void PickFrameColor(const ColorScale& s, const FrameTemps& frameTemp, int index,
-                    Color& color) {
+void PickFrameColor(const ColorScale& s, const FrameTemps& frameTemp, int index, Color& color) {
     const double t = static_cast<double>(frameTemp[index]);
     for (int i = 1; i <= s.ScaleLevelCount - 1; ++i) {
-        if (t >= s.ScaleTemp[i]) color = s.ScaleColor[i + 1];
+        if (t >= s.ScaleTemp[i])
+            color = s.ScaleColor[i + 1];
     }
-    if (t < s.ScaleTemp[1]) color = s.ScaleColor[1];
+    if (t < s.ScaleTemp[1])
+        color = s.ScaleColor[1];
 }
 
 }  // namespace tidewell

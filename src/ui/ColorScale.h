@@ -14,15 +14,21 @@ using Color = std::uint32_t;
 constexpr Color Rgb(int red, int green, int blue) {
     return static_cast<Color>(red + 256 * green + 65536 * blue);
 }
-constexpr int RedOf(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(Color c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(Color c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(Color c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 inline constexpr int kScaleTableSize = 21;
 
 struct ColorScale {
-    std::int16_t ScaleLevelCount = 0;  // 0 until built
-    std::array<double, kScaleTableSize> ScaleTemp{};   // thresholds, degC
+    std::int16_t ScaleLevelCount = 0;                 // 0 until built
+    std::array<double, kScaleTableSize> ScaleTemp{};  // thresholds, degC
     std::array<Color, kScaleTableSize> ScaleColor{};  // level k = 1 .. ScaleLevelCount
     std::array<double, kScaleTableSize> RampRed{};
     std::array<double, kScaleTableSize> RampGreen{};
@@ -47,7 +53,6 @@ void BuildColorRamp(ColorScale& scale);
 // temperature reaches wins, and a temperature below the first threshold gets
 // level 1. Before the scale is built a temperature of 0 or more leaves
 // `color` unchanged and a negative one gives black.
-void PickFrameColor(const ColorScale& scale, const FrameTemps& frameTemp, int index,
-                    Color& color);
+void PickFrameColor(const ColorScale& scale, const FrameTemps& frameTemp, int index, Color& color);
 
 }  // namespace tidewell

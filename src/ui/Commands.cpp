@@ -9,8 +9,7 @@ const std::string kUnstableText = "計算不安定";
 const Message kUnstable{"計算が不安定です",
                         "計算が不安定になり、水温を求められませんでした。\r"
                         "湾口部長さを短くするか、湾面積を大きくしてください"};
-const Message kCancelled{"計算中止",
-                         "計算を中止しました。\r結果とレポートファイルは前のままです"};
+const Message kCancelled{"計算中止", "計算を中止しました。\r結果とレポートファイルは前のままです"};
 
 Message CompletionMessage(const std::string& result) {
     return {"計算終了です！", "計算結果(湾内平均水温)\r" + result + "(℃)"};
@@ -46,12 +45,14 @@ RunResult MainModel::Command1_Click() {
         case RunStatus::NotRun:
             break;  // the run has said why
     }
-    if (run.ReportError) Messages.Show(ReportFailure(Report.Path(), *run.ReportError));
+    if (run.ReportError)
+        Messages.Show(ReportFailure(Report.Path(), *run.ReportError));
     return run;
 }
 
 void MainModel::Command3_Click() {
-    for (int list = 1; list <= kListCount; ++list) SelectListEntry(list, 0);
+    for (int list = 1; list <= kListCount; ++list)
+        SelectListEntry(list, 0);
     LoadDefaultCase();
     BuildColorScale(Colors);
     ColorAllFrames();

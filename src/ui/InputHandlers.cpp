@@ -9,8 +9,7 @@ namespace tidewell {
 namespace {
 
 // Stores the field's text if it passes its checks; otherwise shows why not.
-bool Accept(CaseRecord& record, MessageSink& messages, BasicInput input,
-            const std::string& text) {
+bool Accept(CaseRecord& record, MessageSink& messages, BasicInput input, const std::string& text) {
     if (const auto refusal = CheckInput(record, input, text)) {
         messages.Show(*refusal);
         return false;
@@ -22,7 +21,8 @@ bool Accept(CaseRecord& record, MessageSink& messages, BasicInput input,
 }  // namespace
 
 void MainModel::Text1_Change() {
-    if (!Accept(Case, Messages, BasicInput::BayArea, Texts[1])) return;
+    if (!Accept(Case, Messages, BasicInput::BayArea, Texts[1]))
+        return;
     ShowDisplay(3, DisplayText(Case.BayVolume));
     ShowResidenceTime();
     ShowClosedness();
@@ -30,7 +30,8 @@ void MainModel::Text1_Change() {
 }
 
 void MainModel::Text2_Change() {
-    if (!Accept(Case, Messages, BasicInput::MeanDepth, Texts[2])) return;
+    if (!Accept(Case, Messages, BasicInput::MeanDepth, Texts[2]))
+        return;
     ShowDisplay(3, DisplayText(Case.BayVolume));
     ShowDisplay(5, DisplayText(Case.MeanDepth.Value()));
     ShowDisplay(6, DisplayText(Case.MouthSection));
@@ -41,7 +42,8 @@ void MainModel::Text2_Change() {
 }
 
 void MainModel::Text4_Change() {
-    if (!Accept(Case, Messages, BasicInput::MouthLength, Texts[4])) return;
+    if (!Accept(Case, Messages, BasicInput::MouthLength, Texts[4]))
+        return;
     ShowDisplay(6, DisplayText(Case.MouthSection));
     ShowChangedSection();
     ShowClosedness();
@@ -50,19 +52,22 @@ void MainModel::Text4_Change() {
 // The bay frames and the sea frame take the new start temperature; Text16
 // keeps what it shows and the inflow frame keeps its colour.
 void MainModel::Text7_Change() {
-    if (!Accept(Case, Messages, BasicInput::SeaTemp, Texts[7])) return;
+    if (!Accept(Case, Messages, BasicInput::SeaTemp, Texts[7]))
+        return;
     for (int frame = 1; frame <= 5; ++frame) {
         FrameTemp[frame] = static_cast<float>(Case.BayStartTemp.Value());
     }
     FrameTemp[kInflowFrame] = static_cast<float>(Case.InflowTemp.Value());
     FrameTemp[kSeaFrame] = static_cast<float>(Case.SeaTemp.Value());
-    for (int frame = 1; frame <= 5; ++frame) ColorFrame(frame);
+    for (int frame = 1; frame <= 5; ++frame)
+        ColorFrame(frame);
     ColorFrame(kSeaFrame);
 }
 
 // The inflow frame shows the temperature as entered, without its multiplier.
 void MainModel::Text8_Change() {
-    if (!Accept(Case, Messages, BasicInput::InflowTemp, Texts[8])) return;
+    if (!Accept(Case, Messages, BasicInput::InflowTemp, Texts[8]))
+        return;
     ShowDisplay(10, DisplayText(Case.InflowLoad));
     ShowChangedLoad(5);
     FrameTemp[kInflowFrame] = static_cast<float>(Case.InflowTemp.Value());
@@ -71,7 +76,8 @@ void MainModel::Text8_Change() {
 }
 
 void MainModel::Text9_Change() {
-    if (!Accept(Case, Messages, BasicInput::InflowRate, Texts[9])) return;
+    if (!Accept(Case, Messages, BasicInput::InflowRate, Texts[9]))
+        return;
     ShowDisplay(10, DisplayText(Case.InflowLoad));
     ShowChangedLoad(5);
     ShowResidenceTime();

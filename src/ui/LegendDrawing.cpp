@@ -34,7 +34,8 @@ LegendDrawing DrawLegend(const ColorScale& scale, const std::string& windowFontN
             {LegendOp::Kind::FilledBox, x, top, right, bottom, scale.ScaleColor[i], {}});
         const double lx = right - u * 20;
         const double ly = bottom - u * 70;
-        if (i == 1) label(lx - u * 40, ly, "<");
+        if (i == 1)
+            label(lx - u * 40, ly, "<");
         if (i < levels) {
             label(lx, ly, ReportNumber(scale.ScaleTemp[i]));
         } else {

@@ -15,8 +15,10 @@ struct LegendOp {
     Kind What = Kind::Label;
     double X1 = 0, Y1 = 0;  // a box's corner, or a label's top-left
     double X2 = 0, Y2 = 0;  // a box's opposite corner
-    Color Paint = 0;       // fill or outline; a label's dot
+    Color Paint = 0;        // fill or outline; a label's dot
     std::string Text;       // a label's text
+
+    bool operator==(const LegendOp&) const = default;
 };
 
 struct LegendDrawing {

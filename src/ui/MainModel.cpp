@@ -12,8 +12,10 @@ MainModel::MainModel(MessageSink& messages, std::string reportPath)
     : Messages(messages), Report(std::move(reportPath)) {
     // Until start-up replaces them, fields show their own names and frames
     // their design colours.
-    for (int field = 1; field <= kFieldCount; ++field) Texts[field] = "Text" + std::to_string(field);
-    for (int frame = 1; frame <= 5; ++frame) FrameBackgrounds[frame] = Rgb(128, 255, 255);
+    for (int field = 1; field <= kFieldCount; ++field)
+        Texts[field] = "Text" + std::to_string(field);
+    for (int frame = 1; frame <= 5; ++frame)
+        FrameBackgrounds[frame] = Rgb(128, 255, 255);
     FrameBackgrounds[kInflowFrame] = Rgb(255, 128, 0);
     FrameBackgrounds[kSeaFrame] = Rgb(128, 128, 255);
 }
@@ -31,31 +33,56 @@ bool MainModel::IsEditable(int field) {
 }
 
 void MainModel::SetFieldText(int field, std::string_view text) {
-    if (Texts[field] == text) return;
+    if (Texts[field] == text)
+        return;
     Texts[field] = text;
     switch (field) {
-        case 1: Text1_Change(); break;
-        case 2: Text2_Change(); break;
-        case 4: Text4_Change(); break;
-        case 7: Text7_Change(); break;
-        case 8: Text8_Change(); break;
-        case 9: Text9_Change(); break;
-        default: break;  // display fields have no handler
+        case 1:
+            Text1_Change();
+            break;
+        case 2:
+            Text2_Change();
+            break;
+        case 4:
+            Text4_Change();
+            break;
+        case 7:
+            Text7_Change();
+            break;
+        case 8:
+            Text8_Change();
+            break;
+        case 9:
+            Text9_Change();
+            break;
+        default:
+            break;  // display fields have no handler
     }
 }
 
-void MainModel::ShowDisplay(int field, std::string text) { Texts[field] = std::move(text); }
+void MainModel::ShowDisplay(int field, std::string text) {
+    Texts[field] = std::move(text);
+}
 
 bool MainModel::SelectListEntry(int list, int index) {
     ListBox& box = Lists[list];
-    if (index < 0 || index >= static_cast<int>(box.Entries.size())) return false;
-    if (box.Selected == index) return true;
+    if (index < 0 || index >= static_cast<int>(box.Entries.size()))
+        return false;
+    if (box.Selected == index)
+        return true;
     box.Selected = index;
     switch (list) {
-        case 1: List1_Click(); break;
-        case 2: List2_Click(); break;
-        case 3: List3_Click(); break;
-        default: break;
+        case 1:
+            List1_Click();
+            break;
+        case 2:
+            List2_Click();
+            break;
+        case 3:
+            List3_Click();
+            break;
+        default:
+            break;
     }
     return true;
 }
@@ -103,7 +130,8 @@ void MainModel::ColorAllFrames() {
     }
     FrameTemp[kInflowFrame] = static_cast<float>(Case.InflowTemp.Value());
     FrameTemp[kSeaFrame] = static_cast<float>(Case.SeaTemp.Value());
-    for (int frame = 1; frame <= kFrameCount; ++frame) ColorFrame(frame);
+    for (int frame = 1; frame <= kFrameCount; ++frame)
+        ColorFrame(frame);
 }
 
 void MainModel::ShowChangedSection() {

@@ -35,7 +35,7 @@ struct ListBox {
 };
 
 class MainModel {
-public:
+  public:
     explicit MainModel(MessageSink& messages, std::string reportPath = kDefaultReportPath);
 
     // Start-up: fills the lists, loads the default case, builds the colour
@@ -68,7 +68,7 @@ public:
     const FrameTemps& FrameTemperatures() const { return FrameTemp; }
     const std::string& ReportPath() const { return Report.Path(); }
 
-private:
+  private:
     void LoadDefaultCase();
     void FillLists();
     void ColorAllFrames();

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include "EngineFixtures.h"
+#include "case/CaseInput.h"
+#include "engine/ModelSetup.h"
+
+namespace tidewell {
+namespace {
+
+class DefaultSetUp : public testing::Test {
+  protected:
+    void SetUp() override {
+        ResetModel(Model);
+        ASSERT_TRUE(SetUpModel(DefaultCase(), Model, Messages));
+    }
+    ModelState Model;
+    RecordedMessages Messages;
+};
+
+TEST_F(DefaultSetUp, DerivesTheScalesOfTheBay) {
+    EXPECT_NEAR(Model.BayLength, 31622.78, 0.005);
+    EXPECT_EQ(Model.MouthSectionM2, 126000.00202655792);
+    EXPECT_NEAR(Model.MouthVelocity, 0.00263, 0.000005);
+    EXPECT_EQ(Model.EddyDiffusivity, 4641589.f);
+    EXPECT_EQ(Model.TimeStep, 718);
+    EXPECT_EQ(Model.CalcDays, 6294);
+    EXPECT_TRUE(Messages.Shown.empty());
+}
+
+TEST_F(DefaultSetUp, BuildsTheChainOfFiveBayCellsAndTheSea) {
+    const int expectedNeighbours[7][3] = {{},        {1, 2},    {2, 1, 3}, {2, 2, 4},
+                                          {2, 3, 5}, {2, 4, 6}, {1, 5}};
+    for (int n = 1; n <= 6; ++n) {
+        ASSERT_EQ(Model.NeighbourCount[n], expectedNeighbours[n][0]) << n;
+        for (int k = 1; k <= Model.NeighbourCount[n]; ++k) {
+            EXPECT_EQ(Model.Neighbour[n][k], expectedNeighbours[n][k]) << n << "," << k;
+        }
+    }
+}
+
+TEST_F(DefaultSetUp, GivesEveryFaceTheCoefficientsOfAUniformChannel) {
+    for (int n = 1; n <= 5; ++n) {
+        SCOPED_TRACE(n);
+        EXPECT_EQ(Model.CellVolume[n], 3600000000.0);
+        EXPECT_EQ(Model.FaceArea[n][n + 1], 126000.00202655792);
+        EXPECT_EQ(Model.FaceArea[n + 1][n], 126000.00202655792);
+        EXPECT_EQ(Model.FaceDistance[n][n + 1], 0);
+        EXPECT_EQ(Model.FaceDistance[n + 1][n], static_cast<double>(6324.5557f));
+        EXPECT_EQ(Model.FaceWeight[n][n + 1], 0.f);
+        EXPECT_EQ(Model.FaceWeight[n + 1][n], 1.f);
+        EXPECT_EQ(Model.FaceFlow[n][n + 1], 331);
+        EXPECT_EQ(Model.FaceFlow[n + 1][n], -331);
+        EXPECT_NEAR(Model.FaceExchange[n][n + 1], 9247.136, 0.001);
+        EXPECT_EQ(Model.FaceExchange[n + 1][n], Model.FaceExchange[n][n + 1]);
+    }
+    EXPECT_EQ(Model.CellVolume[6], 0);
+}
+
+TEST_F(DefaultSetUp, LeavesCellsThatAreNotNeighboursUnconnected) {
+    for (auto [i, j] : {std::pair{1, 3}, {3, 1}, {2, 6}, {1, 1}, {5, 7}}) {
+        EXPECT_EQ(Model.FaceArea[i][j], 0) << i << "," << j;
+        EXPECT_EQ(Model.FaceWeight[i][j], 0) << i << "," << j;
+        EXPECT_EQ(Model.FaceFlow[i][j], 0) << i << "," << j;
+        EXPECT_EQ(Model.FaceExchange[i][j], 0) << i << "," << j;
+    }
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_LE(Model.StepPlan[i].FaceCount, 2);
+}
+
+TEST_F(DefaultSetUp, StartsEveryCellAtTheSeaTemperatureWithTheLoadInTheHeadCell) {
+    for (int n = 1; n <= 6; ++n)
+        EXPECT_EQ(Model.CellConc[kTemperature][n], 18);
+    EXPECT_EQ(Model.InflowConc[kTemperature], 15);
+    EXPECT_EQ(Model.DailyLoad[kTemperature][1], 86.4 * (331 * 15.0));
+    EXPECT_EQ(Model.DailyLoad[kTemperature][2], 0);
+}
+
+TEST(ResetModel, ClearsEverythingAPreviousRunLeft) {
+    ModelState model;
+    RecordedMessages messages;
+    ASSERT_TRUE(SetUpModel(DefaultCase(), model, messages));
+    ResetModel(model);
+    for (int i = 1; i <= kMaxCells; ++i) {
+        for (int j = 1; j <= kMaxCells; ++j) {
+            ASSERT_EQ(model.FaceArea[i][j], 0);
+            ASSERT_EQ(model.FaceFlow[i][j], 0);
+            ASSERT_EQ(model.FaceExchange[i][j], 0);
+            ASSERT_EQ(model.FaceWeight[i][j], 0);
+        }
+        ASSERT_EQ(model.CellConc[kTemperature][i], 0);
+    }
+    EXPECT_EQ(model.StepPlan[1].FaceCount, 0);
+}
+
+struct SetUpRow {
+    const char* Name;
+    const char* BayArea;
+    float MouthSection;  // km2; 0 keeps the case's own
+    double TimeStep;
+    double CalcDays;
+    size_t Warnings;
+};
+
+class SetUpCases : public testing::TestWithParam<SetUpRow> {};
+
+TEST_P(SetUpCases, ChoosesTheTimeStepAndCalculationTime) {
+    CaseRecord c = DefaultCase();
+    ApplyInput(c, BasicInput::BayArea, GetParam().BayArea);
+    if (GetParam().MouthSection != 0)
+        c.MouthSection = GetParam().MouthSection;
+    ModelState model;
+    RecordedMessages messages;
+    ASSERT_TRUE(SetUpModel(c, model, messages));
+    EXPECT_EQ(model.TimeStep, GetParam().TimeStep);
+    if (GetParam().CalcDays >= 0) {
+        EXPECT_EQ(model.CalcDays, GetParam().CalcDays);
+    }
+    EXPECT_EQ(messages.Shown.size(), GetParam().Warnings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bays, SetUpCases,
+    testing::Values(SetUpRow{"OneSquareKilometre", "1", 0, 72, 6, 0},
+                    SetUpRow{"FiftySquareKilometres", "50", 0, 265, -1, 0},
+                    SetUpRow{"LengthCappedAt200km", "100000", 0, 2456, -1, 0},
+                    // 100 m2 of mouth: 3.31 m/s, advection (1910.7 s) sets the step
+                    SetUpRow{"NarrowMouthWarnsAndStepsByAdvection", "1000", 0.0001f, 32, 6294, 1}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(SetUpModel, LengthCapAlsoCapsTheEddyDiffusivity) {
+    CaseRecord c = DefaultCase();
+    ApplyInput(c, BasicInput::BayArea, "100000");
+    ModelState model;
+    RecordedMessages messages;
+    ASSERT_TRUE(SetUpModel(c, model, messages));
+    EXPECT_EQ(model.BayLength, 200000);
+    EXPECT_NEAR(model.EddyDiffusivity, 54288352, 4);
+}
+
+TEST(SetUpModel, FlowLimitWarningNamesWhatToChange) {
+    CaseRecord c = DefaultCase();
+    c.MouthSection = 0.0001f;
+    ModelState model;
+    RecordedMessages messages;
+    ASSERT_TRUE(SetUpModel(c, model, messages));
+    ASSERT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(
+        messages.Shown[0],
+        (Message{"流量等の入力制限", "流入水流量を小さくするか湾口部断面積を大きくしてください"}));
+    EXPECT_NEAR(model.MouthVelocity, 3.31, 0.0001);
+}
+
+TEST(SetUpModel, InflowMultiplierChangesStepAndLoadButNotCalculationTime) {
+    CaseRecord c = DefaultCase();
+    c.InflowFactor = 5;
+    ModelState model;
+    RecordedMessages messages;
+    ASSERT_TRUE(SetUpModel(c, model, messages));
+    EXPECT_EQ(model.CalcDays, 6294);
+    EXPECT_EQ(model.EffectiveInflow, 1655);
+    EXPECT_EQ(model.DailyLoad[kTemperature][1], 86.4 * (1655 * 15.0));
+}
+
+TEST(SetUpModel, RefusesAMouthWithoutCrossSectionInsteadOfDividingByZero) {
+    CaseRecord c = DefaultCase();
+    c.MouthSection = 0;
+    ModelState model;
+    RecordedMessages messages;
+    EXPECT_FALSE(SetUpModel(c, model, messages));
+    ASSERT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(messages.Shown[0].Title, "計算できません");
+}
+
+}  // namespace
+}  // namespace tidewell
