@@ -6,10 +6,10 @@ TIDEWELL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TIDEWELL_BUILD=${TIDEWELL_BUILD:-$TIDEWELL_ROOT/build}
 
 TIDEWELL_PACKAGES=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-ipafont-gothic
-  xvfb xdotool
+  xvfb xdotool desktop-file-utils appstream
 )
 
 tidewell_install_packages() {

@@ -1,0 +1,105 @@
+// Feeds arbitrary bytes to the number readers, the number text forms and the
+// six input fields of the window's model. The first byte picks the field.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "case/NumberText.h"
+#include "case/NumericText.h"
+#include "report/CodePageFile.h"
+#include "report/ReportLines.h"
+#include "ui/MainModel.h"
+
+namespace {
+
+using namespace tidewell;
+
+class CountedMessages final : public MessageSink {
+  public:
+    void Show(const Message&) override { ++Count; }
+    int Count = 0;
+};
+
+void Require(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "invariant broken: %s\n", what);
+        std::abort();
+    }
+}
+
+// Any finite number's display text reads back as a number close to it.
+void CheckNumberText(double value) {
+    if (!std::isfinite(value))
+        return;
+    const std::string text = DisplayText(value);
+    Require(IsNumericText(text), "display text is numeric");
+    const std::optional<double> back = NumericValue(text);
+    if (!back) {  // 15 digits of the largest doubles round past the double range
+        Require(std::fabs(value) > 1.7976931348623e308, "display text reads back");
+        return;
+    }
+    Require(std::fabs(*back - value) <= 1e-14 * std::fabs(value), "display text keeps 15 digits");
+    const float single = static_cast<float>(value);
+    if (std::isfinite(single))
+        Require(IsNumericText(DisplayText(single)), "single text is numeric");
+}
+
+bool IsDisplayForm(const std::string& text) {
+    return IsNumericText(text) && std::isfinite(*NumericValue(text)) &&
+           (text[0] == ' ' || text[0] == '-');
+}
+
+void CheckField(int field, const std::string& text) {
+    static CountedMessages messages;
+    static MainModel model = [] {
+        MainModel started(messages, "/dev/null");
+        started.FormLoad();
+        return started;
+    }();
+    model.Command3_Click();  // every input starts from the default case
+    const CaseRecord before = model.Record();
+    std::array<std::string, kFieldCount + 1> textsBefore;
+    for (int f = 1; f <= kFieldCount; ++f)
+        textsBefore[f] = model.FieldText(f);
+
+    const int shown = messages.Count;
+    model.SetFieldText(field, text);
+    if (messages.Count != shown) {  // refused: nothing but the field's own text changed
+        Require(model.Record() == before, "a refused text leaves the record");
+        for (int f = 1; f <= kFieldCount; ++f) {
+            if (f != field)
+                Require(model.FieldText(f) == textsBefore[f], "a refused text leaves the fields");
+        }
+        return;
+    }
+    for (int f = 1; f <= kFieldCount; ++f) {
+        if (!MainModel::IsEditable(f))
+            Require(IsDisplayForm(model.FieldText(f)), "derived fields are finite numbers");
+    }
+    // The report can carry every accepted text, unchanged.
+    for (const std::string& line : ConditionLines(model.Record(), ModelState{})) {
+        Require(ToCodePage932(line).has_value(), "report line encodes");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0)
+        return 0;
+    const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+    IsNumericText(text);
+    LeadingNumber(text);
+    if (const auto value = NumericValue(text))
+        CheckNumberText(*value);
+    if (size >= 9) {
+        double raw;
+        std::memcpy(&raw, data + 1, sizeof raw);
+        CheckNumberText(raw);
+    }
+    static constexpr int kEditable[] = {1, 2, 4, 7, 8, 9};
+    CheckField(kEditable[data[0] % 6], text);
+    return 0;
+}
