@@ -17,7 +17,7 @@ for file in "${expected[@]}"; do
 done
 desktop-file-validate "$scratch/usr/share/applications/$app.desktop"
 appstreamcli validate --no-net --pedantic "$scratch/usr/share/metainfo/$app.metainfo.xml" >/dev/null
-"$scratch/usr/bin/tidewell-cli" --help | grep -q '^Usage: tidewell-cli'
+"$scratch/usr/bin/tidewell-cli" --help | grep "^Usage: tidewell-cli" >/dev/null
 
 (cd "$scratch" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null)
 deb=$(ls "$scratch"/tidewell_*.deb)
@@ -25,5 +25,5 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 fonts-ipafont-gothic; do
   [[ "$depends" == *"$package"* ]] || { echo "package does not depend on $package"; exit 1; }
 done
-dpkg-deb -c "$deb" | grep -q "usr/share/applications/$app.desktop"
+dpkg-deb -c "$deb" | grep "usr/share/applications/$app.desktop" >/dev/null
 echo "installed and packaged: $deb"
