@@ -1,0 +1,94 @@
+#include "LegendPanel.h"
+
+#include <QFontMetricsF>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPen>
+#include <utility>
+
+#include "Twips.h"
+
+namespace tidewell::window {
+namespace {
+
+QColor ToQColor(Color color) {
+    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
+}
+
+Qt::PenStyle PenStyleOf(int lineStyle) {
+    switch (lineStyle) {
+        case 1:
+            return Qt::DashLine;
+        case 2:
+            return Qt::DotLine;
+        case 3:
+            return Qt::DashDotLine;
+        case 4:
+            return Qt::DashDotDotLine;
+        case 5:
+            return Qt::NoPen;
+        default:
+            return Qt::SolidLine;  // 0 solid, 6 inside solid
+    }
+}
+
+}  // namespace
+
+LegendPanel::LegendPanel(QWidget* parent) : QWidget(parent) {}
+
+void LegendPanel::SetDrawing(LegendDrawing drawing) {
+    if (drawing == Legend)
+        return;
+    Legend = std::move(drawing);
+    update();
+}
+
+void LegendPanel::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (Legend.Ops.empty())
+        return;
+    QPainter painter(this);
+    const int dpiX = logicalDpiX();
+    const int dpiY = logicalDpiY();
+    const auto at = [dpiX, dpiY](double x, double y) {
+        return QPointF(TwipsToPixelsF(x, dpiX), TwipsToPixelsF(y, dpiY));
+    };
+    const auto pen = [this](Color color) {
+        QPen line(ToQColor(color), Legend.LineWidth, PenStyleOf(Legend.LineStyle));
+        line.setJoinStyle(Qt::MiterJoin);
+        return line;
+    };
+    // The legend's own face at the panel's size: only the name changes.
+    QFont labelFont = font();
+    if (!Legend.FontName.empty())
+        labelFont.setFamily(QString::fromStdString(Legend.FontName));
+    painter.setFont(labelFont);
+    const QFontMetricsF metrics(labelFont, this);
+    const QColor textColor = palette().color(QPalette::WindowText);
+
+    for (const LegendOp& op : Legend.Ops) {
+        switch (op.What) {
+            case LegendOp::Kind::FilledBox:
+                painter.setPen(pen(op.Paint));
+                painter.setBrush(ToQColor(op.Paint));
+                painter.drawRect(QRectF(at(op.X1, op.Y1), at(op.X2, op.Y2)).normalized());
+                break;
+            case LegendOp::Kind::BoxOutline:
+                painter.setPen(pen(op.Paint));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(QRectF(at(op.X1, op.Y1), at(op.X2, op.Y2)).normalized());
+                break;
+            case LegendOp::Kind::Label: {
+                const QPointF corner = at(op.X1, op.Y1);
+                painter.setPen(pen(op.Paint));
+                painter.drawPoint(corner);
+                painter.setPen(textColor);
+                painter.drawText(corner + QPointF(0, metrics.ascent()),
+                                 QString::fromStdString(op.Text));
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace tidewell::window

@@ -1,0 +1,297 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QSignalBlocker>
+#include <map>
+
+#include "ControlTable.h"
+#include "GothicFonts.h"
+#include "LegendPanel.h"
+#include "SchematicFrame.h"
+#include "Twips.h"
+
+namespace tidewell::window {
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor ToQColor(Color color) {
+    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
+}
+
+void FillBackground(QWidget& widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget.palette();
+    palette.setColor(role, color);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+// A button shows its background colour as a solid face, as a graphical
+// button does; the border still shows it being pressed.
+QString ButtonStyle(const QColor& face) {
+    return QStringLiteral(
+               "QPushButton { background-color: %1; border: 1px solid #606060; padding: 0px; }"
+               "QPushButton:pressed { background-color: %2; border: 2px inset #404040; }"
+               "QPushButton:focus { border: 1px dotted #000000; }")
+        .arg(face.name(), face.darker(115).name());
+}
+
+int SelectedRow(const QListWidget& list) {
+    const QList<QListWidgetItem*> picked = list.selectedItems();
+    return picked.isEmpty() ? kNoSelection : list.row(picked.front());
+}
+
+}  // namespace
+
+void MainWindow::WindowMessages::Show(const Message& message) {
+    Window.RunDialog.Finish();
+    Window.ShowModel();  // the widgets are built before the model first runs
+    Target.Show(message);
+}
+
+MainWindow::MainWindow(MessageSink& messages, std::string reportPath, QWidget* parent)
+    : QWidget(parent),
+      RunDialog(*this),
+      Messages(*this, messages),
+      State(std::make_unique<MainModel>(Messages, std::move(reportPath))) {
+    UseGothicSubstitutes();
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(ToQString(kCaption));
+    setFont(FontFor(ControlFont::Window));
+
+    BuildControls();
+    resize(TwipsToPixels(kClientWidth, logicalDpiX()), TwipsToPixels(kClientHeight, logicalDpiY()));
+    FitOuterPanel(size());
+
+    State->SetRunProgress(RunDialog.Callback());
+    State->SetWindowFontName(font().family().toStdString());
+    State->FormLoad();
+    FillLists();
+    ShowModel();
+    SetTabOrder();
+    ConnectControls();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildControls() {
+    std::map<std::string_view, QWidget*> containers{{std::string_view{}, this}};
+    for (const ControlSpec& spec : Controls()) {
+        QWidget* control = CreateControl(spec, containers.at(spec.Container));
+        containers.emplace(spec.Name, control);
+    }
+}
+
+QWidget* MainWindow::CreateControl(const ControlSpec& spec, QWidget* container) {
+    QWidget* control = nullptr;
+    QPalette::ColorRole backRole = QPalette::Window;
+    switch (spec.Kind) {
+        case ControlKind::Panel:
+            if (spec.Name == "Picture2") {
+                Picture2 = new LegendPanel(container);
+                control = Picture2;
+            } else {
+                Picture1 = new QWidget(container);
+                control = Picture1;
+            }
+            control->setFocusPolicy(Qt::TabFocus);
+            break;
+        case ControlKind::Label: {
+            auto* label = new QLabel(ToQString(spec.Caption), container);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            control = label;
+            break;
+        }
+        case ControlKind::EditField:
+        case ControlKind::DisplayField: {
+            auto* field = new QLineEdit(container);
+            field->setReadOnly(spec.Kind == ControlKind::DisplayField);
+            field->setTextMargins(0, 0, 0, 0);
+            Fields[spec.ModelIndex] = field;
+            backRole = QPalette::Base;
+            control = field;
+            break;
+        }
+        case ControlKind::List: {
+            auto* list = new QListWidget(container);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+            list->setUniformItemSizes(true);
+            Lists[spec.ModelIndex] = list;
+            backRole = QPalette::Base;
+            control = list;
+            break;
+        }
+        case ControlKind::Frame: {
+            auto* frame = new SchematicFrame(ToQString(spec.Caption), container);
+            Frames[spec.ModelIndex] = frame;
+            control = frame;
+            break;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(ToQString(spec.Caption), container);
+            button->setAutoDefault(false);
+            Commands[spec.ModelIndex] = button;
+            control = button;
+            break;
+        }
+    }
+    control->setObjectName(ToQString(spec.Name));
+    control->setFont(FontFor(spec.Font));
+    const int dpiX = logicalDpiX();
+    const int dpiY = logicalDpiY();
+    control->setGeometry(TwipsToPixels(spec.Left, dpiX), TwipsToPixels(spec.Top, dpiY),
+                         TwipsToPixels(spec.Width, dpiX), TwipsToPixels(spec.Height, dpiY));
+    switch (spec.Background) {
+        case Back::Color:
+            if (spec.Kind == ControlKind::Button) {
+                control->setStyleSheet(ButtonStyle(ToQColor(spec.Paint)));
+            } else {
+                FillBackground(*control, backRole, ToQColor(spec.Paint));
+            }
+            break;
+        case Back::Default:
+            // Labels get the toolkit's own label colour rather than their
+            // container's; fields and lists paint their base colour anyway.
+            if (spec.Kind == ControlKind::Label) {
+                FillBackground(*control, backRole, QApplication::palette().color(QPalette::Window));
+            }
+            break;
+        case Back::Transparent:
+            control->setAutoFillBackground(false);
+            break;
+    }
+    return control;
+}
+
+void MainWindow::FillLists() {
+    for (int n = 1; n <= kListCount; ++n) {
+        QListWidget& list = *Lists[n];
+        QSignalBlocker quiet(&list);
+        list.clear();
+        for (const std::string& entry : State->List(n).Entries)
+            list.addItem(ToQString(entry));
+        // One row high, measured from the row itself so a tall Japanese face
+        // is not cut off.
+        const int rowHeight = list.sizeHintForRow(0) + 2 * list.frameWidth();
+        list.resize(list.width(), rowHeight);
+        list.scrollToTop();
+    }
+}
+
+void MainWindow::SetTabOrder() {
+    QWidget* previous = nullptr;
+    for (std::string_view name : TabOrder()) {
+        auto* next = findChild<QWidget*>(ToQString(name));
+        if (previous != nullptr && next != nullptr)
+            QWidget::setTabOrder(previous, next);
+        if (next != nullptr)
+            previous = next;
+    }
+}
+
+void MainWindow::ConnectControls() {
+    for (int n = 1; n <= kFieldCount; ++n) {
+        if (!MainModel::IsEditable(n))
+            continue;
+        connect(Fields[n], &QLineEdit::textEdited, this,
+                [this, n](const QString& text) { FieldEdited(n, text); });
+    }
+    for (int n = 1; n <= kListCount; ++n) {
+        connect(Lists[n], &QListWidget::itemSelectionChanged, this,
+                [this, n] { ListSelectionChanged(n); });
+    }
+    connect(Commands[1], &QPushButton::clicked, this, &MainWindow::Calculate);
+    connect(Commands[2], &QPushButton::clicked, this, &QWidget::close);
+    connect(Commands[3], &QPushButton::clicked, this, &MainWindow::RestoreDefaults);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitOuterPanel(event->size());
+}
+
+void MainWindow::FitOuterPanel(QSize clientArea) {
+    // A minimized window may report an empty client area: keep the last fit.
+    if (Picture1 == nullptr || clientArea.isEmpty())
+        return;
+    Picture1->setGeometry(0, 0, clientArea.width(), clientArea.height());
+}
+
+void MainWindow::FieldEdited(int field, const QString& text) {
+    State->SetFieldText(field, text.toStdString());
+    ShowModel();
+}
+
+void MainWindow::ListSelectionChanged(int list) {
+    State->SelectListEntry(list, SelectedRow(*Lists[list]));
+    ShowModel();
+}
+
+void MainWindow::Calculate() {
+    RunDialog.Begin();
+    State->Command1_Click();
+    RunDialog.Finish();
+    ShowModel();
+}
+
+void MainWindow::RestoreDefaults() {
+    State->Command3_Click();
+    ShowModel();
+}
+
+void MainWindow::ShowModel() {
+    for (int n = 1; n <= kFieldCount; ++n)
+        ShowField(n);
+    for (int n = 1; n <= kListCount; ++n)
+        ShowListSelection(n);
+    for (int n = 1; n <= kFrameCount; ++n)
+        ShowFrameColor(n);
+    Picture2->SetDrawing(State->Legend());
+}
+
+void MainWindow::ShowField(int field) {
+    QLineEdit& box = *Fields[field];
+    const QString text = QString::fromStdString(State->FieldText(field));
+    // An unchanged text is left alone, so the cursor of the field being
+    // typed in stays where it is.
+    if (box.text() == text)
+        return;
+    QSignalBlocker quiet(&box);
+    box.setText(text);
+    box.setCursorPosition(0);
+}
+
+void MainWindow::ShowListSelection(int list) {
+    QListWidget& box = *Lists[list];
+    const int selected = State->List(list).Selected;
+    if (SelectedRow(box) == selected)
+        return;
+    QSignalBlocker quiet(&box);
+    if (selected == kNoSelection) {
+        box.clearSelection();
+    } else {
+        box.setCurrentRow(selected, QItemSelectionModel::ClearAndSelect);
+        box.scrollToItem(box.item(selected), QAbstractItemView::PositionAtTop);
+    }
+}
+
+void MainWindow::ShowFrameColor(int frame) {
+    QGroupBox& box = *Frames[frame];
+    const QColor color = ToQColor(State->FrameBackground(frame));
+    if (box.palette().color(QPalette::Window) == color && box.autoFillBackground())
+        return;
+    FillBackground(box, QPalette::Window, color);
+}
+
+}  // namespace tidewell::window

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "RunProgressDialog.h"
+#include "case/Message.h"
+#include "report/ReportFile.h"
+#include "ui/MainModel.h"
+
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace tidewell::window {
+
+struct ControlSpec;
+class LegendPanel;
+
+// The Tidewell window over MainModel. It builds its widgets from the control
+// table, forwards every edit, list pick and command to the model, and then
+// shows what the model holds: the sixteen field texts, the three list
+// selections, the seven frame colours and the legend. It computes nothing.
+class MainWindow final : public QWidget {
+  public:
+    explicit MainWindow(MessageSink& messages, std::string reportPath = kDefaultReportPath,
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const MainModel& Model() const { return *State; }
+    const RunProgressDialog& Progress() const { return RunDialog; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    // Before a message is shown, the window is brought up to the model (the
+    // result and the cell colours are on screen under the completion
+    // message) and a run's progress dialog is closed, so the message is not
+    // stacked over it.
+    class WindowMessages final : public MessageSink {
+      public:
+        WindowMessages(MainWindow& window, MessageSink& target) : Window(window), Target(target) {}
+        void Show(const Message& message) override;
+
+      private:
+        MainWindow& Window;
+        MessageSink& Target;
+    };
+
+    void BuildControls();
+    QWidget* CreateControl(const ControlSpec& spec, QWidget* container);
+    void FillLists();
+    void SetTabOrder();
+    void ConnectControls();
+    void FitOuterPanel(QSize clientArea);
+
+    void FieldEdited(int field, const QString& text);
+    void ListSelectionChanged(int list);
+    void Calculate();
+    void RestoreDefaults();
+
+    // Brings every widget up to the model's state without raising the
+    // widgets' change signals.
+    void ShowModel();
+    void ShowField(int field);
+    void ShowListSelection(int list);
+    void ShowFrameColor(int frame);
+
+    RunProgressDialog RunDialog;
+    WindowMessages Messages;
+    std::unique_ptr<MainModel> State;
+
+    QWidget* Picture1 = nullptr;
+    LegendPanel* Picture2 = nullptr;
+    std::array<QLineEdit*, kFieldCount + 1> Fields{};
+    std::array<QListWidget*, kListCount + 1> Lists{};
+    std::array<QGroupBox*, kFrameCount + 1> Frames{};
+    std::array<QPushButton*, 4> Commands{};
+};
+
+}  // namespace tidewell::window

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "case/Message.h"
+
+namespace tidewell::window {
+
+// Shows a model message as a modal box: its title, its prompt with each
+// carriage return as a line break, an OK button and no icon. The only place
+// in the program that uses QMessageBox.
+class QtMessageSink final : public MessageSink {
+  public:
+    // The window a box is centred on when no other window is active (as when
+    // a run's progress dialog has just closed).
+    void SetMainWindow(QWidget* window) { MainWindow = window; }
+
+    void Show(const Message& message) override;
+
+  private:
+    QPointer<QWidget> MainWindow;
+};
+
+}  // namespace tidewell::window
