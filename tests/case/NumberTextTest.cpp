@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -65,19 +64,6 @@ TEST(ReportNumber, AddsOneBlankAfterTheDisplayForm) {
     EXPECT_EQ(ReportNumber(1000.0), " 1000 ");
     EXPECT_EQ(ReportNumber(0.126f), " .126 ");
     EXPECT_EQ(ReportNumber(-0.5), "-.5 ");
-}
-
-TEST(DisplayText, IgnoresTheProcessLocale) {
-    // A desktop session may set a locale whose decimal separator is a comma.
-    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous != nullptr ? previous : "C";
-    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "C.UTF-8"}) {
-        if (std::setlocale(LC_NUMERIC, name) == nullptr)
-            continue;
-        EXPECT_EQ(DisplayText(629.4), " 629.4") << name;
-        EXPECT_EQ(DisplayText(1.5e20), " 1.5E+20") << name;
-    }
-    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 struct RoundingRow {

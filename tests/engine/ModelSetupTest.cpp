@@ -127,16 +127,6 @@ INSTANTIATE_TEST_SUITE_P(
                     SetUpRow{"NarrowMouthWarnsAndStepsByAdvection", "1000", 0.0001f, 32, 6294, 1}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(SetUpModel, LengthCapAlsoCapsTheEddyDiffusivity) {
-    CaseRecord c = DefaultCase();
-    ApplyInput(c, BasicInput::BayArea, "100000");
-    ModelState model;
-    RecordedMessages messages;
-    ASSERT_TRUE(SetUpModel(c, model, messages));
-    EXPECT_EQ(model.BayLength, 200000);
-    EXPECT_NEAR(model.EddyDiffusivity, 54288352, 4);
-}
-
 TEST(SetUpModel, FlowLimitWarningNamesWhatToChange) {
     CaseRecord c = DefaultCase();
     c.MouthSection = 0.0001f;
@@ -148,27 +138,6 @@ TEST(SetUpModel, FlowLimitWarningNamesWhatToChange) {
         messages.Shown[0],
         (Message{"流量等の入力制限", "流入水流量を小さくするか湾口部断面積を大きくしてください"}));
     EXPECT_NEAR(model.MouthVelocity, 3.31, 0.0001);
-}
-
-TEST(SetUpModel, InflowMultiplierChangesStepAndLoadButNotCalculationTime) {
-    CaseRecord c = DefaultCase();
-    c.InflowFactor = 5;
-    ModelState model;
-    RecordedMessages messages;
-    ASSERT_TRUE(SetUpModel(c, model, messages));
-    EXPECT_EQ(model.CalcDays, 6294);
-    EXPECT_EQ(model.EffectiveInflow, 1655);
-    EXPECT_EQ(model.DailyLoad[kTemperature][1], 86.4 * (1655 * 15.0));
-}
-
-TEST(SetUpModel, RefusesAMouthWithoutCrossSectionInsteadOfDividingByZero) {
-    CaseRecord c = DefaultCase();
-    c.MouthSection = 0;
-    ModelState model;
-    RecordedMessages messages;
-    EXPECT_FALSE(SetUpModel(c, model, messages));
-    ASSERT_EQ(messages.Shown.size(), 1u);
-    EXPECT_EQ(messages.Shown[0].Title, "計算できません");
 }
 
 }  // namespace

@@ -3,6 +3,31 @@
 namespace tidewell {
 namespace {
 
+class StartUp : public StartedModel {};
+
+TEST_F(StartUp, ShowsTheDefaultCaseInEveryField) {
+    const char* expected[kFieldCount + 1] = {"",      " 1000",  " 18",   " 18",   " 7",    " 18",
+                                             " .126", " 18",    " 15",   " 331",  " 4965", " .126",
+                                             " 4965", " 629.4", " 4.52", " .024", " 18"};
+    for (int field = 1; field <= kFieldCount; ++field) {
+        EXPECT_EQ(Model.FieldText(field), expected[field]) << "Text" << field;
+    }
+    EXPECT_TRUE(Messages.Shown.empty());
+}
+
+TEST_F(StartUp, LeavesTheBasicConditionsHoldingTheTextsTheFieldsShow) {
+    const CaseRecord& c = Model.Record();
+    const std::pair<const BasicValue*, const char*> held[] = {
+        {&c.BayArea, " 1000"},  {&c.MeanDepth, " 18"},  {&c.MouthDepth, " 18"},
+        {&c.MouthLength, " 7"}, {&c.SeaTemp, " 18"},    {&c.BayStartTemp, " 18"},
+        {&c.InflowTemp, " 15"}, {&c.InflowRate, " 331"}};
+    for (const auto& [value, text] : held) {
+        ASSERT_TRUE(value->HoldsText()) << text;
+        EXPECT_EQ(value->TextValue(), text);
+    }
+    EXPECT_EQ(static_cast<double>(c.MouthSection), 0.12600000202655792);
+}
+
 class Editing : public StartedModel {};
 
 struct EditRow {
@@ -42,11 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
                  {11, " .1435"},
                  {13, " 716.8"},
                  {15, " .021"}}},
-        EditRow{"MouthLength14", 4, "14", {{6, " .252"}, {11, " .252"}, {14, " 2.26"}}},
-        EditRow{"InflowRate662",
-                9,
-                "662",
-                {{10, " 9930"}, {12, " 9930"}, {13, " 314.7"}, {15, " .048"}}},
         EditRow{"BlanksAroundAreKeptInTheField",
                 1,
                 " 2000 ",

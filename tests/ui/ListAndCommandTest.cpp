@@ -35,13 +35,6 @@ TEST_F(Lists, CrossSectionMultiplierLeavesTheBasicCrossSection) {
     EXPECT_EQ(Model.FieldText(6), " .126");
 }
 
-TEST_F(Lists, MultipliersStayInForceWhenTheBasicConditionsChange) {
-    Pick(1, "2.0");
-    Model.SetFieldText(4, "14");
-    EXPECT_EQ(Model.FieldText(11), " .504");
-    EXPECT_EQ(Model.FieldText(14), " 1.13");
-}
-
 TEST_F(Lists, RefuseAnIndexOutsideTheList) {
     const Snapshot before = SnapshotOf(Model);
     EXPECT_FALSE(Model.SelectListEntry(1, 7));  // List1 has no 5.0
