@@ -9,42 +9,42 @@ namespace {
 using K = ControlKind;
 using F = ControlFont;
 
-constexpr ControlSpec Panel(std::string_view name, std::string_view container, int l, int t, int w,
+constexpr ControlLayout Panel(std::string_view name, std::string_view container, int l, int t, int w,
                             int h, Color back, ControlFont font) {
     return {name, container, K::Panel, {}, l, t, w, h, Back::Color, back, font, 0};
 }
 
-constexpr ControlSpec Label(std::string_view name, std::string_view caption, int l, int t, int w,
+constexpr ControlLayout Label(std::string_view name, std::string_view caption, int l, int t, int w,
                             int h, Color back, ControlFont font = F::Window) {
     return {name, "Picture2", K::Label, caption, l, t, w, h, Back::Color, back, font, 0};
 }
 
-constexpr ControlSpec PlainLabel(std::string_view name, std::string_view caption, int l, int t,
+constexpr ControlLayout PlainLabel(std::string_view name, std::string_view caption, int l, int t,
                                  int w, int h, ControlFont font) {
     return {name, "Picture2", K::Label, caption, l, t, w, h, Back::Default, 0, font, 0};
 }
 
-constexpr ControlSpec Edit(std::string_view name, int field, int l, int t, int w, int h) {
+constexpr ControlLayout Edit(std::string_view name, int field, int l, int t, int w, int h) {
     return {name, "Picture2", K::EditField, {}, l, t, w, h, Back::Default, 0, F::Window, field};
 }
 
 constexpr Color kDisplayBack = Rgb(255, 255, 192);
 
-constexpr ControlSpec Display(std::string_view name, int field, int l, int t, int w, int h) {
+constexpr ControlLayout Display(std::string_view name, int field, int l, int t, int w, int h) {
     return {name, "Picture2", K::DisplayField, {},           l,          t,
             w,    h,          Back::Color,     kDisplayBack, F::Display, field};
 }
 
-constexpr ControlSpec ListBox(std::string_view name, int list, int l, int t, int w, int h) {
+constexpr ControlLayout ListBox(std::string_view name, int list, int l, int t, int w, int h) {
     return {name, "Picture2", K::List, {}, l, t, w, h, Back::Default, 0, F::Window, list};
 }
 
-constexpr ControlSpec Frame(std::string_view name, int frame, std::string_view caption, int l,
+constexpr ControlLayout Frame(std::string_view name, int frame, std::string_view caption, int l,
                             int t, int w, int h, Color back) {
     return {name, "Picture2", K::Frame, caption, l, t, w, h, Back::Color, back, F::Window, frame};
 }
 
-constexpr ControlSpec Button(std::string_view name, int command, std::string_view caption, int l,
+constexpr ControlLayout Button(std::string_view name, int command, std::string_view caption, int l,
                              int t, int w, int h, Color back) {
     return {name, "Picture2", K::Button,   caption, l,         t,
             w,    h,          Back::Color, back,    F::Window, command};
@@ -116,7 +116,7 @@ constexpr std::array kControls{
     Frame("Frame1_0", 1, kBayBox, 1320, 3840, 732, 1452, kBay),
     Frame("Frame1_1", 2, kBayBox, 2040, 3840, 732, 1452, kBay),
     Frame("Frame1_2", 3, kStudiedBayBox, 2760, 3840, 732, 1452, kBay),
-    ControlSpec{"Label27", "Frame1_2", K::Label, "（湾内水）", 0, 0, 732, 252, Back::Transparent, 0,
+    ControlLayout{"Label27", "Frame1_2", K::Label, "（湾内水）", 0, 0, 732, 252, Back::Transparent, 0,
                 F::Window, 0},
     Frame("Frame1_3", 4, kStudiedBayBox, 3480, 3840, 732, 1452, kBay),
     Frame("Frame1_4", 5, kStudiedBayBox, 4200, 3840, 732, 1452, kBay),
@@ -133,7 +133,7 @@ constexpr auto kTabOrder = std::to_array<std::string_view>({
 
 }  // namespace
 
-std::span<const ControlSpec> Controls() {
+std::span<const ControlLayout> Controls() {
     return kControls;
 }
 
@@ -141,9 +141,9 @@ std::span<const std::string_view> TabOrder() {
     return kTabOrder;
 }
 
-const ControlSpec* FindControl(std::string_view name) {
+const ControlLayout* FindControl(std::string_view name) {
     const auto found = std::find_if(kControls.begin(), kControls.end(),
-                                    [name](const ControlSpec& c) { return c.Name == name; });
+                                    [name](const ControlLayout& c) { return c.Name == name; });
     return found == kControls.end() ? nullptr : &*found;
 }
 

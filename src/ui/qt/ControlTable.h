@@ -29,12 +29,12 @@ enum class ControlFont {
 };
 
 enum class Back {
-    Color,        // the colour in ControlSpec::Paint
+    Color,        // the colour in ControlLayout::Paint
     Default,      // the toolkit's colour for that kind of control
     Transparent,  // shows its container through
 };
 
-struct ControlSpec {
+struct ControlLayout {
     std::string_view Name;       // objectName, e.g. "Text1", "Frame1_0"
     std::string_view Container;  // empty for the window itself
     ControlKind Kind;
@@ -49,7 +49,7 @@ struct ControlSpec {
 
 // In creation order: a container comes before what it holds, and a control
 // later in the table stays on top of an earlier one it overlaps.
-std::span<const ControlSpec> Controls();
+std::span<const ControlLayout> Controls();
 
 // Focus order: the panels, the two lower buttons, the fields, the restore
 // button between Text12 and Text13, then the lists.
@@ -66,6 +66,6 @@ inline constexpr double kWindowPointSize = 9.0;
 inline constexpr double kSmallPointSize = 7.5;
 inline constexpr double kArrowPointSize = 12.0;
 
-const ControlSpec* FindControl(std::string_view name);
+const ControlLayout* FindControl(std::string_view name);
 
 }  // namespace tidewell::window

@@ -84,18 +84,18 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildControls() {
     std::map<std::string_view, QWidget*> containers{{std::string_view{}, this}};
-    for (const ControlSpec& spec : Controls()) {
-        QWidget* control = CreateControl(spec, containers.at(spec.Container));
-        containers.emplace(spec.Name, control);
+    for (const ControlLayout& layout : Controls()) {
+        QWidget* control = CreateControl(layout, containers.at(layout.Container));
+        containers.emplace(layout.Name, control);
     }
 }
 
-QWidget* MainWindow::CreateControl(const ControlSpec& spec, QWidget* container) {
+QWidget* MainWindow::CreateControl(const ControlLayout& layout, QWidget* container) {
     QWidget* control = nullptr;
     QPalette::ColorRole backRole = QPalette::Window;
-    switch (spec.Kind) {
+    switch (layout.Kind) {
         case ControlKind::Panel:
-            if (spec.Name == "Picture2") {
+            if (layout.Name == "Picture2") {
                 Picture2 = new LegendPanel(container);
                 control = Picture2;
             } else {
@@ -105,7 +105,7 @@ QWidget* MainWindow::CreateControl(const ControlSpec& spec, QWidget* container) 
             control->setFocusPolicy(Qt::TabFocus);
             break;
         case ControlKind::Label: {
-            auto* label = new QLabel(ToQString(spec.Caption), container);
+            auto* label = new QLabel(ToQString(layout.Caption), container);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             control = label;
@@ -114,9 +114,9 @@ QWidget* MainWindow::CreateControl(const ControlSpec& spec, QWidget* container) 
         case ControlKind::EditField:
         case ControlKind::DisplayField: {
             auto* field = new QLineEdit(container);
-            field->setReadOnly(spec.Kind == ControlKind::DisplayField);
+            field->setReadOnly(layout.Kind == ControlKind::DisplayField);
             field->setTextMargins(0, 0, 0, 0);
-            Fields[spec.ModelIndex] = field;
+            Fields[layout.ModelIndex] = field;
             backRole = QPalette::Base;
             control = field;
             break;
@@ -127,43 +127,43 @@ QWidget* MainWindow::CreateControl(const ControlSpec& spec, QWidget* container) 
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
             list->setUniformItemSizes(true);
-            Lists[spec.ModelIndex] = list;
+            Lists[layout.ModelIndex] = list;
             backRole = QPalette::Base;
             control = list;
             break;
         }
         case ControlKind::Frame: {
-            auto* frame = new SchematicFrame(ToQString(spec.Caption), container);
-            Frames[spec.ModelIndex] = frame;
+            auto* frame = new SchematicFrame(ToQString(layout.Caption), container);
+            Frames[layout.ModelIndex] = frame;
             control = frame;
             break;
         }
         case ControlKind::Button: {
-            auto* button = new QPushButton(ToQString(spec.Caption), container);
+            auto* button = new QPushButton(ToQString(layout.Caption), container);
             button->setAutoDefault(false);
-            Commands[spec.ModelIndex] = button;
+            Commands[layout.ModelIndex] = button;
             control = button;
             break;
         }
     }
-    control->setObjectName(ToQString(spec.Name));
-    control->setFont(FontFor(spec.Font));
+    control->setObjectName(ToQString(layout.Name));
+    control->setFont(FontFor(layout.Font));
     const int dpiX = logicalDpiX();
     const int dpiY = logicalDpiY();
-    control->setGeometry(TwipsToPixels(spec.Left, dpiX), TwipsToPixels(spec.Top, dpiY),
-                         TwipsToPixels(spec.Width, dpiX), TwipsToPixels(spec.Height, dpiY));
-    switch (spec.Background) {
+    control->setGeometry(TwipsToPixels(layout.Left, dpiX), TwipsToPixels(layout.Top, dpiY),
+                         TwipsToPixels(layout.Width, dpiX), TwipsToPixels(layout.Height, dpiY));
+    switch (layout.Background) {
         case Back::Color:
-            if (spec.Kind == ControlKind::Button) {
-                control->setStyleSheet(ButtonStyle(ToQColor(spec.Paint)));
+            if (layout.Kind == ControlKind::Button) {
+                control->setStyleSheet(ButtonStyle(ToQColor(layout.Paint)));
             } else {
-                FillBackground(*control, backRole, ToQColor(spec.Paint));
+                FillBackground(*control, backRole, ToQColor(layout.Paint));
             }
             break;
         case Back::Default:
             // Labels get the toolkit's own label colour rather than their
             // container's; fields and lists paint their base colour anyway.
-            if (spec.Kind == ControlKind::Label) {
+            if (layout.Kind == ControlKind::Label) {
                 FillBackground(*control, backRole, QApplication::palette().color(QPalette::Window));
             }
             break;

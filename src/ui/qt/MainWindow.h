@@ -17,7 +17,7 @@ class QPushButton;
 
 namespace tidewell::window {
 
-struct ControlSpec;
+struct ControlLayout;
 class LegendPanel;
 
 // The Tidewell window over MainModel. It builds its widgets from the control
@@ -52,7 +52,7 @@ class MainWindow final : public QWidget {
     };
 
     void BuildControls();
-    QWidget* CreateControl(const ControlSpec& spec, QWidget* container);
+    QWidget* CreateControl(const ControlLayout& layout, QWidget* container);
     void FillLists();
     void SetTabOrder();
     void ConnectControls();
