@@ -9,18 +9,14 @@
 
 #include "CliOptions.h"
 #include "JsonReport.h"
+#include "TestSupport.h"
 
 namespace tidewell {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using test::ReadFile;
 
 struct Outcome {
     int Status = -1;
@@ -31,12 +27,6 @@ struct Outcome {
 // Runs tidewell-cli in a private working folder.
 class CommandLine : public testing::Test {
   protected:
-    CommandLine() {
-        std::string pattern = (fs::temp_directory_path() / "tidewell-cli-XXXXXX").string();
-        Folder = mkdtemp(pattern.data());
-    }
-    ~CommandLine() override { fs::remove_all(Folder); }
-
     Outcome Run(const std::string& arguments) const {
         const fs::path err = Folder / "stderr.txt";
         const std::string command = "cd '" + Folder.string() + "' && '" TIDEWELL_CLI "' " +
@@ -55,7 +45,8 @@ class CommandLine : public testing::Test {
 
     fs::path Report() const { return Folder / "Tidewell_OUT.txt"; }
 
-    fs::path Folder;
+    test::TemporaryFolder Scratch;
+    fs::path Folder = Scratch.Path();
 };
 
 TEST_F(CommandLine, DefaultCasePrintsTheResultAndWritesTheGoldenReport) {

@@ -2,16 +2,12 @@
 
 #include <vector>
 
-#include "case/Message.h"
+#include "TestSupport.h"
 #include "engine/RunReport.h"
 
 namespace tidewell {
 
-class RecordedMessages final : public MessageSink {
-  public:
-    void Show(const Message& message) override { Shown.push_back(message); }
-    std::vector<Message> Shown;
-};
+using test::RecordedMessages;
 
 // Remembers what the run driver asked of its report.
 class RecordedReport final : public RunReport {

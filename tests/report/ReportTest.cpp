@@ -9,6 +9,7 @@
 #include <functional>
 #include <sstream>
 
+#include "TestSupport.h"
 #include "case/CaseInput.h"
 #include "engine/RunDriver.h"
 #include "report/CodePageFile.h"
@@ -20,12 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using test::ReadFile;
+using test::RecordedMessages;
 
 // The report's lines in UTF-8, decoded independently of the writer.
 std::vector<std::string> DecodedLines(const std::string& cp932) {
@@ -46,20 +43,8 @@ std::vector<std::string> DecodedLines(const std::string& cp932) {
     return lines;
 }
 
-class RecordedMessages final : public MessageSink {
-  public:
-    void Show(const Message& message) override { Shown.push_back(message); }
-    std::vector<Message> Shown;
-};
-
 class ReportFolder : public testing::Test {
   protected:
-    static fs::path MakeFolder() {
-        std::string pattern = (fs::temp_directory_path() / "tidewell-report-XXXXXX").string();
-        return mkdtemp(pattern.data());
-    }
-    ~ReportFolder() override { fs::remove_all(Folder); }
-
     // Starts the window's model, applies the user's actions and calculates.
     std::string ReportAfter(const std::function<void(MainModel&)>& actions) {
         MainModel model(Messages, Report.string());
@@ -77,7 +62,8 @@ class ReportFolder : public testing::Test {
         return names;
     }
 
-    fs::path Folder = MakeFolder();
+    test::TemporaryFolder Scratch;
+    fs::path Folder = Scratch.Path();
     fs::path Report = Folder / "Tidewell_OUT.txt";
     RecordedMessages Messages;
 };

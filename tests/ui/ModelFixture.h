@@ -7,15 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
 #include "ui/MainModel.h"
 
 namespace tidewell {
 
-class RecordedMessages final : public MessageSink {
-  public:
-    void Show(const Message& message) override { Shown.push_back(message); }
-    std::vector<Message> Shown;
-};
+using test::RecordedMessages;
 
 // Everything the window shows, for comparing before and after an action.
 struct Snapshot {
@@ -40,15 +37,7 @@ inline Snapshot SnapshotOf(const MainModel& model) {
 // A started window model whose report goes to a private temporary folder.
 class StartedModel : public testing::Test {
   protected:
-    StartedModel() : Folder(MakeFolder()), Model(Messages, (Folder / "Tidewell_OUT.txt").string()) {
-        Model.FormLoad();
-    }
-    ~StartedModel() override { std::filesystem::remove_all(Folder); }
-
-    static std::filesystem::path MakeFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tidewell-ui-XXXXXX");
-        return mkdtemp(pattern.data());
-    }
+    StartedModel() { Model.FormLoad(); }
 
     int IndexOf(int list, const std::string& entry) const {
         const auto& entries = Model.List(list).Entries;
@@ -63,9 +52,10 @@ class StartedModel : public testing::Test {
         ASSERT_TRUE(Model.SelectListEntry(list, IndexOf(list, entry)));
     }
 
-    std::filesystem::path Folder;
+    test::TemporaryFolder Scratch;
+    const std::filesystem::path& Folder = Scratch.Path();
     RecordedMessages Messages;
-    MainModel Model;
+    MainModel Model{Messages, (Folder / "Tidewell_OUT.txt").string()};
 };
 
 }  // namespace tidewell

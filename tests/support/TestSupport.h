@@ -1,0 +1,46 @@
+#pragma once
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "case/Message.h"
+
+// Small pieces every test program shares.
+namespace tidewell::test {
+
+class RecordedMessages final : public MessageSink {
+  public:
+    void Show(const Message& message) override { Shown.push_back(message); }
+    std::vector<Message> Shown;
+};
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// A private folder under the system's temporary folder, removed afterwards.
+class TemporaryFolder {
+  public:
+    TemporaryFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tidewell-XXXXXX").string();
+        Folder = mkdtemp(pattern.data());
+    }
+    ~TemporaryFolder() { std::filesystem::remove_all(Folder); }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return Folder; }
+
+  private:
+    std::filesystem::path Folder;
+};
+
+}  // namespace tidewell::test
