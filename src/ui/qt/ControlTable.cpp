@@ -9,18 +9,18 @@ namespace {
 using K = ControlKind;
 using F = ControlFont;
 
-constexpr ControlLayout Panel(std::string_view name, std::string_view container, int l, int t, int w,
-                            int h, Color back, ControlFont font) {
+constexpr ControlLayout Panel(std::string_view name, std::string_view container, int l, int t,
+                              int w, int h, Color back, ControlFont font) {
     return {name, container, K::Panel, {}, l, t, w, h, Back::Color, back, font, 0};
 }
 
 constexpr ControlLayout Label(std::string_view name, std::string_view caption, int l, int t, int w,
-                            int h, Color back, ControlFont font = F::Window) {
+                              int h, Color back, ControlFont font = F::Window) {
     return {name, "Picture2", K::Label, caption, l, t, w, h, Back::Color, back, font, 0};
 }
 
 constexpr ControlLayout PlainLabel(std::string_view name, std::string_view caption, int l, int t,
-                                 int w, int h, ControlFont font) {
+                                   int w, int h, ControlFont font) {
     return {name, "Picture2", K::Label, caption, l, t, w, h, Back::Default, 0, font, 0};
 }
 
@@ -40,12 +40,12 @@ constexpr ControlLayout ListBox(std::string_view name, int list, int l, int t, i
 }
 
 constexpr ControlLayout Frame(std::string_view name, int frame, std::string_view caption, int l,
-                            int t, int w, int h, Color back) {
+                              int t, int w, int h, Color back) {
     return {name, "Picture2", K::Frame, caption, l, t, w, h, Back::Color, back, F::Window, frame};
 }
 
 constexpr ControlLayout Button(std::string_view name, int command, std::string_view caption, int l,
-                             int t, int w, int h, Color back) {
+                               int t, int w, int h, Color back) {
     return {name, "Picture2", K::Button,   caption, l,         t,
             w,    h,          Back::Color, back,    F::Window, command};
 }
@@ -116,8 +116,8 @@ constexpr std::array kControls{
     Frame("Frame1_0", 1, kBayBox, 1320, 3840, 732, 1452, kBay),
     Frame("Frame1_1", 2, kBayBox, 2040, 3840, 732, 1452, kBay),
     Frame("Frame1_2", 3, kStudiedBayBox, 2760, 3840, 732, 1452, kBay),
-    ControlLayout{"Label27", "Frame1_2", K::Label, "（湾内水）", 0, 0, 732, 252, Back::Transparent, 0,
-                F::Window, 0},
+    ControlLayout{"Label27", "Frame1_2", K::Label, "（湾内水）", 0, 0, 732, 252, Back::Transparent,
+                  0, F::Window, 0},
     Frame("Frame1_3", 4, kStudiedBayBox, 3480, 3840, 732, 1452, kBay),
     Frame("Frame1_4", 5, kStudiedBayBox, 4200, 3840, 732, 1452, kBay),
     Frame("Frame3", kSeaFrame, "(外海水)", 4920, 3840, 852, 1452, Rgb(128, 128, 255)),
