@@ -42,15 +42,15 @@ size_t Utf8SequenceLength(std::string_view text, size_t i) {
     return length;
 }
 
-std::string Number17(double value) {
+}  // namespace
+
+std::string SeventeenDigits(double value) {
     if (!std::isfinite(value))
         return "null";
     std::array<char, 40> buffer{};
     std::snprintf(buffer.data(), buffer.size(), "%.17g", value);
     return buffer.data();
 }
-
-}  // namespace
 
 std::string JsonString(std::string_view text) {
     std::string out = "\"";
@@ -117,12 +117,12 @@ std::string JsonReport(const MainModel& model, std::int64_t stepCount,
     for (int cell = 1; cell <= 5; ++cell) {
         if (cell > 1)
             json += ",";
-        json += Number17(bay.CellConc[kTemperature][cell]);
+        json += SeventeenDigits(bay.CellConc[kTemperature][cell]);
     }
-    json += "],\"TimeStep\":" + Number17(bay.TimeStep);
-    json += ",\"CalcDays\":" + Number17(bay.CalcDays);
+    json += "],\"TimeStep\":" + SeventeenDigits(bay.TimeStep);
+    json += ",\"CalcDays\":" + SeventeenDigits(bay.CalcDays);
     json += ",\"StepCount\":" + std::to_string(stepCount);
-    json += ",\"BayMeanConc\":" + Number17(bay.BayMeanConc[kTemperature]);
+    json += ",\"BayMeanConc\":" + SeventeenDigits(bay.BayMeanConc[kTemperature]);
     json += ",\"messages\":[";
     for (size_t i = 0; i < messages.size(); ++i) {
         if (i > 0)

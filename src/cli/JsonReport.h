@@ -14,6 +14,9 @@ namespace tidewell {
 std::string JsonReport(const MainModel& model, std::int64_t stepCount,
                        const std::vector<Message>& messages);
 
+// A double with 17 significant digits (exact round trip); "null" if not finite.
+std::string SeventeenDigits(double value);
+
 // A JSON string literal; bytes that are not UTF-8 become U+FFFD.
 std::string JsonString(std::string_view text);
 

@@ -1,5 +1,4 @@
 // tidewell-cli: drives the window's model the way a user drives the window.
-#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -72,9 +71,8 @@ void PrintResult(const MainModel& model, const RunResult& run) {
     if (run.Status != RunStatus::Completed)
         return;
     for (int cell = 1; cell <= 5; ++cell) {
-        char buffer[40];
-        std::snprintf(buffer, sizeof buffer, "%.17g", model.Model().CellConc[kTemperature][cell]);
-        std::cout << (cell > 1 ? " " : "") << buffer;
+        std::cout << (cell > 1 ? " " : "")
+                  << SeventeenDigits(model.Model().CellConc[kTemperature][cell]);
     }
     std::cout << "\n";
 }

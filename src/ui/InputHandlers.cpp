@@ -54,11 +54,7 @@ void MainModel::Text4_Change() {
 void MainModel::Text7_Change() {
     if (!Accept(Case, Messages, BasicInput::SeaTemp, Texts[7]))
         return;
-    for (int frame = 1; frame <= 5; ++frame) {
-        FrameTemp[frame] = static_cast<float>(Case.BayStartTemp.Value());
-    }
-    FrameTemp[kInflowFrame] = static_cast<float>(Case.InflowTemp.Value());
-    FrameTemp[kSeaFrame] = static_cast<float>(Case.SeaTemp.Value());
+    SetFrameTempsFromCase();
     for (int frame = 1; frame <= 5; ++frame)
         ColorFrame(frame);
     ColorFrame(kSeaFrame);

@@ -124,12 +124,18 @@ void MainModel::ColorFrame(int frame) {
     FrameBackgrounds[frame] = FrameColor;
 }
 
-void MainModel::ColorAllFrames() {
+// The bay frames show the start temperature, the inflow frame the inflow
+// temperature as entered, the sea frame the sea temperature.
+void MainModel::SetFrameTempsFromCase() {
     for (int frame = 1; frame <= 5; ++frame) {
         FrameTemp[frame] = static_cast<float>(Case.BayStartTemp.Value());
     }
     FrameTemp[kInflowFrame] = static_cast<float>(Case.InflowTemp.Value());
     FrameTemp[kSeaFrame] = static_cast<float>(Case.SeaTemp.Value());
+}
+
+void MainModel::ColorAllFrames() {
+    SetFrameTempsFromCase();
     for (int frame = 1; frame <= kFrameCount; ++frame)
         ColorFrame(frame);
 }

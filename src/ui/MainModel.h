@@ -71,6 +71,7 @@ class MainModel {
   private:
     void LoadDefaultCase();
     void FillLists();
+    void SetFrameTempsFromCase();
     void ColorAllFrames();
     void ColorFrame(int frame);
     void ShowDisplay(int field, std::string text);
