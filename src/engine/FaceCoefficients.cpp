@@ -23,11 +23,18 @@ void ForEveryPair(const ModelState& m, Visit visit) {
     }
 }
 
-// Distance between the centres of s and t; 0 when they share no face.
-double CentreDistance(const ModelState& m, int s, int t) {
+// The distances from the centres of s and t to their shared face, and their
+// sum, the distance between the centres (0 when they share no face).
+struct PairDistances {
+    double FromS;
+    float FromT;
+    double Between;
+};
+
+PairDistances DistancesOf(const ModelState& m, int s, int t) {
     const double a = m.FaceDistance[s][t];
     const float b = static_cast<float>(m.FaceDistance[t][s]);
-    return static_cast<double>(b) + a;
+    return {a, b, static_cast<double>(b) + a};
 }
 
 }  // namespace
@@ -46,13 +53,11 @@ void BuildGeometry(ModelState& m) {
     });
 
     ForEveryPair(m, [&](int s, int t) {
-        const double d = CentreDistance(m, s, t);
-        if (d == 0)
+        const PairDistances d = DistancesOf(m, s, t);
+        if (d.Between == 0)
             return;
-        const double a = m.FaceDistance[s][t];
-        const float b = static_cast<float>(m.FaceDistance[t][s]);
-        m.FaceWeight[s][t] = static_cast<float>(a / d);
-        m.FaceWeight[t][s] = static_cast<float>(static_cast<double>(b) / d);
+        m.FaceWeight[s][t] = static_cast<float>(d.FromS / d.Between);
+        m.FaceWeight[t][s] = static_cast<float>(static_cast<double>(d.FromT) / d.Between);
     });
 }
 
@@ -66,7 +71,7 @@ void BuildFlows(ModelState& m) {
 void BuildExchange(ModelState& m) {
     ForEveryFace(m, [&](int n, int p) { m.FaceDiffusivity[n][p] = m.EddyDiffusivity; });
     ForEveryPair(m, [&](int s, int t) {
-        const double d = CentreDistance(m, s, t);
+        const double d = DistancesOf(m, s, t).Between;
         if (d == 0)
             return;
         // cm2/s * m2 / m / 10000 = m3/s
