@@ -1,9 +1,12 @@
 // Tidewell: the mean water temperature of an enclosed bay. This file only
-// creates the application and its one window.
+// reads the command line, creates the application and its one window.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/qt/AppIdentity.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/QtMessageSink.h"
 
@@ -19,9 +22,44 @@ bool HasDisplay() {
     return IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM");
 }
 
+void DescribeOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral(
+        "Opens the Tidewell window, which estimates the mean water temperature of an\n"
+        "enclosed bay with a five-cell box model. Each calculation writes its report\n"
+        "to Tidewell_OUT.txt (code page 932) in the folder the program was started from.\n"
+        "The window is in Japanese; tidewell-cli runs the same model from a terminal."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+// --help and --version are answered before any display is needed. Other
+// arguments are left for the application object, which takes the toolkit's
+// own options (-platform, -style, ...) and then refuses anything else.
+bool AnsweredInformationOption(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int n = 0; n < argc; ++n)
+        arguments << QString::fromLocal8Bit(argv[n]);
+    QCommandLineParser parser;
+    DescribeOptions(parser);
+    (void)parser.parse(arguments);
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return true;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    tidewell::window::SetApplicationNames();
+    if (AnsweredInformationOption(argc, argv))
+        return EXIT_SUCCESS;
     if (!HasDisplay()) {
         std::fputs(
             "tidewell: no display found; set DISPLAY or WAYLAND_DISPLAY (or QT_QPA_PLATFORM)\n",
@@ -29,6 +67,10 @@ int main(int argc, char* argv[]) {
         return EXIT_FAILURE;
     }
     QApplication application(argc, argv);
+    QCommandLineParser parser;
+    DescribeOptions(parser);
+    parser.process(application);  // an unknown option: a message and exit status 1
+    tidewell::window::SetApplicationIcon();
     tidewell::window::QtMessageSink messages;
     tidewell::window::MainWindow window(messages);
     messages.SetMainWindow(&window);

@@ -35,8 +35,11 @@ app=$!
 wait_for xdotool search --onlyvisible --name '^Tidewell Ver110$'
 main=$(xdotool search --onlyvisible --name '^Tidewell Ver110$' | head -1)
 
-# Control centres in pixels at 96 dpi: (panel offset + left + width / 2) / 15.
-click() { xdotool mousemove --window "$main" "$1" "$2" click 1; }
+# Control centres in pixels at 96 dpi: (panel offset + left + width / 2) / 15,
+# below the menu bar: whatever the window has above its 445-pixel client area.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+menu_bar=$((HEIGHT - 445))
+click() { xdotool mousemove --window "$main" "$1" $(($2 + menu_bar)) click 1; }
 click 156 57                        # Text1, the bay area
 xdotool key --window "$main" ctrl+a
 xdotool type --window "$main" --delay 20 "$bay_area"

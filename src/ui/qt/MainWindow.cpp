@@ -5,14 +5,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <map>
 
+#include "CaptionFit.h"
 #include "ControlTable.h"
 #include "GothicFonts.h"
 #include "LegendPanel.h"
+#include "MenuBar.h"
 #include "SchematicFrame.h"
 #include "Twips.h"
 
@@ -61,6 +65,7 @@ MainWindow::MainWindow(MessageSink& messages, std::string reportPath, QWidget* p
     : QWidget(parent),
       RunDialog(*this),
       Messages(*this, messages),
+      ReportFile(QString::fromStdString(reportPath)),
       State(std::make_unique<MainModel>(Messages, std::move(reportPath))) {
     UseGothicSubstitutes();
     setObjectName(QStringLiteral("MainWindow"));
@@ -68,7 +73,9 @@ MainWindow::MainWindow(MessageSink& messages, std::string reportPath, QWidget* p
     setFont(FontFor(ControlFont::Window));
 
     BuildControls();
-    resize(TwipsToPixels(kClientWidth, logicalDpiX()), TwipsToPixels(kClientHeight, logicalDpiY()));
+    Menus = BuildMenuBar(*this, ReportFile);
+    resize(TwipsToPixels(kClientWidth, logicalDpiX()),
+           MenuBarHeight() + TwipsToPixels(kClientHeight, logicalDpiY()));
     FitOuterPanel(size());
 
     State->SetRunProgress(RunDialog.Callback());
@@ -88,6 +95,7 @@ void MainWindow::BuildControls() {
         QWidget* control = CreateControl(layout, containers.at(layout.Container));
         containers.emplace(layout.Name, control);
     }
+    FitCaptionFonts(*this);
 }
 
 QWidget* MainWindow::CreateControl(const ControlLayout& layout, QWidget* container) {
@@ -184,7 +192,7 @@ void MainWindow::FillLists() {
         // One row high, measured from the row itself so a tall Japanese face
         // is not cut off.
         const int rowHeight = list.sizeHintForRow(0) + 2 * list.frameWidth();
-        list.resize(list.width(), rowHeight);
+        list.resize(list.width(), std::max(list.height(), rowHeight));
         list.scrollToTop();
     }
 }
@@ -221,11 +229,19 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     FitOuterPanel(event->size());
 }
 
+int MainWindow::MenuBarHeight() const {
+    return Menus == nullptr ? 0 : Menus->sizeHint().height();
+}
+
 void MainWindow::FitOuterPanel(QSize clientArea) {
-    // A minimized window may report an empty client area: keep the last fit.
-    if (Picture1 == nullptr || clientArea.isEmpty())
+    // The menu bar runs along the top; the outer panel fills the rest. A
+    // minimized window may report an empty client area: keep the last fit.
+    const int top = MenuBarHeight();
+    if (Picture1 == nullptr || clientArea.isEmpty() || clientArea.height() <= top)
         return;
-    Picture1->setGeometry(0, 0, clientArea.width(), clientArea.height());
+    if (Menus != nullptr)
+        Menus->setGeometry(0, 0, clientArea.width(), top);
+    Picture1->setGeometry(0, top, clientArea.width(), clientArea.height() - top);
 }
 
 void MainWindow::FieldEdited(int field, const QString& text) {
@@ -270,6 +286,7 @@ void MainWindow::ShowField(int field) {
     QSignalBlocker quiet(&box);
     box.setText(text);
     box.setCursorPosition(0);
+    ShowOverflowTip(box);
 }
 
 void MainWindow::ShowListSelection(int list) {

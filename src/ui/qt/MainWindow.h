@@ -13,6 +13,7 @@
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
+class QMenuBar;
 class QPushButton;
 
 namespace tidewell::window {
@@ -57,6 +58,7 @@ class MainWindow final : public QWidget {
     void SetTabOrder();
     void ConnectControls();
     void FitOuterPanel(QSize clientArea);
+    int MenuBarHeight() const;
 
     void FieldEdited(int field, const QString& text);
     void ListSelectionChanged(int list);
@@ -72,8 +74,10 @@ class MainWindow final : public QWidget {
 
     RunProgressDialog RunDialog;
     WindowMessages Messages;
+    QString ReportFile;
     std::unique_ptr<MainModel> State;
 
+    QMenuBar* Menus = nullptr;
     QWidget* Picture1 = nullptr;
     LegendPanel* Picture2 = nullptr;
     std::array<QLineEdit*, kFieldCount + 1> Fields{};

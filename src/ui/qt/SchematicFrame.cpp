@@ -1,11 +1,43 @@
 #include "SchematicFrame.h"
 
 #include <QPainter>
+#include <algorithm>
+
+#include "CaptionFit.h"
 
 namespace tidewell::window {
+namespace {
+
+// The caption starts this far in from the left edge and keeps clear of the
+// two-pixel border on the right.
+constexpr int kCaptionLeft = 4;
+constexpr int kBorderWidth = 2;
+
+}  // namespace
 
 SchematicFrame::SchematicFrame(const QString& caption, QWidget* parent)
     : QGroupBox(caption, parent) {}
+
+QStringList SchematicFrame::CaptionLines() const {
+    return WrapCaption(title(), fontMetrics(), width() - kCaptionLeft - kBorderWidth);
+}
+
+QRect SchematicFrame::CaptionLineRect(int line) const {
+    const QFontMetrics metrics = fontMetrics();
+    const QStringList lines = CaptionLines();
+    const QString text = line >= 0 && line < lines.size() ? lines[line] : QString();
+    return {kCaptionLeft, CaptionTop() + line * metrics.height(), metrics.horizontalAdvance(text),
+            metrics.height()};
+}
+
+int SchematicFrame::CaptionTop() const {
+    int top = 0;
+    for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisibleTo(this) && child->y() <= 0)
+            top = std::max(top, child->geometry().bottom() + 1);
+    }
+    return top;
+}
 
 void SchematicFrame::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
@@ -18,14 +50,13 @@ void SchematicFrame::paintEvent(QPaintEvent* /*event*/) {
     painter.setPen(palette().color(QPalette::Light));
     painter.drawRect(border.adjusted(1, 1, 1, 1));
 
-    const QString caption = title();
-    if (caption.isEmpty())
-        return;
-    const int left = 4;
-    const QRect captionRect(left, 0, metrics.horizontalAdvance(caption), metrics.height());
-    painter.fillRect(captionRect, palette().color(QPalette::Window));
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(captionRect, Qt::AlignLeft | Qt::AlignVCenter, caption);
+    const QStringList lines = CaptionLines();
+    for (int n = 0; n < lines.size(); ++n) {
+        const QRect box = CaptionLineRect(n);
+        painter.fillRect(box, palette().color(QPalette::Window));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, lines[n]);
+    }
 }
 
 }  // namespace tidewell::window

@@ -1,0 +1,254 @@
+// How the window looks and presents itself: every caption whole in its
+// control with the font it is drawn in, overflowing values in tooltips, the
+// menu bar above the panels, the help boxes and the program's icon.
+#include <QtTest>
+#include <QtWidgets>
+#include <cmath>
+#include <memory>
+
+#include "ui/qt/AppIdentity.h"
+#include "ui/qt/ControlTable.h"
+#include "ui/qt/MainWindow.h"
+#include "ui/qt/SchematicFrame.h"
+
+using tidewell::window::ControlKind;
+using tidewell::window::MainWindow;
+
+namespace {
+
+class QuietSink final : public tidewell::MessageSink {
+  public:
+    void Show(const tidewell::Message& message) override { Shown << message.Title.c_str(); }
+    QStringList Shown;
+};
+
+QString Caption(const QWidget& control) {
+    return control.property(control.inherits("QGroupBox") ? "title" : "text").toString();
+}
+
+// What of `control` is hidden by the controls stacked above it, in its own coordinates.
+QRegion Covered(const QWidget& control) {
+    QRegion covered;
+    const QObjectList& all = control.parentWidget()->children();
+    for (qsizetype n = all.indexOf(const_cast<QWidget*>(&control)) + 1; n < all.size(); ++n) {
+        if (auto* above = qobject_cast<QWidget*>(all[n]); above && above->isVisible())
+            covered += above->geometry().translated(-control.pos());
+    }
+    return covered;
+}
+
+// Whether the caption, drawn in `font`, is whole and uncovered: a label's
+// starts at its contents' left, a button's is centred in the contents its
+// style lays out; both are centred vertically. Only the ink counts upwards
+// and downwards, the whole advance across.
+bool CaptionWhole(const QWidget& control, const QFont& font) {
+    const QFontMetrics metrics(font);
+    QRect room = control.contentsRect();
+    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    }
+    const int width = metrics.horizontalAdvance(Caption(control));
+    const int left = control.inherits("QPushButton") ? room.center().x() - width / 2 : room.left();
+    const QRect ink = metrics.tightBoundingRect(Caption(control));  // relative to the baseline
+    const int baseline = (control.height() - metrics.height()) / 2 + metrics.ascent();
+    const QRect text(left, baseline + ink.top(), width, ink.height());
+    return room.contains(text) && (Covered(control) & text).isEmpty();
+}
+
+}  // namespace
+
+class WindowLookTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> WorkDir;
+    std::unique_ptr<QuietSink> Sink;
+    std::unique_ptr<MainWindow> Window;
+
+    template <typename T = QWidget>
+    T* Named(const QString& name) const {
+        return Window->findChild<T*>(name);
+    }
+    QWidget* OpenBox(const QString& action, const QString& box) {
+        Named<QAction>(action)->trigger();
+        QWidget* shown = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            shown = top->objectName() == box && top->isVisible() ? top : shown;
+        return shown;
+    }
+
+  private slots:
+    void init() {
+        WorkDir = std::make_unique<QTemporaryDir>();
+        Sink = std::make_unique<QuietSink>();
+        Window = std::make_unique<MainWindow>(*Sink,
+                                              WorkDir->filePath("Tidewell_OUT.txt").toStdString());
+        Window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
+    }
+    void cleanup() {
+        Window.reset();
+        QVERIFY(Sink->Shown.isEmpty());
+    }
+
+    void captionFitsItsControl_data() {
+        QTest::addColumn<QString>("name");
+        for (const auto& control : tidewell::window::Controls()) {
+            if (!control.Caption.empty()) {
+                const QString name = QString::fromUtf8(control.Name.data(), control.Name.size());
+                QTest::newRow(qPrintable(name)) << name;
+            }
+        }
+    }
+    void captionFitsItsControl() {
+        QFETCH(QString, name);
+        QWidget* control = Named(name);
+        QVERIFY(control);
+        const QFontMetrics metrics(control->font());
+        if (auto* frame = dynamic_cast<tidewell::window::SchematicFrame*>(control)) {
+            const QStringList lines = frame->CaptionLines();
+            QCOMPARE(lines.join(QString()), Caption(*control));
+            const QRect inside = frame->rect().adjusted(2, 0, -2, -2);  // clear of the border
+            QRegion covered = Covered(*frame);
+            for (const QWidget* child : frame->findChildren<QWidget*>())  // e.g. Label27
+                covered += child->geometry();
+            for (int n = 0; n < lines.size(); ++n) {
+                const QRect line = frame->CaptionLineRect(n);
+                QVERIFY2(inside.contains(line) && (covered & line).isEmpty(), qPrintable(lines[n]));
+                QCOMPARE(line.width(), metrics.horizontalAdvance(lines[n]));
+            }
+            return;
+        }
+        QVERIFY2(CaptionWhole(*control, control->font()),
+                 qPrintable(QString("%1 px at %2 pt")
+                                .arg(metrics.horizontalAdvance(Caption(*control)))
+                                .arg(control->font().pointSizeF())));
+        // Shrunk only as far as needed: half a point larger no longer fits.
+        const double drawn = name.startsWith("Label7") || name.startsWith("Label8")       ? 12
+                             : name == "Label5" || name == "Label10" || name == "Label11" ? 7.5
+                                                                                          : 9;
+        QFont larger = control->font();
+        larger.setPointSizeF(larger.pointSizeF() + 0.5);
+        QVERIFY(control->font().pointSizeF() == drawn || !CaptionWhole(*control, larger));
+    }
+
+    void oneRowListsAreSixteenPixelsAtNinetySixDpi() {
+        for (const QString name : {"List1", "List2", "List3"}) {
+            auto* list = Named<QListWidget>(name);
+            QCOMPARE(list->height(),
+                     static_cast<int>(std::lround(240 * list->logicalDpiY() / 1440.0)));
+            if (list->logicalDpiY() == 96)
+                QCOMPARE(list->height(), 16);
+            QVERIFY(list->viewport()->height() >= list->visualItemRect(list->item(0)).height());
+        }
+    }
+
+    void wideDisplayValueShowsWholeInTooltip_data() {
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("residence");
+        QTest::addColumn<bool>("tip");
+        QTest::newRow("tiny inflow, long residence") << " .0001"
+                                                     << " 2083333333.3" << true;
+        QTest::newRow("default inflow") << " 331"
+                                        << " 629.4" << false;
+        QTest::newRow("tiny, then back") << " .0001|331"
+                                         << " 629.4" << false;
+    }
+    void wideDisplayValueShowsWholeInTooltip() {
+        QFETCH(QString, rate);
+        QFETCH(QString, residence);
+        QFETCH(bool, tip);
+        auto* rateField = Named<QLineEdit>("Text9");
+        for (const QString& text : rate.split('|')) {
+            rateField->setText(text);
+            emit rateField->textEdited(text);
+        }
+        auto* field = Named<QLineEdit>("Text13");
+        QCOMPARE(field->text(), residence);
+        QCOMPARE(field->toolTip(), tip ? residence : QString());
+        QCOMPARE(field->fontMetrics().horizontalAdvance(residence) > field->width() - 4, tip);
+        QCOMPARE(rateField->toolTip(), QString());  // an editable field scrolls instead
+    }
+
+    void menuBarSitsAboveUnmovedPanels() {
+        auto* bar = Named<QMenuBar>("MenuBar");
+        QVERIFY(bar && bar->isVisible());
+        const int client = static_cast<int>(std::lround(6675 * Window->logicalDpiY() / 1440.0));
+        QCOMPARE(bar->geometry(), QRect(0, 0, Window->width(), bar->sizeHint().height()));
+        QCOMPARE(Window->height(), bar->height() + client);
+        QCOMPARE(Named("Picture1")->geometry(), Window->rect().adjusted(0, bar->height(), 0, 0));
+        QStringList titles;
+        for (QAction* menu : bar->actions())
+            titles << menu->text();
+        QCOMPARE(titles, QStringList({"ファイル(&F)", "ヘルプ(&H)"}));
+    }
+
+    void menuCommandsHaveTheirKeys_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::newRow("quit") << "QuitAction"
+                              << "終了(&X)" << QKeySequence("Ctrl+Q");
+        QTest::newRow("guide") << "GuideAction"
+                               << "使い方(&U)" << QKeySequence("F1");
+        QTest::newRow("about") << "AboutAction"
+                               << "バージョン情報(&A)" << QKeySequence();
+    }
+    void menuCommandsHaveTheirKeys() {
+        QFETCH(QString, action);
+        QFETCH(QString, text);
+        QFETCH(QKeySequence, key);
+        auto* command = Named<QAction>(action);
+        QVERIFY(command);
+        QCOMPARE(command->text(), text);
+        QCOMPARE(command->shortcut(), key);
+    }
+
+    void quitClosesTheWindow() {
+        QTest::keyClick(Window.get(), Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!Window->isVisible());
+    }
+
+    void guideNamesTheFieldsIndicesAndReportPath() {
+        QTest::keyClick(Window.get(), Qt::Key_F1);
+        QWidget* box = nullptr;
+        QTRY_VERIFY(box = QApplication::activeModalWidget());
+        const QString text = qobject_cast<QMessageBox*>(box)->text();
+        for (const QString& part :
+             {QString("滞留時間"), QString("閉鎖度"), QString("湾容積"), QString("km2"),
+              QString("m3/秒"), QDir(WorkDir->path()).absoluteFilePath("Tidewell_OUT.txt")})
+            QVERIFY2(text.contains(part), qPrintable(part));
+        box->close();
+    }
+
+    void aboutShowsVersionLicenceAndQt() {
+        QWidget* box = OpenBox("AboutAction", "AboutBox");
+        QVERIFY(box);
+        const QString text = qobject_cast<QMessageBox*>(box)->text();
+        for (const QString& part : {QString("1.1.0"), QString("MIT"), QString(qVersion())})
+            QVERIFY2(text.contains(part), qPrintable(part));
+        box->close();
+    }
+
+    void everyWindowCarriesTheProgramIcon() {
+        tidewell::window::SetApplicationIcon();
+        QCOMPARE(QGuiApplication::desktopFileName(), QString("io.github.tidewell.Tidewell"));
+        const QImage icon = QIcon(tidewell::window::kBuiltInIcon).pixmap(32).toImage();
+        QVERIFY(!icon.isNull());
+        QVERIFY(icon.pixelColor(16, 16).alpha() > 0);  // drawn, not an empty square
+        QMessageBox box(Window.get());
+        QCOMPARE(box.windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+        QVERIFY(!Window->windowIcon().isNull());
+    }
+};
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    WindowLookTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "WindowLookTest.moc"
