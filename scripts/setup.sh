@@ -10,11 +10,18 @@ TIDEWELL_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-ipafont-gothic
   xvfb xdotool desktop-file-utils appstream
+  libqt6svg6 help2man
 )
+# Only scripts/screenshot needs these: a window manager for the frame,
+# xwininfo to find it and ImageMagick's import to save it.
+TIDEWELL_SCREENSHOT_PACKAGES=(openbox x11-utils imagemagick)
 
+# Installs the missing ones of the given packages (TIDEWELL_PACKAGES by default).
 tidewell_install_packages() {
+  local wanted=("$@")
+  [ ${#wanted[@]} -eq 0 ] && wanted=("${TIDEWELL_PACKAGES[@]}")
   local missing=()
-  for package in "${TIDEWELL_PACKAGES[@]}"; do
+  for package in "${wanted[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$package")
     fi
@@ -28,7 +35,14 @@ tidewell_install_packages() {
     "${missing[@]}" >/dev/null
 }
 
-tidewell_build() {
+tidewell_configure() {
   cmake -S "$TIDEWELL_ROOT" -B "$TIDEWELL_BUILD" -G Ninja -DTIDEWELL_WERROR=ON "$@" >/dev/null
-  cmake --build "$TIDEWELL_BUILD" --parallel "$(nproc)"
+}
+
+# Builds everything, or only the given targets.
+tidewell_build() {
+  tidewell_configure
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
+  cmake --build "$TIDEWELL_BUILD" --parallel "$(nproc)" "${targets[@]}"
 }

@@ -43,7 +43,10 @@ bool AnsweredInformationOption(int argc, char* argv[]) {
     DescribeOptions(parser);
     (void)parser.parse(arguments);
     if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        // Without an application object the parser cannot name the program.
+        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                        QCoreApplication::applicationName())),
+                   stdout);
         return true;
     }
     if (parser.isSet(QStringLiteral("version"))) {
