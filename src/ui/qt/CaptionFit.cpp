@@ -8,6 +8,8 @@
 #include <QStyleOptionFrame>
 #include <algorithm>
 
+#include "SchematicFrame.h"
+
 namespace tidewell::window {
 namespace {
 
@@ -85,8 +87,10 @@ int CaptionRoom(const QWidget& control) {
 
 void FitCaptionFonts(QWidget& window) {
     for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (qobject_cast<QLabel*>(control) != nullptr ||
-            qobject_cast<QPushButton*>(control) != nullptr)
+        if (auto* frame = dynamic_cast<SchematicFrame*>(control))
+            frame->FitCaption();
+        else if (qobject_cast<QLabel*>(control) != nullptr ||
+                 qobject_cast<QPushButton*>(control) != nullptr)
             FitCaptionFont(*control);
     }
 }

@@ -21,8 +21,9 @@ inline constexpr double kCaptionPointStep = 0.5;
 int CaptionRoom(const QWidget& control);
 
 // Shrinks the font of every label and button inside `window` in steps until
-// its caption fits CaptionRoom, keeping the largest size that fits. Call
-// once every control is in place.
+// its caption fits CaptionRoom, keeping the largest size that fits, and fits
+// the schematic's frame captions (SchematicFrame::FitCaption). Call once
+// every control is in place.
 void FitCaptionFonts(QWidget& window);
 
 // A caption broken, character by character, into the fewest lines that are

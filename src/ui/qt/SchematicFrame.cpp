@@ -18,6 +18,18 @@ constexpr int kBorderWidth = 2;
 SchematicFrame::SchematicFrame(const QString& caption, QWidget* parent)
     : QGroupBox(caption, parent) {}
 
+void SchematicFrame::FitCaption() {
+    const QFont designed = font();
+    QFont smaller = designed;
+    while (CaptionLines().size() > 1 &&
+           smaller.pointSizeF() - kCaptionPointStep >= kSmallestOneLinePointSize) {
+        smaller.setPointSizeF(smaller.pointSizeF() - kCaptionPointStep);
+        setFont(smaller);
+    }
+    if (CaptionLines().size() > 1)
+        setFont(designed);
+}
+
 QStringList SchematicFrame::CaptionLines() const {
     return WrapCaption(title(), fontMetrics(), width() - kCaptionLeft - kBorderWidth);
 }

@@ -12,6 +12,12 @@ class SchematicFrame final : public QGroupBox {
   public:
     explicit SchematicFrame(const QString& caption, QWidget* parent = nullptr);
 
+    // A caption a little too wide for one line gets a smaller font, by the
+    // caption steps down to kSmallestOneLinePointSize; a longer one keeps its
+    // font and is broken into lines.
+    void FitCaption();
+    static constexpr double kSmallestOneLinePointSize = 7.5;
+
     // The caption as drawn, line by line, and the box each line is drawn in.
     QStringList CaptionLines() const;
     QRect CaptionLineRect(int line) const;
