@@ -153,7 +153,8 @@ RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport&
     report.WriteConditions(record, model);
     result.StepCount = prepared.StepCount;
     result.Scale = model.AdvectionSetsStep ? StepScale::Advection : StepScale::Diffusion;
-    result.Status = StepIsUnstable(model) ? RunStatus::Unstable : RunStatus::Completed;
+    result.Status =
+        StepBlowsUp(model, result.StepCount) ? RunStatus::Unstable : RunStatus::Completed;
     for (std::int64_t step = 0; result.Status == RunStatus::Completed && step < result.StepCount;
          ++step) {
         if (step % kProgressInterval == 0) {

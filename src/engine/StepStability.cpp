@@ -9,6 +9,8 @@ namespace {
 // Rounding in forming A and its powers; a radius this close to 1 neither
 // grows nor decays noticeably within any run.
 constexpr double kRadiusSlack = 1e-9;
+// ln(10^20): growth that turns a rounding error of 10^-15 into 10^5.
+constexpr double kBlowUpLog = 46.0517;
 
 StepMatrix Product(const StepMatrix& a, const StepMatrix& b) {
     const size_t n = a.size();
@@ -103,8 +105,11 @@ double SpectralRadius(const StepMatrix& matrix) {
     return std::exp((logScale + std::log(norm)) / exponent);
 }
 
-bool StepIsUnstable(const ModelState& model) {
-    return !(SpectralRadius(StepAmplification(model)) <= 1 + kRadiusSlack);
+bool StepBlowsUp(const ModelState& model, std::int64_t steps) {
+    const double radius = SpectralRadius(StepAmplification(model));
+    if (!(radius <= 1 + kRadiusSlack))
+        return static_cast<double>(steps) * std::log(radius) > kBlowUpLog;
+    return false;
 }
 
 double EndRangeTolerance(double seaTemp, double inflowTemp) {

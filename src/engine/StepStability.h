@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "ModelState.h"
@@ -27,9 +28,10 @@ StepMatrix StepAmplification(const ModelState& model);
 double SpectralRadius(const StepMatrix& matrix);
 
 // True when the step of the set-up model amplifies some pattern of the bay
-// cells from step to step (spectral radius above 1 beyond rounding), so the
-// run cannot settle.
-bool StepIsUnstable(const ModelState& model);
+// cells (spectral radius above 1) so much over `steps` steps (by more than
+// 10^20) that even a rounding error grows far beyond any temperature: the run
+// cannot settle. A smaller growth is left to the check of the end state.
+bool StepBlowsUp(const ModelState& model, std::int64_t steps);
 
 // How far a settled run's cells may lie outside the range between the outer-
 // sea and the inflow temperature: the single-precision rates of the step.
