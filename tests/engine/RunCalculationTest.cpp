@@ -8,6 +8,7 @@
 #include "case/CaseInput.h"
 #include "case/NumberText.h"
 #include "engine/RunDriver.h"
+#include "engine/RunDuration.h"
 
 namespace tidewell {
 namespace {
@@ -167,6 +168,15 @@ TEST(PlannedStepCount, GivesTheStepsOfARunWithoutRunningOrShowingAnything) {
     EXPECT_EQ(PlannedStepCount(BayOf("1000", "0.001")), 4178272874);
     EXPECT_EQ(PlannedStepCount(WithMouthSection(0)), std::nullopt);
     EXPECT_EQ(PlannedStepCount(HugeSlowBay("1e-6")), std::nullopt);
+}
+
+TEST(SecondsPerStep, IsMeasuredOnceAndScalesTheStepCount) {
+    const double perStep = SecondsPerStep();
+    EXPECT_GT(perStep, 0);
+    EXPECT_LT(perStep, 0.01);
+    EXPECT_EQ(SecondsPerStep(), perStep);
+    EXPECT_EQ(EstimatedRunSeconds(DefaultCase()), 12623 * perStep);
+    EXPECT_EQ(EstimatedRunSeconds(WithMouthSection(0)), std::nullopt);
 }
 
 TEST(RunCalculation, InflowAtSeaTemperatureKeepsTheBayAtThatTemperature) {
