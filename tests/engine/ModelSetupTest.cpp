@@ -30,17 +30,6 @@ TEST_F(DefaultSetUp, DerivesTheScalesOfTheBay) {
     EXPECT_TRUE(Messages.Shown.empty());
 }
 
-TEST_F(DefaultSetUp, BuildsTheChainOfFiveBayCellsAndTheSea) {
-    const int expectedNeighbours[7][3] = {{},        {1, 2},    {2, 1, 3}, {2, 2, 4},
-                                          {2, 3, 5}, {2, 4, 6}, {1, 5}};
-    for (int n = 1; n <= 6; ++n) {
-        ASSERT_EQ(Model.NeighbourCount[n], expectedNeighbours[n][0]) << n;
-        for (int k = 1; k <= Model.NeighbourCount[n]; ++k) {
-            EXPECT_EQ(Model.Neighbour[n][k], expectedNeighbours[n][k]) << n << "," << k;
-        }
-    }
-}
-
 TEST_F(DefaultSetUp, GivesEveryFaceTheCoefficientsOfAUniformChannel) {
     for (int n = 1; n <= 5; ++n) {
         SCOPED_TRACE(n);
@@ -59,40 +48,12 @@ TEST_F(DefaultSetUp, GivesEveryFaceTheCoefficientsOfAUniformChannel) {
     EXPECT_EQ(Model.CellVolume[6], 0);
 }
 
-TEST_F(DefaultSetUp, LeavesCellsThatAreNotNeighboursUnconnected) {
-    for (auto [i, j] : {std::pair{1, 3}, {3, 1}, {2, 6}, {1, 1}, {5, 7}}) {
-        EXPECT_EQ(Model.FaceArea[i][j], 0) << i << "," << j;
-        EXPECT_EQ(Model.FaceWeight[i][j], 0) << i << "," << j;
-        EXPECT_EQ(Model.FaceFlow[i][j], 0) << i << "," << j;
-        EXPECT_EQ(Model.FaceExchange[i][j], 0) << i << "," << j;
-    }
-    for (int i = 1; i <= 5; ++i)
-        EXPECT_LE(Model.StepPlan[i].FaceCount, 2);
-}
-
 TEST_F(DefaultSetUp, StartsEveryCellAtTheSeaTemperatureWithTheLoadInTheHeadCell) {
     for (int n = 1; n <= 6; ++n)
         EXPECT_EQ(Model.CellConc[kTemperature][n], 18);
     EXPECT_EQ(Model.InflowConc[kTemperature], 15);
     EXPECT_EQ(Model.DailyLoad[kTemperature][1], 86.4 * (331 * 15.0));
     EXPECT_EQ(Model.DailyLoad[kTemperature][2], 0);
-}
-
-TEST(ResetModel, ClearsEverythingAPreviousRunLeft) {
-    ModelState model;
-    RecordedMessages messages;
-    ASSERT_TRUE(SetUpModel(DefaultCase(), model, messages));
-    ResetModel(model);
-    for (int i = 1; i <= kMaxCells; ++i) {
-        for (int j = 1; j <= kMaxCells; ++j) {
-            ASSERT_EQ(model.FaceArea[i][j], 0);
-            ASSERT_EQ(model.FaceFlow[i][j], 0);
-            ASSERT_EQ(model.FaceExchange[i][j], 0);
-            ASSERT_EQ(model.FaceWeight[i][j], 0);
-        }
-        ASSERT_EQ(model.CellConc[kTemperature][i], 0);
-    }
-    EXPECT_EQ(model.StepPlan[1].FaceCount, 0);
 }
 
 // Inflow rate text for a mouth velocity of exactly `velocity` (or the next

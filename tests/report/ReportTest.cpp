@@ -95,15 +95,7 @@ const std::string kGolden = ReadFile(TIDEWELL_GOLDEN_DIR "/default_report.txt");
 
 TEST_F(ReportFolder, DefaultCaseWritesTheGoldenReport) {
     ASSERT_EQ(kGolden.size(), 750u);
-    const std::string report = ReportAfter([](CaseRecord&) {});
-    EXPECT_EQ(report, kGolden);
-    if (report != kGolden) {
-        const auto got = DecodedLines(report);
-        const auto want = DecodedLines(kGolden);
-        for (size_t i = 0; i < std::min(got.size(), want.size()); ++i) {
-            EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
-        }
-    }
+    EXPECT_EQ(ReportAfter([](CaseRecord&) {}), kGolden);
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Tidewell_OUT.txt"});
 }
 
