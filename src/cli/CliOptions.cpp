@@ -1,33 +1,44 @@
 #include "CliOptions.h"
 
+#include <getopt.h>
+
 #include <algorithm>
+#include <charconv>
 #include <string_view>
 
 namespace tidewell {
 namespace {
 
-struct ValueOption {
-    std::string_view Name;
-    bool IsField;
-    int Number;  // field or list number
+enum OptionCode {
+    kJson = 256,
+    kHelp,
+    kVersion,
+    kReport,
+    kNoReport,
+    kMaxSteps,
+    kFieldBase = 300,  // + field number
+    kListBase = 400,   // + list number
 };
 
-// In the order they are applied: fields by number, then lists by number.
-constexpr ValueOption kValueOptions[] = {
-    {"--bay-area", true, 1},        {"--mean-depth", true, 2},
-    {"--mouth-length", true, 4},    {"--sea-temp", true, 7},
-    {"--inflow-temp", true, 8},     {"--inflow-rate", true, 9},
-    {"--section-factor", false, 1}, {"--inflow-temp-factor", false, 2},
-    {"--inflow-factor", false, 3},
+// Fields by number, then lists by number: the order they are applied in.
+const option kOptions[] = {
+    {"bay-area", required_argument, nullptr, kFieldBase + 1},
+    {"mean-depth", required_argument, nullptr, kFieldBase + 2},
+    {"mouth-length", required_argument, nullptr, kFieldBase + 4},
+    {"sea-temp", required_argument, nullptr, kFieldBase + 7},
+    {"inflow-temp", required_argument, nullptr, kFieldBase + 8},
+    {"inflow-rate", required_argument, nullptr, kFieldBase + 9},
+    {"section-factor", required_argument, nullptr, kListBase + 1},
+    {"inflow-temp-factor", required_argument, nullptr, kListBase + 2},
+    {"inflow-factor", required_argument, nullptr, kListBase + 3},
+    {"report", required_argument, nullptr, kReport},
+    {"no-report", no_argument, nullptr, kNoReport},
+    {"max-steps", required_argument, nullptr, kMaxSteps},
+    {"json", no_argument, nullptr, kJson},
+    {"help", no_argument, nullptr, kHelp},
+    {"version", no_argument, nullptr, kVersion},
+    {nullptr, 0, nullptr, 0},
 };
-
-const ValueOption* FindValueOption(std::string_view name) {
-    for (const ValueOption& option : kValueOptions) {
-        if (option.Name == name)
-            return &option;
-    }
-    return nullptr;
-}
 
 void Upsert(std::vector<std::pair<int, std::string>>& entries, int number, std::string value) {
     const auto found = std::find_if(entries.begin(), entries.end(),
@@ -39,47 +50,69 @@ void Upsert(std::vector<std::pair<int, std::string>>& entries, int number, std::
     }
 }
 
+std::optional<std::int64_t> StepLimit(std::string_view text) {
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 0)
+        return std::nullopt;
+    return value;
+}
+
 }  // namespace
 
 CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
+    // getopt_long wants writable C strings and a program name first.
+    std::vector<std::string> words{"tidewell-cli"};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
     CliOptions options;
-    for (size_t i = 0; i < arguments.size(); ++i) {
-        std::string_view argument = arguments[i];
-        std::string_view name = argument;
-        std::optional<std::string> value;
-        if (const auto equals = argument.find('=');
-            argument.starts_with("--") && equals != std::string_view::npos) {
-            name = argument.substr(0, equals);
-            value = std::string(argument.substr(equals + 1));
-        }
-        if (name == "--json" || name == "--help" || name == "--version") {
-            if (value)
-                return {std::nullopt, std::string(name) + " takes no value"};
-            if (name == "--json")
+    opterr = 0;  // errors are reported by the caller
+    optind = 0;  // start afresh on every call
+    const int argc = static_cast<int>(words.size());
+    for (int code; (code = getopt_long(argc, argv.data(), "+:", kOptions, nullptr)) != -1;) {
+        const std::string name = optind > 0 && optind <= argc ? argv[optind - 1] : "";
+        switch (code) {
+            case kJson:
                 options.Json = true;
-            if (name == "--help")
+                break;
+            case kHelp:
                 options.Help = true;
-            if (name == "--version")
+                break;
+            case kVersion:
                 options.Version = true;
-            continue;
-        }
-        const ValueOption* option = FindValueOption(name);
-        if (option == nullptr && name != "--report") {
-            return {std::nullopt, "unknown option: " + std::string(argument)};
-        }
-        if (!value) {
-            if (i + 1 >= arguments.size()) {
-                return {std::nullopt, std::string(name) + " needs a value"};
-            }
-            value = arguments[++i];
-        }
-        if (option == nullptr) {
-            options.ReportPath = *value;
-        } else {
-            Upsert(option->IsField ? options.FieldTexts : options.ListPicks, option->Number,
-                   std::move(*value));
+                break;
+            case kReport:
+                options.ReportPath = optarg;
+                break;
+            case kNoReport:
+                options.ReportPath.clear();
+                break;
+            case kMaxSteps:
+                options.MaxSteps = StepLimit(optarg);
+                if (!options.MaxSteps)
+                    return {std::nullopt, "--max-steps needs a whole number of steps, not '" +
+                                              std::string(optarg) + "'"};
+                break;
+            case ':':
+                return {std::nullopt, name + " needs a value"};
+            case '?':
+                if (optopt != 0)
+                    return {std::nullopt, name.substr(0, name.find('=')) + " takes no value"};
+                return {std::nullopt, "unknown option: " + name};
+            default:
+                if (code > kListBase) {
+                    Upsert(options.ListPicks, code - kListBase, optarg);
+                } else {
+                    Upsert(options.FieldTexts, code - kFieldBase, optarg);
+                }
         }
     }
+    if (optind < argc)
+        return {std::nullopt, "unexpected argument: " + std::string(argv[optind])};
     const auto byNumber = [](const auto& a, const auto& b) { return a.first < b.first; };
     std::sort(options.FieldTexts.begin(), options.FieldTexts.end(), byNumber);
     std::sort(options.ListPicks.begin(), options.ListPicks.end(), byNumber);
@@ -104,21 +137,29 @@ field refuses ends the program. Each ENTRY is the text of a list entry:
   --section-factor ENTRY     multiplier on the bay-mouth cross-section
   --inflow-temp-factor ENTRY multiplier on the inflow temperature
   --inflow-factor ENTRY      multiplier on the inflow rate
-  --report PATH              report file (default Tidewell_OUT.txt)
+  --report PATH              report file (default Tidewell_OUT.txt); - writes
+                             the report to standard output and the result to
+                             standard error
+  --no-report                write no report
+  --max-steps N              refuse a run of more than N time steps
   --json                     print every field, list, frame colour, cell and
                              message as one JSON object instead
   --help                     print this help and exit
   --version                  print the version and exit
 
 Output: the result field's text on the first line, then the five bay cells'
-final temperatures from the head of the bay. Messages go to standard error
-as "title:prompt".
+final temperatures from the head of the bay; nothing when there is no
+result. Messages go to standard error as "title:prompt". On a terminal, a
+run longer than a second shows its progress on standard error. Ctrl-C (or
+SIGTERM) cancels a run and leaves the previous report as it was.
 
 Exit status:
   0  the calculation finished and the report was written
   2  a text or list entry was refused, or the command line is wrong
-  3  the calculation gave no result (unstable, or the case cannot be run)
-  4  the result was calculated but the report could not be written
+  3  no result: the run is unstable, cannot be made, or needs more steps
+     than --max-steps allows
+  4  the report or the output could not be written
+  130, 143  the run was cancelled by SIGINT, SIGTERM
 )";
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +14,8 @@ struct CliOptions {
     std::vector<std::pair<int, std::string>> FieldTexts;
     // List number and the entry text to pick, in list order.
     std::vector<std::pair<int, std::string>> ListPicks;
-    std::string ReportPath = "Tidewell_OUT.txt";
+    std::string ReportPath = "Tidewell_OUT.txt";  // "-": standard output; "": none
+    std::optional<std::int64_t> MaxSteps;         // refuse a longer run
     bool Json = false;
     bool Help = false;
     bool Version = false;

@@ -3,43 +3,20 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
 namespace tidewell {
 namespace {
 
-// Length of the valid UTF-8 sequence at text[i], or 0 if there is none.
-size_t Utf8SequenceLength(std::string_view text, size_t i) {
-    const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            low = 0xA0;
-        if (lead == 0xED)
-            high = 0x9F;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        if (lead == 0xF4)
-            high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size())
-        return 0;
-    if (byte(i + 1) < low || byte(i + 1) > high)
-        return 0;
-    for (size_t k = 2; k < length; ++k) {
-        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
-            return 0;
-    }
-    return length;
+using json = nlohmann::ordered_json;
+
+std::string Dump(const json& value) {
+    return value.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+// A number, or null when it is not finite (JSON has no NaN or infinity).
+json Number(double value) {
+    return std::isfinite(value) ? json(value) : json(nullptr);
 }
 
 }  // namespace
@@ -53,84 +30,39 @@ std::string SeventeenDigits(double value) {
 }
 
 std::string JsonString(std::string_view text) {
-    std::string out = "\"";
-    for (size_t i = 0; i < text.size();) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x80) {
-            const size_t length = Utf8SequenceLength(text, i);
-            out += length == 0 ? "\\ufffd" : std::string(text.substr(i, length));
-            i += length == 0 ? 1 : length;
-            continue;
-        }
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20) {
-                    std::array<char, 8> escaped{};
-                    std::snprintf(escaped.data(), escaped.size(), "\\u%04x", c);
-                    out += escaped.data();
-                } else {
-                    out += static_cast<char>(c);
-                }
-        }
-        ++i;
-    }
-    return out + "\"";
+    return Dump(json(std::string(text)));
 }
 
-std::string JsonReport(const MainModel& model, std::int64_t stepCount,
+std::string JsonReport(const MainModel& model, std::int64_t stepCount, bool hasResult,
                        const std::vector<Message>& messages) {
     const ModelState& bay = model.Model();
-    std::string json = "{\"fields\":{";
-    for (int field = 1; field <= kFieldCount; ++field) {
-        if (field > 1)
-            json += ",";
-        json += "\"Text" + std::to_string(field) + "\":" + JsonString(model.FieldText(field));
-    }
-    json += "},\"lists\":{";
-    for (int list = 1; list <= kListCount; ++list) {
-        if (list > 1)
-            json += ",";
-        json += "\"List" + std::to_string(list) + "\":" + std::to_string(model.List(list).Selected);
-    }
-    json += "},\"frames\":[";
-    for (int frame = 1; frame <= kFrameCount; ++frame) {
-        if (frame > 1)
-            json += ",";
-        json += std::to_string(model.FrameBackground(frame));
-    }
-    json += "],\"cells\":[";
-    for (int cell = 1; cell <= 5; ++cell) {
-        if (cell > 1)
-            json += ",";
-        json += SeventeenDigits(bay.CellConc[kTemperature][cell]);
-    }
-    json += "],\"TimeStep\":" + SeventeenDigits(bay.TimeStep);
-    json += ",\"CalcDays\":" + SeventeenDigits(bay.CalcDays);
-    json += ",\"StepCount\":" + std::to_string(stepCount);
-    json += ",\"BayMeanConc\":" + SeventeenDigits(bay.BayMeanConc[kTemperature]);
-    json += ",\"messages\":[";
-    for (size_t i = 0; i < messages.size(); ++i) {
-        if (i > 0)
-            json += ",";
-        json += "{\"title\":" + JsonString(messages[i].Title) +
-                ",\"prompt\":" + JsonString(messages[i].Prompt) + "}";
-    }
-    return json + "]}";
+    json fields = json::object();
+    for (int field = 1; field <= kFieldCount; ++field)
+        fields["Text" + std::to_string(field)] = model.FieldText(field);
+    json lists = json::object();
+    for (int list = 1; list <= kListCount; ++list)
+        lists["List" + std::to_string(list)] = model.List(list).Selected;
+    json frames = json::array();
+    for (int frame = 1; frame <= kFrameCount; ++frame)
+        frames.push_back(model.FrameBackground(frame));
+    json cells = json::array();
+    for (int cell = 1; cell <= 5; ++cell)
+        cells.push_back(Number(bay.CellConc[kTemperature][cell]));
+    json shown = json::array();
+    for (const Message& message : messages)
+        shown.push_back({{"title", message.Title}, {"prompt", message.Prompt}});
+    // Keys in the order they have always been written.
+    json report = json::object();
+    report["fields"] = std::move(fields);
+    report["lists"] = std::move(lists);
+    report["frames"] = std::move(frames);
+    report["cells"] = std::move(cells);
+    report["TimeStep"] = Number(bay.TimeStep);
+    report["CalcDays"] = Number(bay.CalcDays);
+    report["StepCount"] = stepCount;
+    report["BayMeanConc"] = hasResult ? Number(bay.BayMeanConc[kTemperature]) : json(nullptr);
+    report["messages"] = std::move(shown);
+    return Dump(report);
 }
 
 }  // namespace tidewell

@@ -1,9 +1,15 @@
 // tidewell-cli: drives the window's model the way a user drives the window.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "CliOptions.h"
+#include "CliProgress.h"
 #include "JsonReport.h"
 #include "ui/MainModel.h"
 
@@ -17,6 +23,8 @@ enum ExitStatus { kSuccess = 0, kRefused = 2, kNoResult = 3, kReportFailed = 4 }
 class PrintedMessages final : public MessageSink {
   public:
     void Show(const Message& message) override {
+        if (Progress != nullptr)
+            Progress->Finish();  // a message starts on a clean line
         std::string prompt = message.Prompt;
         for (char& c : prompt) {
             if (c == '\r')
@@ -26,6 +34,7 @@ class PrintedMessages final : public MessageSink {
         Shown.push_back(message);
     }
     std::vector<Message> Shown;
+    ProgressLine* Progress = nullptr;
 };
 
 std::string EntryList(const ListBox& box) {
@@ -66,21 +75,43 @@ bool ApplyOptions(MainModel& model, PrintedMessages& messages, const CliOptions&
     return true;
 }
 
-void PrintResult(const MainModel& model, const RunResult& run) {
-    std::cout << model.FieldText(16) << "\n";
-    if (run.Status != RunStatus::Completed)
-        return;
+void PrintResult(std::ostream& out, const MainModel& model) {
+    out << model.FieldText(16) << "\n";
     for (int cell = 1; cell <= 5; ++cell) {
-        std::cout << (cell > 1 ? " " : "")
-                  << SeventeenDigits(model.Model().CellConc[kTemperature][cell]);
+        out << (cell > 1 ? " " : "") << SeventeenDigits(model.Model().CellConc[kTemperature][cell]);
     }
-    std::cout << "\n";
+    out << "\n";
 }
 
 int StatusOf(const RunResult& run) {
+    if (run.Status == RunStatus::Cancelled && CancelSignal != 0)
+        return 128 + CancelSignal;
     if (run.Status != RunStatus::Completed)
         return kNoResult;
     return run.ReportError ? kReportFailed : kSuccess;
+}
+
+// True when the planned run is longer than the user allows (and says so).
+bool TooLong(const MainModel& model, const CliOptions& options, MessageSink& messages) {
+    if (!options.MaxSteps)
+        return false;
+    const std::optional<std::int64_t> steps = PlannedStepCount(model.Record());
+    if (!steps || *steps <= *options.MaxSteps)
+        return false;
+    messages.Show({"計算ステップ数の制限", "計算ステップ数 " + std::to_string(*steps) + " が上限 " +
+                                               std::to_string(*options.MaxSteps) +
+                                               " を超えるため計算しません"});
+    return true;
+}
+
+// Flushes what was printed; a failure (a full disk, a closed pipe) is an error.
+int Finish(std::ostream& out, int status) {
+    out.flush();
+    if (!out) {
+        std::cerr << "tidewell-cli: cannot write the output: " << std::strerror(errno) << "\n";
+        return kReportFailed;
+    }
+    return status;
 }
 
 }  // namespace
@@ -95,26 +126,40 @@ int main(int argc, char** argv) {
     const CliOptions& options = *parse.Options;
     if (options.Help) {
         std::cout << CliUsage();
-        return kSuccess;
+        return Finish(std::cout, kSuccess);
     }
     if (options.Version) {
         std::cout << "tidewell-cli (Tidewell Ver110) " << TIDEWELL_VERSION << "\n";
-        return kSuccess;
+        return Finish(std::cout, kSuccess);
     }
+    // With the report on standard output, the result goes to standard error.
+    std::ostream& out = options.ReportPath == kStandardOutput ? std::cerr : std::cout;
 
     PrintedMessages messages;
     MainModel model(messages, options.ReportPath);
     model.FormLoad();
     if (!ApplyOptions(model, messages, options)) {
         if (options.Json)
-            std::cout << JsonReport(model, 0, messages.Shown) << "\n";
-        return kRefused;
+            out << JsonReport(model, 0, false, messages.Shown) << "\n";
+        return Finish(out, kRefused);
     }
+    if (TooLong(model, options, messages)) {
+        if (options.Json)
+            out << JsonReport(model, 0, false, messages.Shown) << "\n";
+        return Finish(out, kNoResult);
+    }
+    WatchCancelSignals();
+    ProgressLine progress(::isatty(STDERR_FILENO) ? stderr : nullptr);
+    messages.Progress = &progress;
+    model.SetRunProgress(
+        [&](std::int64_t done, std::int64_t total) { return progress.Update(done, total); });
     const RunResult run = model.Command1_Click();
+    progress.Finish();
+    const bool hasResult = run.Status == RunStatus::Completed;
     if (options.Json) {
-        std::cout << JsonReport(model, run.StepCount, messages.Shown) << "\n";
-    } else {
-        PrintResult(model, run);
+        out << JsonReport(model, run.StepCount, hasResult, messages.Shown) << "\n";
+    } else if (hasResult) {
+        PrintResult(out, model);
     }
-    return StatusOf(run);
+    return Finish(out, StatusOf(run));
 }

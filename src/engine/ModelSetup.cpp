@@ -56,7 +56,8 @@ void SetTimeStep(ModelState& m) {
     const double diffusionTime =
         0.5 * (segment * segment) / (static_cast<double>(m.EddyDiffusivity) / 10000);
     m.TimeStep = diffusionTime / 60;
-    if (m.MouthVelocity != 0 && advectionTime < diffusionTime)
+    m.AdvectionSetsStep = m.MouthVelocity != 0 && advectionTime < diffusionTime;
+    if (m.AdvectionSetsStep)
         m.TimeStep = advectionTime / 60;
     m.TimeStep = RoundDecimals(m.TimeStep, 0);
 }

@@ -75,8 +75,9 @@ struct ModelState {
     double EffectiveInflow = 0.0;
     float EddyDiffusivity = 0.f;  // cm2/s
     double MouthVelocity = 0.0;
-    double TimeStep = 0.0;  // minutes, whole
-    double CalcDays = 0.0;  // days, whole
+    double TimeStep = 0.0;           // minutes, whole
+    bool AdvectionSetsStep = false;  // the advection time was the shorter scale
+    double CalcDays = 0.0;           // days, whole
 
     // The faces of each bay cell, derived from the face tables by the set-up.
     std::array<StepPlanCell, kMaxCells + 1> StepPlan{};

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "ModelSetup.h"
+#include "StepStability.h"
 #include "TransportStep.h"
 
 namespace tidewell {
@@ -42,31 +43,68 @@ bool ModelIsFinite(const ModelState& m) {
     return true;
 }
 
-// A stable run keeps every bay cell between the outer-sea and the inflow
-// temperature; an explicit step that blows up leaves that range within a few
-// steps. The tolerance covers the single-precision rates of a stable run.
-class StabilityGuard {
+// A run's cells end between the outer-sea and the inflow temperature, up to
+// the rounding of the step; anything else, or a value that is not finite,
+// means the step did not settle.
+bool EndsInRange(const ModelState& m, double seaTemp) {
+    const double inflowTemp = m.InflowConc[kTemperature];
+    const double tolerance = EndRangeTolerance(seaTemp, inflowTemp);
+    const double lowest = std::min(seaTemp, inflowTemp) - tolerance;
+    const double highest = std::max(seaTemp, inflowTemp) + tolerance;
+    for (int i = 1; i <= m.BayBoxCount; ++i) {
+        const double t = m.CellConc[kTemperature][i];
+        if (!(t >= lowest && t <= highest))
+            return false;  // also catches NaN
+    }
+    return true;
+}
+
+bool CellsAreFinite(const ModelState& m) {
+    for (int i = 1; i <= m.BayBoxCount; ++i) {
+        if (!std::isfinite(m.CellConc[kTemperature][i]))
+            return false;
+    }
+    return true;
+}
+
+// The set-up and the checks before the first step: the step count, or the
+// message that says why the case cannot be run (nullptr when the set-up has
+// said it already).
+struct Prepared {
+    std::int64_t StepCount = 0;
+    const Message* Refusal = nullptr;
+    bool Ready = false;
+};
+
+Prepared Prepare(const CaseRecord& record, ModelState& model, MessageSink& messages) {
+    Prepared p;
+    ResetModel(model);
+    if (!SetUpModel(record, model, messages))
+        return p;
+    // The loads do not change during a run: computed once, here, where they
+    // can also be checked, instead of again before every step.
+    UpdateLoads(model);
+    if (!ModelIsFinite(model)) {
+        p.Refusal = &kOutOfRange;
+        return p;
+    }
+    if (model.TimeStep == 0) {
+        p.Refusal = &kZeroTimeStep;
+        return p;
+    }
+    const double stepCount = StepCountOf(model.CalcDays, model.TimeStep);
+    if (!(stepCount <= kMaxStepCount)) {
+        p.Refusal = &kTooManySteps;
+        return p;
+    }
+    p.StepCount = std::max<std::int64_t>(0, static_cast<std::int64_t>(stepCount));
+    p.Ready = true;
+    return p;
+}
+
+class SilentMessages final : public MessageSink {
   public:
-    StabilityGuard(const ModelState& m, double seaTemp) {
-        const double inflowTemp = m.InflowConc[kTemperature];
-        const double span = std::fabs(seaTemp - inflowTemp);
-        const double tolerance = 0.01 + 0.01 * span;
-        Lowest = std::min(seaTemp, inflowTemp) - tolerance;
-        Highest = std::max(seaTemp, inflowTemp) + tolerance;
-    }
-
-    bool Holds(const ModelState& m) const {
-        for (int i = 1; i <= m.BayBoxCount; ++i) {
-            const double t = m.CellConc[kTemperature][i];
-            if (!(t >= Lowest && t <= Highest))
-                return false;  // also catches NaN
-        }
-        return true;
-    }
-
-  private:
-    double Lowest;
-    double Highest;
+    void Show(const Message&) override {}
 };
 
 RunResult EndWithout(RunReport& report, MessageSink& messages, const Message* why,
@@ -95,40 +133,44 @@ void ComputeBayMean(ModelState& m) {
     }
 }
 
+std::optional<std::int64_t> PlannedStepCount(const CaseRecord& record) {
+    ModelState model;
+    SilentMessages silent;
+    const Prepared p = Prepare(record, model, silent);
+    if (!p.Ready)
+        return std::nullopt;
+    return p.StepCount;
+}
+
 RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport& report,
                          MessageSink& messages, const RunProgress& progress) {
     RunResult result;
     report.Open();
-    ResetModel(model);
-    if (!SetUpModel(record, model, messages))
-        return EndWithout(report, messages, nullptr, result);
-    // The loads do not change during a run: computed once, here, where they
-    // can also be checked, instead of again before every step.
-    UpdateLoads(model);
-    if (!ModelIsFinite(model))
-        return EndWithout(report, messages, &kOutOfRange, result);
-    if (model.TimeStep == 0)
-        return EndWithout(report, messages, &kZeroTimeStep, result);
-    const double stepCount = StepCountOf(model.CalcDays, model.TimeStep);
-    if (!(stepCount <= kMaxStepCount))
-        return EndWithout(report, messages, &kTooManySteps, result);
+    const Prepared prepared = Prepare(record, model, messages);
+    if (!prepared.Ready)
+        return EndWithout(report, messages, prepared.Refusal, result);
 
     report.WriteConditions(record, model);
-    result.StepCount = std::max<std::int64_t>(0, static_cast<std::int64_t>(stepCount));
-    result.Status = RunStatus::Completed;
-    const StabilityGuard guard(model, record.SeaTemp.Value());
-    for (std::int64_t step = 0; step < result.StepCount; ++step) {
-        if (progress && step % kProgressInterval == 0 && !progress(step, result.StepCount)) {
-            result.Status = RunStatus::Cancelled;
-            return EndWithout(report, messages, nullptr, result);
+    result.StepCount = prepared.StepCount;
+    result.Scale = model.AdvectionSetsStep ? StepScale::Advection : StepScale::Diffusion;
+    result.Status =
+        StepBlowsUp(model, result.StepCount) ? RunStatus::Unstable : RunStatus::Completed;
+    for (std::int64_t step = 0; result.Status == RunStatus::Completed && step < result.StepCount;
+         ++step) {
+        if (step % kProgressInterval == 0) {
+            if (progress && !progress(step, result.StepCount)) {
+                result.Status = RunStatus::Cancelled;
+                return EndWithout(report, messages, nullptr, result);
+            }
+            // A value that is not finite stays so: the run can stop here.
+            if (!CellsAreFinite(model))
+                result.Status = RunStatus::Unstable;
         }
         AdvanceStep(model);
         result.StepsDone = step + 1;
-        if (!guard.Holds(model)) {
-            result.Status = RunStatus::Unstable;
-            break;
-        }
     }
+    if (result.Status == RunStatus::Completed && !EndsInRange(model, record.SeaTemp.Value()))
+        result.Status = RunStatus::Unstable;
     if (result.Status == RunStatus::Completed) {
         ComputeBayMean(model);
     } else {

@@ -16,10 +16,14 @@ namespace tidewell {
 // returning false cancels the run.
 using RunProgress = std::function<bool(std::int64_t done, std::int64_t total)>;
 
+// Which time scale of one segment set the time step (the shorter one).
+enum class StepScale { Diffusion, Advection };
+
 struct RunResult {
     RunStatus Status = RunStatus::NotRun;
     std::int64_t StepCount = 0;
     std::int64_t StepsDone = 0;
+    StepScale Scale = StepScale::Diffusion;  // what to change when the run is unstable
     std::optional<std::string> ReportError;  // why the report could not be written
 };
 
@@ -27,8 +31,16 @@ struct RunResult {
 // up, conditions written, the time loop over ten residence times, the bay mean
 // computed, results written, report closed. Messages (the flow-limit warning,
 // a case that cannot be run) go to `messages`.
+// A run whose step amplifies some pattern of the cells (see StepStability.h)
+// is unstable before its first step; one that ends with a cell not finite or
+// outside the range between the outer-sea and inflow temperatures is unstable
+// at its end. Nothing else stops a run early but `progress`.
 RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport& report,
                          MessageSink& messages, const RunProgress& progress = {});
+
+// The number of steps a run of the case would take, from the set-up alone (no
+// step is run, no message is shown); empty when the case cannot be run.
+std::optional<std::int64_t> PlannedStepCount(const CaseRecord& record);
 
 // Number of steps: Int(60 * (24 * CalcDays) / TimeStep + 0.5), half up.
 double StepCountOf(double calcDays, double timeStep);

@@ -32,22 +32,6 @@ float StageRate(const StepPlanCell& cell, const CellTable<double>& conc, const f
     return static_cast<float>((sum + loadRate) / volume);
 }
 
-// The first stage: no offset and no previous rates, so the stage values are
-// the cells' values themselves.
-float FirstStageRate(const StepPlanCell& cell, const CellTable<double>& conc, int i,
-                     double loadRate, double volume) {
-    const double ci = conc[i];
-    double sum = 0;
-    for (int f = 0; f < cell.FaceCount; ++f) {
-        const StepFace& face = cell.Faces[f];
-        const double cj = conc[face.Other];
-        const double advective = face.Flow * (face.WeightOther * cj + face.WeightSelf * ci);
-        const float diffusive = static_cast<float>(face.Exchange * (ci - cj));
-        sum = (sum - advective) - static_cast<double>(diffusive);
-    }
-    return static_cast<float>((sum + loadRate) / volume);
-}
-
 }  // namespace
 
 void UpdateLoads(ModelState& m) {
@@ -68,12 +52,7 @@ void AdvanceStep(ModelState& m) {
         StageRates rates{};
         // Within a stage every cell reads only the previous stage's rates, and
         // the cells change only after all four stages.
-        for (int i = 1; i <= m.BayBoxCount; ++i) {
-            if (m.CellVolume[i] == 0)
-                continue;
-            rates[1][i] = FirstStageRate(m.StepPlan[i], conc, i, m.LoadRate[c][i], m.CellVolume[i]);
-        }
-        for (int s = 2; s <= 4; ++s) {
+        for (int s = 1; s <= 4; ++s) {
             for (int i = 1; i <= m.BayBoxCount; ++i) {
                 if (m.CellVolume[i] == 0)
                     continue;

@@ -1,19 +1,11 @@
 #include "CodePageFile.h"
 
-#include <fcntl.h>
-#include <iconv.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "ReportTarget.h"
 
-#include <cerrno>
-#include <cstring>
+#include <iconv.h>
 
 namespace tidewell {
 namespace {
-
-std::string SystemReason(int error) {
-    return std::strerror(error);
-}
 
 class Converter {
   public:
@@ -45,29 +37,6 @@ class Converter {
     iconv_t Handle;
 };
 
-std::optional<std::string> WriteAll(int fd, const std::string& bytes) {
-    size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return SystemReason(errno);
-        }
-        written += static_cast<size_t>(n);
-    }
-    if (::fsync(fd) != 0 && errno != EINVAL)
-        return SystemReason(errno);
-    return std::nullopt;
-}
-
-// Gives the new file the permissions an ordinarily created file would have.
-void ApplyUmask(int fd) {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-}
-
 }  // namespace
 
 std::optional<std::string> ToCodePage932(std::string_view utf8) {
@@ -77,33 +46,31 @@ std::optional<std::string> ToCodePage932(std::string_view utf8) {
     return converter.Convert(utf8);
 }
 
+EncodedLines EncodeCodePage932Lines(const std::vector<std::string>& lines) {
+    EncodedLines encoded;
+    Converter converter;
+    if (!converter.Valid()) {
+        encoded.Failure = "コードページ932の変換を開けません";
+        return encoded;
+    }
+    for (const std::string& line : lines) {
+        const std::optional<std::string> bytes = converter.Convert(line);
+        if (!bytes) {
+            encoded.Failure = "文字をコードページ932に変換できません";
+            return encoded;
+        }
+        encoded.Bytes += *bytes;
+        encoded.Bytes += "\r\n";
+    }
+    return encoded;
+}
+
 std::optional<std::string> WriteCodePage932File(const std::string& path,
                                                 const std::vector<std::string>& lines) {
-    Converter converter;
-    if (!converter.Valid())
-        return "コードページ932の変換を開けません";
-    std::string bytes;
-    for (const std::string& line : lines) {
-        const std::optional<std::string> encoded = converter.Convert(line);
-        if (!encoded)
-            return "文字をコードページ932に変換できません";
-        bytes += *encoded;
-        bytes += "\r\n";
-    }
-
-    std::string temporary = path + ".tmp-XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return SystemReason(errno);
-    ApplyUmask(fd);
-    std::optional<std::string> failure = WriteAll(fd, bytes);
-    if (::close(fd) != 0 && !failure)
-        failure = SystemReason(errno);
-    if (!failure && ::rename(temporary.c_str(), path.c_str()) != 0)
-        failure = SystemReason(errno);
-    if (failure)
-        ::unlink(temporary.c_str());
-    return failure;
+    const EncodedLines encoded = EncodeCodePage932Lines(lines);
+    if (encoded.Failure)
+        return encoded.Failure;
+    return WriteReportBytes(path, encoded.Bytes);
 }
 
 }  // namespace tidewell

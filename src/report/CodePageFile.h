@@ -11,10 +11,17 @@ namespace tidewell {
 // Empty when a character has no code in that page.
 std::optional<std::string> ToCodePage932(std::string_view utf8);
 
-// Writes the lines, converted to code page 932 and each ended by CR LF, to a
-// temporary file beside `path`, then renames it into place: the previous file
-// stays intact until the new one is complete, and nothing partial is left.
-// Empty on success; otherwise the system's reason.
+struct EncodedLines {
+    std::string Bytes;
+    std::optional<std::string> Failure;  // why the lines cannot be converted
+};
+
+// The lines converted to code page 932, each ended by CR LF.
+EncodedLines EncodeCodePage932Lines(const std::vector<std::string>& lines);
+
+// Writes the encoded lines to what `path` names (see WriteReportBytes): the
+// previous file stays intact until the new one is complete, and nothing
+// partial is left. Empty on success; otherwise the reason.
 std::optional<std::string> WriteCodePage932File(const std::string& path,
                                                 const std::vector<std::string>& lines);
 

@@ -1,9 +1,12 @@
 #include "ReportFile.h"
 
+#include <unistd.h>
+
 #include <utility>
 
 #include "CodePageFile.h"
 #include "ReportLines.h"
+#include "ReportTarget.h"
 
 namespace tidewell {
 
@@ -24,7 +27,13 @@ void ReportFile::WriteResults(RunStatus status, const ModelState& model) {
 }
 
 std::optional<std::string> ReportFile::Close() {
-    std::optional<std::string> failure = WriteCodePage932File(FilePath, Lines);
+    std::optional<std::string> failure;
+    if (FilePath == kStandardOutput) {
+        const EncodedLines encoded = EncodeCodePage932Lines(Lines);
+        failure = encoded.Failure ? encoded.Failure : WriteAllBytes(STDOUT_FILENO, encoded.Bytes);
+    } else if (!FilePath.empty()) {
+        failure = WriteCodePage932File(FilePath, Lines);
+    }
     Lines.clear();
     return failure;
 }

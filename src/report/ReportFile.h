@@ -8,9 +8,11 @@
 namespace tidewell {
 
 inline constexpr const char* kDefaultReportPath = "Tidewell_OUT.txt";
+inline constexpr const char* kStandardOutput = "-";
 
 // The report of a run as a 26-line code page 932 file with CR LF line ends.
 // Lines are collected during the run and written when it closes the report.
+// The path "-" stands for standard output; an empty path writes no report.
 class ReportFile final : public RunReport {
   public:
     explicit ReportFile(std::string path = kDefaultReportPath);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <cstdio>
 #include <filesystem>
@@ -49,69 +52,150 @@ class CommandLine : public testing::Test {
     fs::path Folder = Scratch.Path();
 };
 
-TEST_F(CommandLine, DefaultCasePrintsTheResultAndWritesTheGoldenReport) {
-    const Outcome run = Run("");
-    EXPECT_EQ(run.Status, 0) << run.Err;
-    EXPECT_EQ(run.Out.substr(0, run.Out.find('\n')), " 17.7");
-    EXPECT_NE(run.Out.find("17.516"), std::string::npos);
-    EXPECT_EQ(ReadFile(Report()), ReadFile(TIDEWELL_GOLDEN_DIR "/default_report.txt"));
-    EXPECT_EQ(run.Err, "計算終了です！:計算結果(湾内平均水温)\n 17.7(℃)\n");
+const std::string kGolden = ReadFile(TIDEWELL_GOLDEN_DIR "/default_report.txt");
+
+enum class ReportIs { Missing, Golden, Written, Previous };
+
+struct CliRow {
+    const char* Name;
+    const char* Arguments;
+    int Status;
+    const char* Out;  // what standard output holds: exactly, or "~text" to contain text
+    const char* Err;  // a part of standard error ("" for none expected)
+    ReportIs Report;
+};
+
+void PrintTo(const CliRow& row, std::ostream* out) {
+    *out << row.Arguments;
 }
 
-TEST_F(CommandLine, RefusedTextExitsWithTwoAndWritesNoReport) {
-    const Outcome run = Run("--bay-area 0.5");
-    EXPECT_EQ(run.Status, 2);
-    EXPECT_EQ(run.Err, "湾面積の入力制限:湾面積は1km2以上にしてください。\n");
-    EXPECT_EQ(run.Out, "");
-    EXPECT_FALSE(fs::exists(Report()));
-}
+class CommandLines : public CommandLine, public testing::WithParamInterface<CliRow> {};
 
-TEST_F(CommandLine, EntryThatIsNotInTheListExitsWithTwo) {
-    const Outcome run = Run("--section-factor 5.0");  // only the inflow lists offer 5.0
-    EXPECT_EQ(run.Status, 2);
-    EXPECT_NE(run.Err.find("1.0, 0.2, 0.5, 0.8, 1.2, 1.5, 2.0"), std::string::npos);
-    EXPECT_FALSE(fs::exists(Report()));
-}
-
-TEST_F(CommandLine, UnknownOptionExitsWithTwo) {
-    const Outcome run = Run("--bay-areas 10");
-    EXPECT_EQ(run.Status, 2);
-    EXPECT_NE(run.Err.find("unknown option"), std::string::npos);
-}
-
-TEST_F(CommandLine, UnstableRunExitsWithThree) {
-    const Outcome run = Run("--bay-area 20");
-    EXPECT_EQ(run.Status, 3);
-    EXPECT_EQ(run.Out, "計算不安定\n");
-    EXPECT_NE(ReadFile(Report()).find("[\x8C\x76\x8E\x5A\x8C\x8B\x89\xCA]"), std::string::npos);
-}
-
-TEST_F(CommandLine, UnwritableReportExitsWithFourAfterTheResult) {
-    fs::create_directory(Folder / "taken");
-    const Outcome run = Run("--report taken");
-    EXPECT_EQ(run.Status, 4);
-    EXPECT_EQ(run.Out.substr(0, run.Out.find('\n')), " 17.7");
-    EXPECT_NE(run.Err.find("レポート出力エラー:"), std::string::npos);
-}
-
-TEST_F(CommandLine, JsonCarriesFieldsListsFramesCellsAndMessages) {
-    const Outcome run = Run("--json --inflow-temp-factor 1.2 --inflow-factor=0.2 --report r.txt");
-    EXPECT_EQ(run.Status, 0);
-    for (const char* part :
-         {"\"Text12\":\" 1191.60004734993\"", "\"Text16\":\" 18\"", "\"List1\":-1", "\"List2\":4",
-          "\"List3\":1", "\"TimeStep\":718", "\"CalcDays\":6294", "\"StepCount\":12623",
-          "\"frames\":[", "\"title\":\"計算終了です！\"",
-          "\"prompt\":\"計算結果(湾内平均水温)\\r 18(℃)\""}) {
-        EXPECT_NE(run.Out.find(part), std::string::npos) << part << "\n" << run.Out;
+TEST_P(CommandLines, ExitPrintAndWriteAsAsked) {
+    const CliRow& row = GetParam();
+    test::WriteFile(Report(), "previous");
+    const Outcome run = Run(row.Arguments);
+    EXPECT_EQ(run.Status, row.Status) << run.Err;
+    const std::string out = row.Out;
+    if (out.starts_with("~")) {
+        EXPECT_NE(run.Out.find(out.substr(1)), std::string::npos) << run.Out;
+    } else {
+        EXPECT_EQ(run.Out, out);
     }
-    EXPECT_TRUE(fs::exists(Folder / "r.txt"));
+    EXPECT_NE(run.Err.find(row.Err), std::string::npos) << run.Err;
+    const std::string report = ReadFile(Report());
+    switch (row.Report) {
+        case ReportIs::Missing:
+            FAIL() << "not a row of this table";
+            break;
+        case ReportIs::Golden:
+            EXPECT_EQ(report, kGolden);
+            break;
+        case ReportIs::Written:
+            EXPECT_NE(report, "previous");
+            break;
+        case ReportIs::Previous:
+            EXPECT_EQ(report, "previous");
+            break;
+    }
+    for (const auto& entry : fs::directory_iterator(Folder))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos);
 }
+
+constexpr auto kGoldenReport = ReportIs::Golden;
+constexpr auto kWritten = ReportIs::Written;
+constexpr auto kPrevious = ReportIs::Previous;
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, CommandLines,
+    testing::Values(
+        CliRow{"DefaultCase", "", 0,
+               " 17.7\n17.516242429318552 17.606310994478246 17.699603551149814 "
+               "17.796235501090912 17.896326378771921\n",
+               "計算終了です！:計算結果(湾内平均水温)\n 17.7(℃)\n", kGoldenReport},
+        CliRow{"JsonHasFiveCellsAndTheMean", "--json", 0,
+               "~\"cells\":[17.516242429318552,17.606310994478246,17.699603551149814,"
+               "17.796235501090912,17.89632637877192],\"TimeStep\":718.0,\"CalcDays\":6294.0,"
+               "\"StepCount\":12623,\"BayMeanConc\":17.702943770961888",
+               "", kGoldenReport},
+        CliRow{"JsonAfterMultipliers", "--json --inflow-temp-factor 1.2 --inflow-factor=0.2", 0,
+               "~\"Text12\":\" 1191.60004734993\"", "", kWritten},
+        CliRow{"RefusedText", "--bay-area 0.5", 2, "",
+               "湾面積の入力制限:湾面積は1km2以上にしてください。\n", kPrevious},
+        CliRow{"RefusedTextStillGivesJson", "--json --bay-area 0.5", 2,
+               "~\"messages\":[{\"title\":\"湾面積の入力制限\"", "", kPrevious},
+        CliRow{"EntryNotInTheList", "--section-factor 5.0", 2, "",
+               "1.0, 0.2, 0.5, 0.8, 1.2, 1.5, 2.0", kPrevious},
+        CliRow{"UnknownOption", "--bay-areas 10", 2, "", "unknown option", kPrevious},
+        CliRow{"OptionWithoutItsValue", "--bay-area", 2, "", "needs a value", kPrevious},
+        CliRow{"StrayArgument", "10", 2, "", "unexpected argument", kPrevious},
+        CliRow{"UnstablePrintsNothing", "--bay-area 20", 3, "", "計算が不安定です:", kWritten},
+        CliRow{"UnstableJsonHasNoMean", "--json --bay-area 20", 3, "~\"BayMeanConc\":null",
+               "湾口部長さを短くするか、湾面積を大きくしてください", kWritten},
+        CliRow{"LargeInflowIntoSmallBay", "--bay-area 20 --inflow-rate 10000", 3, "",
+               "湾口部長さを短くするか、流入水流量を大きくしてください", kWritten},
+        CliRow{"CannotBeRun", "--bay-area 1e6 --mean-depth 1e6 --inflow-rate 1e-6", 3, "",
+               "計算できません:計算ステップ数が多すぎるため", kPrevious},
+        CliRow{"CannotBeRunStillGivesJson",
+               "--json --bay-area 1e6 --mean-depth 1e6 --inflow-rate 1e-6", 3,
+               "~\"BayMeanConc\":null", "", kPrevious},
+        CliRow{"LargeInflowThatSettles", "--bay-area 50 --inflow-rate 20000", 0, "~ 15.17\n", "",
+               kWritten},
+        CliRow{"LongerThanMaxSteps", "--max-steps 12622", 3, "", "計算ステップ数の制限", kPrevious},
+        CliRow{"WithinMaxSteps", "--max-steps 12623", 0, "~ 17.7\n", "", kGoldenReport},
+        CliRow{"BadMaxSteps", "--max-steps -1", 2, "", "--max-steps", kPrevious},
+        CliRow{"ReportToStandardOutput", "--report -", 0, kGolden.c_str(), " 17.7\n17.5",
+               kPrevious},
+        CliRow{"NoReport", "--no-report", 0, "~ 17.7\n", "", kPrevious},
+        CliRow{"ReportPathIsAFolder", "--report .", 4, "~ 17.7\n",
+               "レポート出力エラー:", kPrevious},
+        CliRow{"OutputCannotBeWritten", "--json >/dev/full", 4, "", "cannot write the output",
+               kGoldenReport}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+struct SignalRow {
+    const char* Name;
+    int Signal;
+    int Status;
+};
+
+class Signals : public CommandLine, public testing::WithParamInterface<SignalRow> {};
+
+TEST_P(Signals, CancelTheRunAndKeepThePreviousReport) {
+    test::WriteFile(Report(), "previous");
+    const fs::path err = Folder / "stderr.txt";
+    const pid_t child = fork();
+    if (child == 0) {
+        // About 6.6 million steps: seconds of work, stopped after a fraction.
+        if (chdir(Folder.c_str()) == 0 && freopen(err.c_str(), "w", stderr) != nullptr)
+            execl(TIDEWELL_CLI, TIDEWELL_CLI, "--bay-area", "2000", "--inflow-rate", "1",
+                  static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    usleep(300000);
+    kill(child, GetParam().Signal);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), GetParam().Status);
+    EXPECT_NE(ReadFile(err).find("計算中止:"), std::string::npos) << ReadFile(err);
+    EXPECT_EQ(ReadFile(Report()), "previous");
+    fs::remove(err);
+    for (const auto& entry : fs::directory_iterator(Folder))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cancel, Signals,
+                         testing::Values(SignalRow{"Interrupt", SIGINT, 130},
+                                         SignalRow{"Terminate", SIGTERM, 143}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(CommandLine, HelpListsEveryOptionAndExitStatus) {
     const Outcome run = Run("--help");
     EXPECT_EQ(run.Status, 0);
-    for (const char* part : {"Usage: tidewell-cli", "--bay-area", "--inflow-factor", "--json",
-                             "--report", "Exit status", "  3  "}) {
+    for (const char* part :
+         {"Usage: tidewell-cli", "--bay-area", "--inflow-factor", "--json", "--report",
+          "--no-report", "--max-steps", "Exit status", "  3  ", "130"}) {
         EXPECT_NE(run.Out.find(part), std::string::npos) << part;
     }
 }
@@ -133,13 +217,31 @@ TEST(CliOptions, RefusesAMissingValue) {
     EXPECT_FALSE(ParseCliOptions({"stray"}).Options.has_value());
 }
 
-TEST(JsonString, EscapesControlsAndReplacesBytesThatAreNotUtf8) {
-    EXPECT_EQ(JsonString("a\"b\\c\r\n\x01"), "\"a\\\"b\\\\c\\r\\n\\u0001\"");
-    EXPECT_EQ(JsonString("湾"), "\"湾\"");
-    EXPECT_EQ(JsonString("\xff"
-                         "1\xe6\xb9"),
-              "\"\\ufffd1\\ufffd\\ufffd\"");
+struct JsonRow {
+    const char* Name;
+    std::string Text;
+    const char* Json;
+};
+
+class JsonStrings : public testing::TestWithParam<JsonRow> {};
+
+// Invalid UTF-8 becomes U+FFFD (EF BF BD); an overlong form or a surrogate
+// never passes through as it stands.
+TEST_P(JsonStrings, EscapeControlsAndReplaceWhatIsNotUtf8) {
+    EXPECT_EQ(JsonString(GetParam().Text), GetParam().Json);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, JsonStrings,
+    testing::Values(
+        JsonRow{"QuoteAndBackslash", "a\"b\\c", "\"a\\\"b\\\\c\""},
+        JsonRow{"LineEnds", "\r\n", "\"\\r\\n\""},
+        JsonRow{"OtherControls", std::string("\x01\x1f\x00", 3), "\"\\u0001\\u001f\\u0000\""},
+        JsonRow{"Japanese", "湾", "\"湾\""}, JsonRow{"StrayByte", "\xff", "\"\xEF\xBF\xBD\""},
+        JsonRow{"OverlongSlash", "\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},
+        JsonRow{"OverlongThreeBytes", "\xE0\x80\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},
+        JsonRow{"Surrogate", "\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
 }  // namespace tidewell

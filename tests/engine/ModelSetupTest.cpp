@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+
 #include "EngineFixtures.h"
 #include "case/CaseInput.h"
 #include "engine/ModelSetup.h"
@@ -27,17 +30,6 @@ TEST_F(DefaultSetUp, DerivesTheScalesOfTheBay) {
     EXPECT_TRUE(Messages.Shown.empty());
 }
 
-TEST_F(DefaultSetUp, BuildsTheChainOfFiveBayCellsAndTheSea) {
-    const int expectedNeighbours[7][3] = {{},        {1, 2},    {2, 1, 3}, {2, 2, 4},
-                                          {2, 3, 5}, {2, 4, 6}, {1, 5}};
-    for (int n = 1; n <= 6; ++n) {
-        ASSERT_EQ(Model.NeighbourCount[n], expectedNeighbours[n][0]) << n;
-        for (int k = 1; k <= Model.NeighbourCount[n]; ++k) {
-            EXPECT_EQ(Model.Neighbour[n][k], expectedNeighbours[n][k]) << n << "," << k;
-        }
-    }
-}
-
 TEST_F(DefaultSetUp, GivesEveryFaceTheCoefficientsOfAUniformChannel) {
     for (int n = 1; n <= 5; ++n) {
         SCOPED_TRACE(n);
@@ -56,17 +48,6 @@ TEST_F(DefaultSetUp, GivesEveryFaceTheCoefficientsOfAUniformChannel) {
     EXPECT_EQ(Model.CellVolume[6], 0);
 }
 
-TEST_F(DefaultSetUp, LeavesCellsThatAreNotNeighboursUnconnected) {
-    for (auto [i, j] : {std::pair{1, 3}, {3, 1}, {2, 6}, {1, 1}, {5, 7}}) {
-        EXPECT_EQ(Model.FaceArea[i][j], 0) << i << "," << j;
-        EXPECT_EQ(Model.FaceWeight[i][j], 0) << i << "," << j;
-        EXPECT_EQ(Model.FaceFlow[i][j], 0) << i << "," << j;
-        EXPECT_EQ(Model.FaceExchange[i][j], 0) << i << "," << j;
-    }
-    for (int i = 1; i <= 5; ++i)
-        EXPECT_LE(Model.StepPlan[i].FaceCount, 2);
-}
-
 TEST_F(DefaultSetUp, StartsEveryCellAtTheSeaTemperatureWithTheLoadInTheHeadCell) {
     for (int n = 1; n <= 6; ++n)
         EXPECT_EQ(Model.CellConc[kTemperature][n], 18);
@@ -75,29 +56,24 @@ TEST_F(DefaultSetUp, StartsEveryCellAtTheSeaTemperatureWithTheLoadInTheHeadCell)
     EXPECT_EQ(Model.DailyLoad[kTemperature][2], 0);
 }
 
-TEST(ResetModel, ClearsEverythingAPreviousRunLeft) {
-    ModelState model;
-    RecordedMessages messages;
-    ASSERT_TRUE(SetUpModel(DefaultCase(), model, messages));
-    ResetModel(model);
-    for (int i = 1; i <= kMaxCells; ++i) {
-        for (int j = 1; j <= kMaxCells; ++j) {
-            ASSERT_EQ(model.FaceArea[i][j], 0);
-            ASSERT_EQ(model.FaceFlow[i][j], 0);
-            ASSERT_EQ(model.FaceExchange[i][j], 0);
-            ASSERT_EQ(model.FaceWeight[i][j], 0);
-        }
-        ASSERT_EQ(model.CellConc[kTemperature][i], 0);
-    }
-    EXPECT_EQ(model.StepPlan[1].FaceCount, 0);
+// Inflow rate text for a mouth velocity of exactly `velocity` (or the next
+// double above) through a cross-section of `section` km2.
+std::string InflowFor(float section, bool above) {
+    const double m2 = 1.0 * (static_cast<double>(section) * 1000000);
+    const double rate = above ? std::nextafter(m2, 2 * m2) : m2;
+    char text[40];
+    std::snprintf(text, sizeof text, "%.17g", rate);
+    return text;
 }
 
 struct SetUpRow {
     const char* Name;
     const char* BayArea;
-    float MouthSection;  // km2; 0 keeps the case's own
+    float MouthSection;      // km2; 0 keeps the case's own
+    std::string InflowRate;  // empty keeps the case's own
     double TimeStep;
-    double CalcDays;
+    double CalcDays;  // -1: not checked
+    bool Advection;   // the advection time set the step
     size_t Warnings;
 };
 
@@ -108,6 +84,8 @@ TEST_P(SetUpCases, ChoosesTheTimeStepAndCalculationTime) {
     ApplyInput(c, BasicInput::BayArea, GetParam().BayArea);
     if (GetParam().MouthSection != 0)
         c.MouthSection = GetParam().MouthSection;
+    if (!GetParam().InflowRate.empty())
+        ApplyInput(c, BasicInput::InflowRate, GetParam().InflowRate);
     ModelState model;
     RecordedMessages messages;
     ASSERT_TRUE(SetUpModel(c, model, messages));
@@ -115,18 +93,24 @@ TEST_P(SetUpCases, ChoosesTheTimeStepAndCalculationTime) {
     if (GetParam().CalcDays >= 0) {
         EXPECT_EQ(model.CalcDays, GetParam().CalcDays);
     }
+    EXPECT_EQ(model.AdvectionSetsStep, GetParam().Advection);
     EXPECT_EQ(messages.Shown.size(), GetParam().Warnings);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Bays, SetUpCases,
-    testing::Values(SetUpRow{"OneSquareKilometre", "1", 0, 72, 6, 0},
-                    SetUpRow{"FiftySquareKilometres", "50", 0, 265, -1, 0},
-                    SetUpRow{"LengthCappedAt200km", "100000", 0, 2456, -1, 0},
+    testing::Values(SetUpRow{"OneSquareKilometre", "1", 0, "", 72, 6, false, 0},
+                    SetUpRow{"FiftySquareKilometres", "50", 0, "", 265, -1, false, 0},
+                    SetUpRow{"LengthCappedAt200km", "100000", 0, "", 2456, -1, false, 0},
                     // 100 m2 of mouth: 3.31 m/s, advection (1910.7 s) sets the step
-                    SetUpRow{"NarrowMouthWarnsAndStepsByAdvection", "1000", 0.0001f, 32, 6294, 1}),
+                    SetUpRow{"NarrowMouthWarnsAndStepsByAdvection", "1000", 0.0001f, "", 32, 6294,
+                             true, 1},
+                    // 6324.6 s to cross a segment at 1 m/s
+                    SetUpRow{"ExactlyOneMetrePerSecondGivesNoWarning", "1000", 0.0003f,
+                             InflowFor(0.0003f, false), 105, -1, true, 0},
+                    SetUpRow{"JustAboveOneMetrePerSecondWarns", "1000", 0.0003f,
+                             InflowFor(0.0003f, true), 105, -1, true, 1}),
     [](const auto& info) { return std::string(info.param.Name); });
-
 TEST(SetUpModel, FlowLimitWarningNamesWhatToChange) {
     CaseRecord c = DefaultCase();
     c.MouthSection = 0.0001f;

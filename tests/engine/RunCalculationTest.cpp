@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <optional>
 
 #include "EngineFixtures.h"
 #include "case/CaseInput.h"
 #include "case/NumberText.h"
 #include "engine/RunDriver.h"
+#include "engine/RunDuration.h"
 
 namespace tidewell {
 namespace {
@@ -29,51 +32,155 @@ CaseRecord WithInput(BasicInput input, const char* text) {
     return c;
 }
 
-TEST(RunCalculation, DefaultCaseReachesTheKnownBayTemperatures) {
-    const auto run = Calculate(DefaultCase());
-    ASSERT_EQ(run->Result.Status, RunStatus::Completed);
-    EXPECT_EQ(run->Model.TimeStep, 718);
-    EXPECT_EQ(run->Model.CalcDays, 6294);
-    EXPECT_EQ(run->Result.StepCount, 12623);
-    EXPECT_EQ(run->Result.StepsDone, 12623);
-    const double expected[] = {0, 17.516, 17.606, 17.700, 17.796, 17.896};
-    for (int cell = 1; cell <= 5; ++cell) {
-        EXPECT_NEAR(run->Model.CellConc[kTemperature][cell], expected[cell], 0.0005) << cell;
-    }
-    EXPECT_EQ(run->Model.CellConc[kTemperature][6], 18);
-    EXPECT_EQ(RoundDecimals(run->Model.BayMeanConc[kTemperature], 2), 17.70);
-    EXPECT_EQ(run->Report.Calls,
-              (std::vector<std::string>{"Open", "WriteConditions", "WriteResults", "Close"}));
+CaseRecord With(std::initializer_list<std::pair<BasicInput, const char*>> texts,
+                float inflowTempFactor = 1.f, double inflowFactor = 1.0) {
+    CaseRecord c = DefaultCase();
+    for (const auto& [input, text] : texts)
+        ApplyInput(c, input, text);
+    c.InflowTempFactor = inflowTempFactor;
+    c.InflowFactor = inflowFactor;
+    return c;
 }
 
-struct StableRow {
+CaseRecord BayOf(const char* area, const char* inflow = "331") {
+    return With({{BasicInput::BayArea, area}, {BasicInput::InflowRate, inflow}});
+}
+
+CaseRecord WithMouthSection(float section) {
+    CaseRecord c = DefaultCase();
+    c.MouthSection = section;
+    return c;
+}
+
+CaseRecord HugeSlowBay(const char* inflowRate) {
+    return With({{BasicInput::BayArea, "1e6"},
+                 {BasicInput::MeanDepth, "1e6"},
+                 {BasicInput::InflowRate, inflowRate}});
+}
+
+using Cells = std::array<double, 5>;
+
+struct RunRow {
     const char* Name;
-    BasicInput Input;
-    const char* Text;
-    double TimeStep;
-    std::int64_t StepCount;  // 0: not checked
-    double Mean;             // to two decimals
+    CaseRecord Case;
+    RunStatus Status;
+    double TimeStep;             // 0: not checked
+    std::int64_t StepCount;      // -1: not checked
+    double Mean;                 // to two decimals, when completed
+    StepScale Scale;             // which advice an unstable run gives
+    const char* Message;         // first line of the engine's message; nullptr: none
+    std::optional<Cells> Exact;  // cells 1 to 5, to the last bit
 };
 
-class StableRuns : public testing::TestWithParam<StableRow> {};
-
-TEST_P(StableRuns, GiveTheBayMeanToTwoDecimals) {
-    const auto run = Calculate(WithInput(GetParam().Input, GetParam().Text));
-    ASSERT_EQ(run->Result.Status, RunStatus::Completed);
-    EXPECT_EQ(run->Model.TimeStep, GetParam().TimeStep);
-    if (GetParam().StepCount != 0) {
-        EXPECT_EQ(run->Result.StepCount, GetParam().StepCount);
-    }
-    EXPECT_EQ(RoundDecimals(run->Model.BayMeanConc[kTemperature], 2), GetParam().Mean);
+void PrintTo(const RunRow& row, std::ostream* out) {
+    *out << row.Name;
 }
 
+class Runs : public testing::TestWithParam<RunRow> {};
+
+TEST_P(Runs, EndAsTheCaseCallsFor) {
+    const RunRow& row = GetParam();
+    const auto run = Calculate(row.Case);
+    ASSERT_EQ(run->Result.Status, row.Status);
+    if (row.TimeStep != 0) {
+        EXPECT_EQ(run->Model.TimeStep, row.TimeStep);
+    }
+    if (row.StepCount >= 0) {
+        EXPECT_EQ(run->Result.StepCount, row.StepCount);
+    }
+    if (row.Status == RunStatus::Completed) {
+        EXPECT_EQ(run->Result.StepsDone, run->Result.StepCount);
+        EXPECT_EQ(RoundDecimals(run->Model.BayMeanConc[kTemperature], 2), row.Mean);
+        EXPECT_EQ(run->Model.CellConc[kTemperature][6], row.Case.SeaTemp.Value());
+        EXPECT_EQ(run->Report.Calls,
+                  (std::vector<std::string>{"Open", "WriteConditions", "WriteResults", "Close"}));
+    } else if (row.Status == RunStatus::Unstable) {
+        // The report says so on its last line; there is no mean.
+        EXPECT_EQ(run->Report.ResultStatus, RunStatus::Unstable);
+        EXPECT_EQ(run->Report.Calls.back(), "Close");
+        EXPECT_LT(run->Result.StepsDone, run->Result.StepCount);
+        EXPECT_TRUE(std::isnan(run->Model.BayMeanConc[kTemperature]));
+        EXPECT_EQ(run->Result.Scale, row.Scale);
+    } else {
+        EXPECT_EQ(run->Report.Calls, (std::vector<std::string>{"Open", "Discard"}));
+    }
+    if (row.Message != nullptr) {
+        ASSERT_FALSE(run->Messages.Shown.empty());
+        const std::string& prompt = run->Messages.Shown.back().Prompt;
+        EXPECT_EQ(prompt.substr(0, prompt.find('\r')), row.Message);
+    }
+    if (row.Exact) {
+        for (int cell = 1; cell <= 5; ++cell) {
+            EXPECT_EQ(run->Model.CellConc[kTemperature][cell], (*row.Exact)[cell - 1]) << cell;
+        }
+    }
+}
+
+constexpr auto kDiffusion = StepScale::Diffusion;
+constexpr auto kAdvection = StepScale::Advection;
+constexpr auto kCompleted = RunStatus::Completed;
+constexpr auto kUnstable = RunStatus::Unstable;
+constexpr auto kNotRun = RunStatus::NotRun;
+
+// The exact cells were checked against a separate, plain implementation of
+// the step written from the model's description.
 INSTANTIATE_TEST_SUITE_P(
-    Bays, StableRuns,
-    testing::Values(StableRow{"SmallestStableBay", BasicInput::BayArea, "24", 207, 0, 17.48},
-                    StableRow{"FiftySquareKilometres", BasicInput::BayArea, "50", 265, 1712, 17.53},
-                    StableRow{"HugeBayWithCappedLength", BasicInput::BayArea, "100000", 2456, 0,
-                              17.83}),
+    Cases, Runs,
+    testing::Values(
+        RunRow{"DefaultCase", DefaultCase(), kCompleted, 718, 12623, 17.70, kDiffusion, nullptr,
+               Cells{17.516242429318552, 17.606310994478246, 17.699603551149814, 17.796235501090912,
+                     17.896326378771921}},
+        RunRow{"WarmerSlowerInflow", With({}, 1.2f, 0.2), kCompleted, 718, 12623, 18.00, kDiffusion,
+               nullptr,
+               Cells{18.000000013400413, 18.000000010758402, 18.000000008097491, 18.000000005417544,
+                     18.000000002718426}},
+        // Large inflows: the first steps overshoot, then the run settles.
+        RunRow{"LargeInflowIntoFiftySquareKilometres", BayOf("50", "20000"), kCompleted, 148, 49,
+               15.17, kDiffusion, nullptr,
+               Cells{15.001515976055419, 15.006917951841125, 15.031569223404716, 15.144062010777546,
+                     15.657408669886401}},
+        RunRow{"LargeInflowIntoEightySquareKilometres", BayOf("80", "12000"), kCompleted, 309, 65,
+               15.30, kDiffusion, nullptr, std::nullopt},
+        RunRow{"LargeInflowIntoSixtySquareKilometres", BayOf("60", "16000"), kCompleted, 203, 57,
+               15.22, kDiffusion, nullptr, std::nullopt},
+        RunRow{"SmallestStableBay", BayOf("24"), kCompleted, 207, 1050, 17.48, kDiffusion, nullptr,
+               std::nullopt},
+        RunRow{"FiftySquareKilometres", BayOf("50"), kCompleted, 265, 1712, 17.53, kDiffusion,
+               nullptr, std::nullopt},
+        RunRow{"HugeBayWithCappedLength", BayOf("100000"), kCompleted, 2456, 369033, 17.83,
+               kDiffusion, nullptr, std::nullopt},
+        RunRow{"MouthWiderThanTheBayBlowsUp", BayOf("22"), kUnstable, 0, -1, 0, kDiffusion, nullptr,
+               std::nullopt},
+        RunRow{"TinyBayBlowsUp", BayOf("20"), kUnstable, 0, -1, 0, kDiffusion, nullptr,
+               std::nullopt},
+        RunRow{"LargeInflowIntoASmallBayBlowsUp", BayOf("20", "10000"), kUnstable, 188, 31, 0,
+               kAdvection, nullptr, std::nullopt},
+        RunRow{"NoCrossSection", WithMouthSection(0), kNotRun, 0, -1, 0, kDiffusion,
+               "湾口部断面積が0になるため計算できません。", std::nullopt},
+        RunRow{"TimeStepRoundsToZero", WithMouthSection(1e-12f), kNotRun, 0, -1, 0, kDiffusion,
+               "時間ステップが0分になるため計算できません。", std::nullopt},
+        RunRow{"StepCountTooLargeToCount", HugeSlowBay("1e-6"), kNotRun, 0, -1, 0, kDiffusion,
+               "計算ステップ数が多すぎるため計算できません。", std::nullopt},
+        RunRow{"CalculationTimeBeyondSinglePrecision", HugeSlowBay("1e-30"), kNotRun, 0, -1, 0,
+               kDiffusion, "条件の値が大きすぎるか小さすぎるため計算できません。", std::nullopt}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+// Step counts beyond 2^31 (but below 2^53) are still counted and run.
+TEST(PlannedStepCount, GivesTheStepsOfARunWithoutRunningOrShowingAnything) {
+    EXPECT_EQ(PlannedStepCount(DefaultCase()), 12623);
+    EXPECT_EQ(PlannedStepCount(BayOf("1000", "0.001")), 4178272874);
+    EXPECT_EQ(PlannedStepCount(WithMouthSection(0)), std::nullopt);
+    EXPECT_EQ(PlannedStepCount(HugeSlowBay("1e-6")), std::nullopt);
+}
+
+TEST(SecondsPerStep, IsMeasuredOnceAndScalesTheStepCount) {
+    const double perStep = SecondsPerStep();
+    EXPECT_GT(perStep, 0);
+    EXPECT_LT(perStep, 0.01);
+    EXPECT_EQ(SecondsPerStep(), perStep);
+    EXPECT_EQ(EstimatedRunSeconds(DefaultCase()), 12623 * perStep);
+    EXPECT_EQ(EstimatedRunSeconds(WithMouthSection(0)), std::nullopt);
+}
 
 TEST(RunCalculation, InflowAtSeaTemperatureKeepsTheBayAtThatTemperature) {
     const auto run = Calculate(WithInput(BasicInput::InflowTemp, "18"));
@@ -81,15 +188,6 @@ TEST(RunCalculation, InflowAtSeaTemperatureKeepsTheBayAtThatTemperature) {
     for (int cell = 1; cell <= 6; ++cell) {
         EXPECT_NEAR(run->Model.CellConc[kTemperature][cell], 18, 5e-7) << cell;
     }
-}
-
-TEST(RunCalculation, NarrowMouthWarnsOnceAndStillRuns) {
-    CaseRecord c = DefaultCase();
-    c.MouthSection = 0.0001f;  // 100 m2
-    const auto run = Calculate(c);
-    EXPECT_EQ(run->Messages.Shown.size(), 1u);
-    EXPECT_EQ(run->Model.TimeStep, 32);
-    EXPECT_EQ(run->Result.Status, RunStatus::Completed);
 }
 
 TEST(RunCalculation, SecondRunDoesNotDependOnTheFirst) {
@@ -109,86 +207,6 @@ TEST(StepCountOf, RoundsHalfUp) {
     EXPECT_EQ(StepCountOf(1, 576), 3);  // 1440 / 576 = 2.5
     EXPECT_EQ(StepCountOf(6294, 718), 12623);
     EXPECT_EQ(StepCountOf(0, 718), 0);
-}
-
-TEST(ComputeBayMean, AveragesTheFiveBayCellsOnly) {
-    ModelState model;
-    model.ComponentCount = 1;
-    model.BayBoxCount = 5;
-    const double cells[] = {0, 1, 2, 3, 4, 5, 1000};
-    for (int n = 1; n <= 6; ++n)
-        model.CellConc[kTemperature][n] = cells[n];
-    ComputeBayMean(model);
-    EXPECT_EQ(model.BayMeanConc[kTemperature], 3);
-}
-
-// Runs that cannot give a result say why and leave no report behind.
-struct FailedRow {
-    const char* Name;
-    CaseRecord Case;
-    RunStatus Status;
-    const char* FirstLineOfMessage;  // nullptr: no message from the engine
-};
-
-CaseRecord BayOf(const char* area) {
-    return WithInput(BasicInput::BayArea, area);
-}
-
-CaseRecord WithMouthSection(float section) {
-    CaseRecord c = DefaultCase();
-    c.MouthSection = section;
-    return c;
-}
-
-CaseRecord HugeSlowBay(const char* inflowRate) {
-    CaseRecord c = DefaultCase();
-    ApplyInput(c, BasicInput::BayArea, "1e6");
-    ApplyInput(c, BasicInput::MeanDepth, "1e6");
-    ApplyInput(c, BasicInput::InflowRate, inflowRate);
-    return c;
-}
-
-class FailedRuns : public testing::TestWithParam<FailedRow> {};
-
-TEST_P(FailedRuns, EndWithoutAResult) {
-    const auto run = Calculate(GetParam().Case);
-    EXPECT_EQ(run->Result.Status, GetParam().Status);
-    if (GetParam().FirstLineOfMessage != nullptr) {
-        ASSERT_FALSE(run->Messages.Shown.empty());
-        EXPECT_EQ(run->Messages.Shown.back().Prompt.substr(
-                      0, run->Messages.Shown.back().Prompt.find('\r')),
-                  GetParam().FirstLineOfMessage);
-    }
-    EXPECT_NE(run->Report.Calls.back(), "WriteConditions");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FailedRuns,
-    testing::Values(
-        FailedRow{"MouthWiderThanTheBayBlowsUp", BayOf("22"), RunStatus::Unstable, nullptr},
-        FailedRow{"TinyBayBlowsUp", BayOf("1"), RunStatus::Unstable, nullptr},
-        FailedRow{"NoCrossSection", WithMouthSection(0), RunStatus::NotRun,
-                  "湾口部断面積が0になるため計算できません。"},
-        FailedRow{"TimeStepRoundsToZero", WithMouthSection(1e-12f), RunStatus::NotRun,
-                  "時間ステップが0分になるため計算できません。"},
-        FailedRow{"StepCountTooLargeToCount", HugeSlowBay("1e-6"), RunStatus::NotRun,
-                  "計算ステップ数が多すぎるため計算できません。"},
-        FailedRow{"CalculationTimeBeyondSinglePrecision", HugeSlowBay("1e-30"), RunStatus::NotRun,
-                  "条件の値が大きすぎるか小さすぎるため計算できません。"}),
-    [](const auto& info) { return std::string(info.param.Name); });
-
-TEST(RunCalculation, UnstableRunWritesItsReportWithoutAMean) {
-    const auto run = Calculate(BayOf("20"));
-    ASSERT_EQ(run->Result.Status, RunStatus::Unstable);
-    EXPECT_LT(run->Result.StepsDone, run->Result.StepCount);
-    EXPECT_EQ(run->Report.ResultStatus, RunStatus::Unstable);
-    EXPECT_EQ(run->Report.Calls.back(), "Close");
-    EXPECT_TRUE(std::isnan(run->Model.BayMeanConc[kTemperature]));
-}
-
-TEST(RunCalculation, UnfinishedRunsDiscardTheirReport) {
-    EXPECT_EQ(Calculate(WithMouthSection(0))->Report.Calls,
-              (std::vector<std::string>{"Open", "Discard"}));
 }
 
 TEST(RunCalculation, ProgressSeesTheStepsAndCanCancel) {

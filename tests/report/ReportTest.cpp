@@ -14,7 +14,6 @@
 #include "engine/RunDriver.h"
 #include "report/CodePageFile.h"
 #include "report/ReportFile.h"
-#include "ui/MainModel.h"
 
 namespace tidewell {
 namespace {
@@ -45,13 +44,37 @@ std::vector<std::string> DecodedLines(const std::string& cp932) {
 
 class ReportFolder : public testing::Test {
   protected:
-    // Starts the window's model, applies the user's actions and calculates.
-    std::string ReportAfter(const std::function<void(MainModel&)>& actions) {
-        MainModel model(Messages, Report.string());
-        model.FormLoad();
-        actions(model);
-        EXPECT_FALSE(model.Command1_Click().ReportError.has_value());
+    // Calculates the default case as the edits change it.
+    std::string ReportAfter(const std::function<void(CaseRecord&)>& edits) {
+        CaseRecord c = DefaultCase();
+        for (const BasicInput input :
+             {BasicInput::BayArea, BasicInput::MeanDepth, BasicInput::MouthLength,
+              BasicInput::SeaTemp, BasicInput::InflowTemp, BasicInput::InflowRate}) {
+            ApplyInput(c, input, DefaultText(input));  // as the window writes them
+        }
+        edits(c);
+        ModelState model;
+        ReportFile report(Report.string());
+        EXPECT_FALSE(RunCalculation(c, model, report, Messages).ReportError.has_value());
         return ReadFile(Report);
+    }
+
+    static std::string DefaultText(BasicInput input) {
+        switch (input) {
+            case BasicInput::BayArea:
+                return " 1000";
+            case BasicInput::MeanDepth:
+                return " 18";
+            case BasicInput::MouthLength:
+                return " 7";
+            case BasicInput::SeaTemp:
+                return " 18";
+            case BasicInput::InflowTemp:
+                return " 15";
+            case BasicInput::InflowRate:
+                return " 331";
+        }
+        return "";
     }
 
     std::vector<std::string> FolderEntries() const {
@@ -72,15 +95,7 @@ const std::string kGolden = ReadFile(TIDEWELL_GOLDEN_DIR "/default_report.txt");
 
 TEST_F(ReportFolder, DefaultCaseWritesTheGoldenReport) {
     ASSERT_EQ(kGolden.size(), 750u);
-    const std::string report = ReportAfter([](MainModel&) {});
-    EXPECT_EQ(report, kGolden);
-    if (report != kGolden) {
-        const auto got = DecodedLines(report);
-        const auto want = DecodedLines(kGolden);
-        for (size_t i = 0; i < std::min(got.size(), want.size()); ++i) {
-            EXPECT_EQ(got[i], want[i]) << "line " << i + 1;
-        }
-    }
+    EXPECT_EQ(ReportAfter([](CaseRecord&) {}), kGolden);
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Tidewell_OUT.txt"});
 }
 
@@ -96,7 +111,7 @@ TEST_F(ReportFolder, BasicConditionsHoldingNumbersGetTheTrailingBlank) {
 
 struct VariantRow {
     const char* Name;
-    std::function<void(MainModel&)> Actions;
+    std::function<void(CaseRecord&)> Edits;
     int Line;
     const char* Expected;
 };
@@ -104,17 +119,24 @@ struct VariantRow {
 class ReportVariant : public ReportFolder, public testing::WithParamInterface<VariantRow> {};
 
 TEST_P(ReportVariant, WritesTheLineTheCaseCallsFor) {
-    const auto lines = DecodedLines(ReportAfter(GetParam().Actions));
+    const auto lines = DecodedLines(ReportAfter(GetParam().Edits));
     ASSERT_EQ(lines.size(), 26u);
     EXPECT_EQ(lines[static_cast<size_t>(GetParam().Line - 1)], GetParam().Expected);
 }
 
-auto Type(int field, const char* text) {
-    return [=](MainModel& m) { m.SetFieldText(field, text); };
+auto Type(BasicInput input, const char* text) {
+    return [=](CaseRecord& c) { ApplyInput(c, input, text); };
 }
-auto Pick(int list, int index) {
-    return [=](MainModel& m) { m.SelectListEntry(list, index); };
+auto SectionTimes(double factor) {
+    return [=](CaseRecord& c) { c.SectionFactor = factor; };
 }
+auto InflowTempTimes(float factor) {
+    return [=](CaseRecord& c) { c.InflowTempFactor = factor; };
+}
+auto InflowTimes(double factor) {
+    return [=](CaseRecord& c) { c.InflowFactor = factor; };
+}
+constexpr auto kArea = BasicInput::BayArea;
 
 // Bay area 50 km2: length sqrt(5e7) = 7071.07 m, diffusivity 0.01 * 707107^(4/3)
 // = 629960 cm2/s -> 63 m2/s; diffusion time 0.5 * 1414.21^2 / 62.996 = 15874 s
@@ -122,37 +144,34 @@ auto Pick(int list, int index) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReportVariant,
     testing::Values(
-        VariantRow{"TypedBayAreaAsTyped", Type(1, "500"), 5,
+        VariantRow{"TypedBayAreaAsTyped", Type(kArea, "500"), 5,
                    "    湾面積(km2)=500　平均水深(m)= 18　湾容積(km3)= 9 "},
-        VariantRow{"TypedDepthCopiedToTheMouth", Type(2, "9.50"), 6,
+        VariantRow{"TypedDepthCopiedToTheMouth", Type(BasicInput::MeanDepth, "9.50"), 6,
                    "    湾口部長さ(km)= 7　湾口部水深(m)=9.50　湾口部断面積(km2)= .0665 "},
-        VariantRow{"SinglePrecisionMultiplier", Pick(2, 4), 12,
+        VariantRow{"SinglePrecisionMultiplier", InflowTempTimes(1.2f), 12,
                    "    流入水水温(×倍)= 1.2 　流入水水量(×倍)= 1 　　 (変更)流入負荷量(℃/秒)= "
                    "5958.00024 "},
-        VariantRow{"MultipliedLoadPerVolume", Pick(2, 4), 23,
+        VariantRow{"MultipliedLoadPerVolume", InflowTempTimes(1.2f), 23,
                    "    流入負荷量÷湾容積（℃/m3/日)= .029 "},
-        VariantRow{"DoubledSection", Pick(1, 6), 11,
+        VariantRow{"ChangedSectionToFiveDecimals", Type(BasicInput::MouthLength, "7.1234"), 11,
+                   "    湾口部断面積(×倍)= 1 　　 (変更)湾口部断面積(km2)= .12822 "},
+        VariantRow{"DoubledSection", SectionTimes(2.0), 11,
                    "    湾口部断面積(×倍)= 2 　　 (変更)湾口部断面積(km2)= .252 "},
-        VariantRow{"FiveTimesInflowVelocity", Pick(3, 7), 16, "    平均流速(cm/秒)    = 1.31 "},
-        VariantRow{"FiveTimesInflowKeepsCalculationTime", Pick(3, 7), 17,
+        VariantRow{"FiveTimesInflowVelocity", InflowTimes(5.0), 16,
+                   "    平均流速(cm/秒)    = 1.31 "},
+        VariantRow{"FiveTimesInflowKeepsCalculationTime", InflowTimes(5.0), 17,
                    "    計算時間（日)= 6294 "},
-        VariantRow{"SmallBayDiffusivity", Type(1, "50"), 15, "    渦動拡散係数(m2/秒)= 63 "},
-        VariantRow{"SmallBayCalculationTime", Type(1, "50"), 17, "    計算時間（日)= 315 "},
-        VariantRow{"SmallBayTimeStep", Type(1, "50"), 18, "    ﾀｲﾑｽﾃｯﾌﾟ（分)= 265 "},
-        VariantRow{"UnstableRunSaysSoInWords", Type(1, "20"), 26,
+        VariantRow{"SmallBayDiffusivity", Type(kArea, "50"), 15, "    渦動拡散係数(m2/秒)= 63 "},
+        VariantRow{"SmallBayCalculationTime", Type(kArea, "50"), 17, "    計算時間（日)= 315 "},
+        VariantRow{"SmallBayTimeStep", Type(kArea, "50"), 18, "    ﾀｲﾑｽﾃｯﾌﾟ（分)= 265 "},
+        VariantRow{"UnstableRunSaysSoInWords", Type(kArea, "20"), 26,
                    "    湾内平均水温(℃)=計算が不安定になったため求められません"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ReportFolder, EachCalculationReplacesThePreviousReportCompletely) {
-    MainModel model(Messages, Report.string());
-    model.FormLoad();
-    model.Command1_Click();
-    model.SetFieldText(1, "500");
-    model.Command1_Click();
-    EXPECT_EQ(ReadFile(Report).size(), kGolden.size() - 2);  // "500" for " 1000"
-    model.SetFieldText(1, " 1000");
-    model.Command1_Click();
-    EXPECT_EQ(ReadFile(Report), kGolden);
+    ReportAfter([](CaseRecord&) {});
+    EXPECT_EQ(ReportAfter(Type(kArea, "500")).size(), kGolden.size() - 2);  // "500" for " 1000"
+    EXPECT_EQ(ReportAfter([](CaseRecord&) {}), kGolden);
 }
 
 // Makes writes beyond `bytes` fail as on a full disk.

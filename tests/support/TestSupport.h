@@ -26,6 +26,10 @@ inline std::string ReadFile(const std::filesystem::path& path) {
     return bytes.str();
 }
 
+inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
 // A private folder under the system's temporary folder, removed afterwards.
 class TemporaryFolder {
   public:
