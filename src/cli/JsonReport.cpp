@@ -94,7 +94,7 @@ std::string JsonString(std::string_view text) {
 
 std::string JsonReport(const MainModel& model, std::int64_t stepCount,
                        const std::vector<Message>& messages) {
-    const ModelState& bay = model.Model();
+    const ModelState& bay = model.Bay();
     std::string json = "{\"fields\":{";
     for (int field = 1; field <= kFieldCount; ++field) {
         if (field > 1)

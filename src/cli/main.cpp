@@ -25,6 +25,8 @@ class PrintedMessages final : public MessageSink {
         std::cerr << message.Title << ":" << prompt << "\n";
         Shown.push_back(message);
     }
+    // The command line runs what it is asked to, however long it takes.
+    bool Ask(const Message&) override { return true; }
     std::vector<Message> Shown;
 };
 
@@ -72,7 +74,7 @@ void PrintResult(const MainModel& model, const RunResult& run) {
         return;
     for (int cell = 1; cell <= 5; ++cell) {
         std::cout << (cell > 1 ? " " : "")
-                  << SeventeenDigits(model.Model().CellConc[kTemperature][cell]);
+                  << SeventeenDigits(model.Bay().CellConc[kTemperature][cell]);
     }
     std::cout << "\n";
 }

@@ -62,7 +62,7 @@ TEST_F(Commands, CalculateShowsTheBayMeanAndColorsTheBayFrames) {
     EXPECT_EQ(SnapshotOf(Model), expected);
     for (int frame = 1; frame <= 5; ++frame) {
         EXPECT_EQ(Model.FrameTemperatures()[frame],
-                  static_cast<float>(Model.Model().CellConc[kTemperature][frame]));
+                  static_cast<float>(Model.Bay().CellConc[kTemperature][frame]));
     }
     ASSERT_EQ(Messages.Shown.size(), 1u);
     EXPECT_EQ(Messages.Shown[0], (Message{"計算終了です！", "計算結果(湾内平均水温)\r 17.7(℃)"}));

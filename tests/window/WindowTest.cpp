@@ -204,7 +204,7 @@ class WindowTest : public QObject {
         QListWidget* box = Lists[list];
         QCOMPARE(Collect(box->count(), [box](int n) { return box->item(n - 1)->text(); }), entries);
         QCOMPARE(Selections(), QList<int>({-1, -1, -1}));
-        QCOMPARE(Window->Model().List(list).Selected, tidewell::kNoSelection);
+        QCOMPARE(Window->Presenter().List(list).Selected, tidewell::kNoSelection);
         QCOMPARE(box->height(), box->sizeHintForRow(0) + 2 * box->frameWidth());
         QCOMPARE(box->indexAt(QPoint(2, 2)).data().toString(), QString("1.0"));
     }
@@ -283,7 +283,7 @@ class WindowTest : public QObject {
         QCOMPARE(Texts(),
                  StartTextsWith(
                      {{1, "2000"}, {3, " 36"}, {13, " 1258.8"}, {14, " 6.39"}, {15, " .012"}}));
-        QCOMPARE(QString::fromStdString(Window->Model().FieldText(1)), QString("2000"));
+        QCOMPARE(QString::fromStdString(Window->Presenter().FieldText(1)), QString("2000"));
         QCOMPARE(Fields[1]->cursorPosition(), 4);
         QVERIFY(Sink->Shown.empty());
     }
@@ -302,7 +302,7 @@ class WindowTest : public QObject {
         const Message refused{"湾面積の入力制限", "湾面積は1km2以上にしてください。"};
         QCOMPARE(Sink->Shown, std::vector<Message>(4, refused));
         QCOMPARE(Texts(), StartTextsWith({{1, "0.5"}}));
-        QCOMPARE(Window->Model().Record().BayArea.Value(), 1000.0);
+        QCOMPARE(Window->Presenter().Record().BayArea.Value(), 1000.0);
         QCOMPARE(Colors(), kStartColors);
     }
 
@@ -326,7 +326,7 @@ class WindowTest : public QObject {
         QFETCH(QColor, inflowFrame);
         QVERIFY(PickEntry(list, entry));
         QCOMPARE(Selections(), selections);
-        QCOMPARE(Window->Model().List(list).Selected, selections[list - 1]);
+        QCOMPARE(Window->Presenter().List(list).Selected, selections[list - 1]);
         QCOMPARE(Texts(), StartTextsWith(changed));
         QCOMPARE(Colors()[5], inflowFrame);
         QVERIFY(Sink->Shown.empty());
@@ -366,7 +366,7 @@ class WindowTest : public QObject {
             QCOMPARE(Selections(), QList<int>({0, 0, 0}));
             for (int n = 1; n <= 3; ++n) {
                 QCOMPARE(Lists[n]->indexAt(QPoint(2, 2)).data().toString(), QString("1.0"));
-                QCOMPARE(Window->Model().List(n).Selected, 0);
+                QCOMPARE(Window->Presenter().List(n).Selected, 0);
             }
         }
         QCOMPARE(Sink->Shown.size(), std::size_t{1});
@@ -382,7 +382,7 @@ class WindowTest : public QObject {
     void legendPanelPaintsModelLegend() {
         auto* panel = dynamic_cast<tidewell::window::LegendPanel*>(Named("Picture2"));
         QVERIFY2(panel, "Picture2 is not the legend panel");
-        const tidewell::LegendDrawing& legend = Window->Model().Legend();
+        const tidewell::LegendDrawing& legend = Window->Presenter().Legend();
         QVERIFY(panel->Drawing() == legend);
         QMap<LegendOp::Kind, int> counts;
         for (const LegendOp& op : legend.Ops)

@@ -6,34 +6,10 @@
 #include <QPen>
 #include <utility>
 
+#include "QtText.h"
 #include "Twips.h"
 
 namespace tidewell::window {
-namespace {
-
-QColor ToQColor(Color color) {
-    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
-}
-
-Qt::PenStyle PenStyleOf(int lineStyle) {
-    switch (lineStyle) {
-        case 1:
-            return Qt::DashLine;
-        case 2:
-            return Qt::DotLine;
-        case 3:
-            return Qt::DashDotLine;
-        case 4:
-            return Qt::DashDotDotLine;
-        case 5:
-            return Qt::NoPen;
-        default:
-            return Qt::SolidLine;  // 0 solid, 6 inside solid
-    }
-}
-
-}  // namespace
-
 LegendPanel::LegendPanel(QWidget* parent) : QWidget(parent) {}
 
 void LegendPanel::SetDrawing(LegendDrawing drawing) {
@@ -54,7 +30,7 @@ void LegendPanel::paintEvent(QPaintEvent* event) {
         return QPointF(TwipsToPixelsF(x, dpiX), TwipsToPixelsF(y, dpiY));
     };
     const auto pen = [this](Color color) {
-        QPen line(ToQColor(color), Legend.LineWidth, PenStyleOf(Legend.LineStyle));
+        QPen line(ToQColor(color), Legend.LineWidth, Qt::SolidLine);
         line.setJoinStyle(Qt::MiterJoin);
         return line;
     };
