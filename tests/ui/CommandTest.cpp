@@ -39,30 +39,33 @@ struct NoResultRow {
     Field Input;
     const char* Text;
     RunStatus Status;
-    const char* Shown;
+    const char* Shown;  // the result field afterwards; empty: as it was
     const char* Title;
 };
 
 class RunsWithoutTemperature : public StartedModel,
                                public testing::WithParamInterface<NoResultRow> {};
 
-// The result field says so in words; the frames and the earlier report stay.
-TEST_P(RunsWithoutTemperature, SayWhyInTheResultField) {
+// The frames stay; the result field says why in words, unless the run was
+// cancelled, which leaves the earlier (now stale) result. Only a finished
+// run replaces the earlier report.
+TEST_P(RunsWithoutTemperature, LeaveTheFramesAndSayWhy) {
+    const NoResultRow& row = GetParam();
     Model.Command1_Click();
     const std::string report = ReportBytes();
-    Model.SetFieldText(GetParam().Input, GetParam().Text);
-    const Snapshot before = SnapshotOf(Model);
+    Model.SetFieldText(row.Input, row.Text);
+    Snapshot expected = SnapshotOf(Model);
     Messages.Shown.clear();
-    EXPECT_EQ(Model.Command1_Click().Status, GetParam().Status);
-    Snapshot expected = before;
-    expected.Texts[NumberOf(Field::Result)] = GetParam().Shown;
+    const bool cancel = row.Status == RunStatus::Cancelled;
+    Model.SetRunProgress([cancel](std::int64_t, std::int64_t) { return !cancel; });
+    EXPECT_EQ(Model.Command1_Click().Status, row.Status);
+    if (*row.Shown != '\0')
+        expected.Texts[NumberOf(Field::Result)] = row.Shown;
     EXPECT_EQ(SnapshotOf(Model), expected);
     ASSERT_EQ(Messages.Shown.size(), 1u);
-    EXPECT_EQ(Messages.Shown[0].Title, GetParam().Title);
-    EXPECT_FALSE(Model.ResultIsStale());
-    if (GetParam().Status == RunStatus::NotRun) {
-        EXPECT_EQ(ReportBytes(), report);
-    }
+    EXPECT_EQ(Messages.Shown[0].Title, row.Title);
+    EXPECT_EQ(Model.ResultIsStale(), cancel);
+    EXPECT_EQ(ReportBytes() == report, row.Status != RunStatus::Unstable);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -70,23 +73,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(NoResultRow{"Unstable", Field::BayArea, "20", RunStatus::Unstable, "計算不安定",
                                 "計算が不安定です"},
                     NoResultRow{"NoCrossSection", Field::MouthLength, "1e-50", RunStatus::NotRun,
-                                "計算できません", "計算できません"}),
+                                "計算できません", "計算できません"},
+                    NoResultRow{"Cancelled", Field::BayArea, "50", RunStatus::Cancelled, "",
+                                "計算中止"}),
     [](const auto& info) { return std::string(info.param.Name); });
-
-TEST_F(Commands, CancelledRunLeavesResultFramesAndReportAsTheyWere) {
-    Model.Command1_Click();
-    const std::string report = ReportBytes();
-    Model.SetFieldText(Field::BayArea, "50");
-    const Snapshot before = SnapshotOf(Model);
-    Messages.Shown.clear();
-    Model.SetRunProgress([](std::int64_t, std::int64_t) { return false; });
-    EXPECT_EQ(Model.Command1_Click().Status, RunStatus::Cancelled);
-    EXPECT_EQ(SnapshotOf(Model), before);
-    EXPECT_EQ(ReportBytes(), report);
-    EXPECT_TRUE(Model.ResultIsStale());  // the shown result is still the earlier one
-    ASSERT_EQ(Messages.Shown.size(), 1u);
-    EXPECT_EQ(Messages.Shown[0].Title, "計算中止");
-}
 
 TEST_F(Commands, ReportFailureIsNamedAndTheResultStillShown) {
     MainModel blocked(Messages, Folder.string());  // the report path is a folder
@@ -144,7 +134,7 @@ TEST_F(Commands, RestoreClearsARefusedText) {
 
 struct LongRunRow {
     const char* Name;
-    double Seconds;
+    double Seconds;  // negative: not known
     bool Answer;
     const char* Question;  // empty when none is asked
     bool Runs;
@@ -155,7 +145,7 @@ class LongRuns : public StartedModel, public testing::WithParamInterface<LongRun
 TEST_P(LongRuns, AskFirstAndRunOnlyOnYes) {
     const LongRunRow& row = GetParam();
     Model.SetRunEstimator([&](const CaseRecord&) {
-        return RunEstimate{1000000, row.Seconds / 1e6};
+        return row.Seconds < 0 ? RunEstimate{} : RunEstimate{1000000, row.Seconds / 1e6};
     });
     Messages.Answer = row.Answer;
     const std::string resultBefore = Model.FieldText(Field::Result);
@@ -173,17 +163,12 @@ TEST_P(LongRuns, AskFirstAndRunOnlyOnYes) {
 INSTANTIATE_TEST_SUITE_P(
     Estimates, LongRuns,
     testing::Values(LongRunRow{"TenSecondsRunsWithoutAsking", 10, false, "", true},
+                    LongRunRow{"UnknownRunsWithoutAsking", -1e9, false, "", true},
                     LongRunRow{"HoursDeclined", 12000, false,
                                "計算に約3時間20分かかる見込みです。\r実行しますか？", false},
                     LongRunRow{"MinuteAccepted", 75, true,
                                "計算に約1分15秒かかる見込みです。\r実行しますか？", true}),
     [](const auto& info) { return std::string(info.param.Name); });
-
-TEST_F(Commands, UnknownEstimateRunsWithoutAsking) {
-    Model.SetRunEstimator([](const CaseRecord&) { return RunEstimate{}; });
-    EXPECT_EQ(Model.Command1_Click().Status, RunStatus::Completed);
-    EXPECT_TRUE(Messages.Asked.empty());
-}
 
 struct StaleRow {
     const char* Name;

@@ -281,17 +281,6 @@ class WindowTest : public QObject {
         QVERIFY(Sink->Shown.empty());
     }
 
-    void refusesEveryKeystrokeThatLeavesBayAreaBelowOne() {
-        QVERIFY(TypeInto(1, ""));
-        QTest::keyClick(Fields[1], Qt::Key_Delete);
-        QTest::keyClicks(Fields[1], "0.5");  // "", "0", "0.", "0.5": each refused
-        const Message refused{"湾面積の入力制限", "湾面積は1km2以上にしてください。"};
-        QCOMPARE(Sink->Shown, std::vector<Message>(4, refused));
-        QCOMPARE(Texts(), StartTextsWith({{1, "0.5"}}));
-        QCOMPARE(Window->Presenter().Record().BayArea.Value(), 1000.0);
-        QCOMPARE(Colors(), kStartColors);
-    }
-
     void calculateWithRefusedTextRunsNothingAndFocusesTheField() {
         QVERIFY(TypeInto(9, "0"));
         QCOMPARE(Sink->Shown.size(), std::size_t{1});
