@@ -69,17 +69,18 @@ RunEstimate EstimateRun(const CaseRecord& record) {
 
 std::string DurationWords(double seconds) {
     struct Unit {
-        double Seconds;
+        std::int64_t Seconds;
         const char* Name;
     };
     static constexpr Unit kUnits[] = {{86400, "日"}, {3600, "時間"}, {60, "分"}, {1, "秒"}};
+    // The largest unit the duration reaches, once rounded to the unit below it.
     for (size_t u = 0; u + 1 < std::size(kUnits); ++u) {
         const Unit& big = kUnits[u];
         const Unit& small = kUnits[u + 1];
-        if (seconds < big.Seconds)
+        const std::int64_t inSmall = std::llround(seconds / static_cast<double>(small.Seconds));
+        const std::int64_t perBig = big.Seconds / small.Seconds;
+        if (inSmall < perBig)
             continue;
-        const auto inSmall = static_cast<std::int64_t>(std::llround(seconds / small.Seconds));
-        const auto perBig = static_cast<std::int64_t>(big.Seconds / small.Seconds);
         std::string words = "約" + std::to_string(inSmall / perBig) + big.Name;
         if (inSmall % perBig != 0)
             words += std::to_string(inSmall % perBig) + small.Name;

@@ -19,14 +19,16 @@ TEST_P(Durations, ReadAsTheirTwoLargestUnits) {
     EXPECT_EQ(DurationWords(GetParam().Seconds), GetParam().Words);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Words, Durations,
-    testing::Values(DurationRow{"Seconds", 12.4, "約12秒"}, DurationRow{"Minute", 60, "約1分"},
-                    DurationRow{"MinutesAndSeconds", 75.4, "約1分15秒"},
-                    DurationRow{"HoursAndMinutes", 12000, "約3時間20分"},
-                    DurationRow{"WholeHours", 7210, "約2時間"},
-                    DurationRow{"DaysAndHours", 3 * 86400 + 5 * 3600 + 100, "約3日5時間"}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Words, Durations,
+                         testing::Values(DurationRow{"Seconds", 12.4, "約12秒"},
+                                         DurationRow{"AlmostAMinute", 59.6, "約1分"},
+                                         DurationRow{"MinutesAndSeconds", 75.4, "約1分15秒"},
+                                         DurationRow{"HoursAndMinutes", 12000, "約3時間20分"},
+                                         DurationRow{"WholeHours", 7210, "約2時間"},
+                                         DurationRow{"AlmostAnHour", 3599.8, "約1時間"},
+                                         DurationRow{"DaysAndHours", 3 * 86400 + 5 * 3600 + 100,
+                                                     "約3日5時間"}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 struct ProgressRow {
     const char* Name;

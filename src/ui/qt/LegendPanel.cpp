@@ -37,7 +37,7 @@ void LegendPanel::paintEvent(QPaintEvent* event) {
     // The legend's own face at the panel's size: only the name changes.
     QFont labelFont = font();
     if (!Legend.FontName.empty())
-        labelFont.setFamily(QString::fromStdString(Legend.FontName));
+        labelFont.setFamily(ToQString(Legend.FontName));
     painter.setFont(labelFont);
     const QFontMetricsF metrics(labelFont, this);
     const QColor textColor = palette().color(QPalette::WindowText);
@@ -59,8 +59,7 @@ void LegendPanel::paintEvent(QPaintEvent* event) {
                 painter.setPen(pen(op.Paint));
                 painter.drawPoint(corner);
                 painter.setPen(textColor);
-                painter.drawText(corner + QPointF(0, metrics.ascent()),
-                                 QString::fromStdString(op.Text));
+                painter.drawText(corner + QPointF(0, metrics.ascent()), ToQString(op.Text));
                 break;
             }
         }

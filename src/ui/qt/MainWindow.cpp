@@ -319,7 +319,7 @@ void MainWindow::ShowStaleResult() {
 
 void MainWindow::ShowField(int field) {
     QLineEdit& box = *Fields[field];
-    const QString text = QString::fromStdString(PresenterModel->FieldText(field));
+    const QString text = ToQString(PresenterModel->FieldText(field));
     // An unchanged text is left alone, so the cursor of the field being
     // typed in stays where it is.
     if (box.text() == text)
