@@ -154,8 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {{1, ""}},
                   {},
                   {},
-                  "湾面積の入力制限"},
-        ActionRow{"IndexOutsideTheListPicksNothing", PickEntry(1, "5.0")}),
+                  "湾面積の入力制限"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(StartedModel, StartsWithTheDefaultCaseAndNothingSelected) {
