@@ -50,6 +50,8 @@ void MainModel::SetFieldText(Field field, std::string_view text) {
     if (shown == text)
         return;
     shown = text;
+    if (!InfoOf(field).Input)
+        return;  // display fields have no handler
     switch (field) {
         case Field::BayArea:
             return Text1_Change();
@@ -64,7 +66,7 @@ void MainModel::SetFieldText(Field field, std::string_view text) {
         case Field::InflowRate:
             return Text9_Change();
         default:
-            return;  // display fields have no handler
+            return;
     }
 }
 
