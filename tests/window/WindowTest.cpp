@@ -239,6 +239,24 @@ class WindowTest : public QObject {
         QVERIFY(captioned >= 30);
     }
 
+    // Tab goes through the fields in number order, with the restore button
+    // after Text12, and on to the lists.
+    void tabVisitsFieldsInNumberOrder() {
+        const QRegularExpression named("^(Text\\d+|List\\d|Command3)$");
+        QStringList order;
+        QWidget* widget = Fields[1];
+        do {
+            if (named.match(widget->objectName()).hasMatch())
+                order << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget != Fields[1] && order.size() < 100);
+        QStringList expected;
+        for (int n = 1; n <= 16; ++n)
+            expected << QString("Text%1").arg(n) << (n == 12 ? "Command3" : "");
+        expected.removeAll("");
+        QCOMPARE(order, expected + QStringList({"List1", "List2", "List3"}));
+    }
+
     void resizingMovesOnlyOuterPanel() {
         auto* outer = Named("Picture1");
         auto* inner = Named("Picture2");
