@@ -18,6 +18,9 @@ class MessageSink {
     virtual ~MessageSink() = default;
     // Returns when the user has acknowledged the message.
     virtual void Show(const Message& message) = 0;
+    // A yes/no question whose default answer is no; true for yes. A sink
+    // that cannot ask gives the default answer.
+    virtual bool Ask(const Message& /*question*/) { return false; }
 };
 
 }  // namespace tidewell

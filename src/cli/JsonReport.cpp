@@ -35,7 +35,7 @@ std::string JsonString(std::string_view text) {
 
 std::string JsonReport(const MainModel& model, std::int64_t stepCount, bool hasResult,
                        const std::vector<Message>& messages) {
-    const ModelState& bay = model.Model();
+    const ModelState& bay = model.Bay();
     json fields = json::object();
     for (int field = 1; field <= kFieldCount; ++field)
         fields["Text" + std::to_string(field)] = model.FieldText(field);

@@ -33,6 +33,8 @@ class PrintedMessages final : public MessageSink {
         std::cerr << message.Title << ":" << prompt << "\n";
         Shown.push_back(message);
     }
+    // The command line runs what it is asked to, however long it takes.
+    bool Ask(const Message&) override { return true; }
     std::vector<Message> Shown;
     ProgressLine* Progress = nullptr;
 };
@@ -78,7 +80,7 @@ bool ApplyOptions(MainModel& model, PrintedMessages& messages, const CliOptions&
 void PrintResult(std::ostream& out, const MainModel& model) {
     out << model.FieldText(16) << "\n";
     for (int cell = 1; cell <= 5; ++cell) {
-        out << (cell > 1 ? " " : "") << SeventeenDigits(model.Model().CellConc[kTemperature][cell]);
+        out << (cell > 1 ? " " : "") << SeventeenDigits(model.Bay().CellConc[kTemperature][cell]);
     }
     out << "\n";
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "SchematicFrames.h"
+
 // Thirteen color levels in steps of 2 degC, from white (below 2) through
 // blue, cyan, green and yellow to red (24 and more), and the frame colors
 // picked from them.
@@ -38,13 +40,6 @@ struct ColorScale {
 
     bool operator==(const ColorScale&) const = default;
 };
-
-// The temperature each schematic frame shows: 1 to 5 the bay frames from the
-// head, 6 the inflow frame, 7 the outer-sea frame (index 0 is unused).
-inline constexpr int kFrameCount = 7;
-inline constexpr int kInflowFrame = 6;
-inline constexpr int kSeaFrame = 7;
-using FrameTemps = std::array<float, kFrameCount + 1>;
 
 void BuildColorScale(ColorScale& scale);
 void BuildColorRamp(ColorScale& scale);

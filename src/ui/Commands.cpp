@@ -6,6 +6,7 @@ namespace tidewell {
 namespace {
 
 const std::string kUnstableText = "計算不安定";
+const std::string kNoResultText = "計算できません";
 // What makes the step stable depends on which time scale set it: with the
 // diffusion time, a narrower mouth or a larger bay; with the advection time
 // (a large inflow), a narrower mouth or a still larger inflow, which shortens
@@ -27,43 +28,73 @@ Message ReportFailure(const std::string& path, const std::string& reason) {
             "レポートファイル「" + path + "」を書き込めませんでした。\r" + reason};
 }
 
+Message LongRunQuestion(double seconds) {
+    return {"計算時間の確認",
+            "計算に" + DurationWords(seconds) + "かかる見込みです。\r実行しますか？"};
+}
+
 }  // namespace
 
+// A run must use what the screen shows, and a long one only when the user
+// agrees to wait.
+bool MainModel::MayRun() {
+    if (const auto field = RefusedField()) {
+        Messages.Show(*Refusals[NumberOf(*field)]);
+        return false;
+    }
+    const std::optional<double> seconds =
+        Estimator ? Estimator(CurrentRecord).Seconds() : std::nullopt;
+    if (seconds && *seconds > kAskBeforeRunSeconds)
+        return Messages.Ask(LongRunQuestion(*seconds));
+    return true;
+}
+
 RunResult MainModel::Command1_Click() {
-    const RunResult run = RunCalculation(Case, Bay, Report, Messages, Progress);
+    if (!MayRun())
+        return {};
+    const RunResult run = RunCalculation(CurrentRecord, CurrentBay, Report, Messages, Progress);
+    ShowRunResult(run);
+    if (run.ReportError)
+        Messages.Show(ReportFailure(Report.Path(), *run.ReportError));
+    return run;
+}
+
+// A cancelled run leaves everything as it was; any other run replaces the
+// result field, even when it has no temperature to show.
+void MainModel::ShowRunResult(const RunResult& run) {
+    if (run.Status != RunStatus::Cancelled) {
+        ShowsResult = true;
+        Stale = false;
+    }
     switch (run.Status) {
         case RunStatus::Completed: {
-            const double rounded = RoundDecimals(Bay.BayMeanConc[kTemperature], 2);
-            ShowDisplay(16, DisplayText(rounded));
-            for (int k = 1; k <= 5; ++k) {
-                FrameTemp[k] = static_cast<float>(Bay.CellConc[kTemperature][k]);
+            const double rounded = RoundDecimals(CurrentBay.BayMeanConc[kTemperature], 2);
+            ShowDisplay(Field::Result, DisplayText(rounded));
+            for (int k = 1; k <= kBayFrameCount; ++k) {
+                CurrentFrameTemperatures[k] =
+                    static_cast<float>(CurrentBay.CellConc[kTemperature][k]);
                 ColorFrame(k);
             }
             Messages.Show(CompletionMessage(DisplayText(rounded)));
             break;
         }
         case RunStatus::Unstable:
-            ShowDisplay(16, kUnstableText);
+            ShowDisplay(Field::Result, kUnstableText);
             Messages.Show(UnstableMessage(run.Scale));
             break;
         case RunStatus::Cancelled:
             Messages.Show(kCancelled);
             break;
         case RunStatus::NotRun:
-            break;  // the run has said why
+            ShowDisplay(Field::Result, kNoResultText);  // the run has said why
+            break;
     }
-    if (run.ReportError)
-        Messages.Show(ReportFailure(Report.Path(), *run.ReportError));
-    return run;
 }
 
 void MainModel::Command3_Click() {
     for (int list = 1; list <= kListCount; ++list)
         SelectListEntry(list, 0);
-    LoadDefaultCase();
-    BuildColorScale(Colors);
-    ColorAllFrames();
-    LegendPicture = DrawLegend(Colors, WindowFontName);
+    ShowDefaultCase();
 }
 
 }  // namespace tidewell

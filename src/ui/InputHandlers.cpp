@@ -1,40 +1,41 @@
 // The change handlers of the six editable fields: check the text, store it in
 // the case record, refresh the fields and frames that depend on it. A refused
-// text shows its message and changes nothing else.
+// text shows its message and changes nothing else; the message is kept until
+// the field's text is accepted, so a calculation can show it again.
 #include "MainModel.h"
 #include "case/CaseInput.h"
 #include "case/NumberText.h"
 
 namespace tidewell {
-namespace {
 
-// Stores the field's text if it passes its checks; otherwise shows why not.
-bool Accept(CaseRecord& record, MessageSink& messages, BasicInput input, const std::string& text) {
-    if (const auto refusal = CheckInput(record, input, text)) {
-        messages.Show(*refusal);
+bool MainModel::Accept(Field field) {
+    const int n = NumberOf(field);
+    const BasicInput input = *InfoOf(field).Input;
+    Refusals[n] = CheckInput(CurrentRecord, input, Texts[n]);
+    if (Refusals[n]) {
+        Messages.Show(*Refusals[n]);
         return false;
     }
-    ApplyInput(record, input, text);
+    ApplyInput(CurrentRecord, input, Texts[n]);
+    InputChanged();
     return true;
 }
 
-}  // namespace
-
 void MainModel::Text1_Change() {
-    if (!Accept(Case, Messages, BasicInput::BayArea, Texts[1]))
+    if (!Accept(Field::BayArea))
         return;
-    ShowDisplay(3, DisplayText(Case.BayVolume));
+    ShowDisplay(Field::BayVolume, DisplayText(CurrentRecord.BayVolume));
     ShowResidenceTime();
     ShowClosedness();
     ShowLoadPerVolume();
 }
 
 void MainModel::Text2_Change() {
-    if (!Accept(Case, Messages, BasicInput::MeanDepth, Texts[2]))
+    if (!Accept(Field::MeanDepth))
         return;
-    ShowDisplay(3, DisplayText(Case.BayVolume));
-    ShowDisplay(5, DisplayText(Case.MeanDepth.Value()));
-    ShowDisplay(6, DisplayText(Case.MouthSection));
+    ShowDisplay(Field::BayVolume, DisplayText(CurrentRecord.BayVolume));
+    ShowDisplay(Field::MouthDepth, DisplayText(CurrentRecord.MeanDepth.Value()));
+    ShowDisplay(Field::MouthSection, DisplayText(CurrentRecord.MouthSection));
     ShowChangedSection();
     ShowResidenceTime();
     ShowClosedness();
@@ -42,9 +43,9 @@ void MainModel::Text2_Change() {
 }
 
 void MainModel::Text4_Change() {
-    if (!Accept(Case, Messages, BasicInput::MouthLength, Texts[4]))
+    if (!Accept(Field::MouthLength))
         return;
-    ShowDisplay(6, DisplayText(Case.MouthSection));
+    ShowDisplay(Field::MouthSection, DisplayText(CurrentRecord.MouthSection));
     ShowChangedSection();
     ShowClosedness();
 }
@@ -52,29 +53,29 @@ void MainModel::Text4_Change() {
 // The bay frames and the sea frame take the new start temperature; Text16
 // keeps what it shows and the inflow frame keeps its colour.
 void MainModel::Text7_Change() {
-    if (!Accept(Case, Messages, BasicInput::SeaTemp, Texts[7]))
+    if (!Accept(Field::SeaTemp))
         return;
     SetFrameTempsFromCase();
-    for (int frame = 1; frame <= 5; ++frame)
+    for (int frame = 1; frame <= kBayFrameCount; ++frame)
         ColorFrame(frame);
     ColorFrame(kSeaFrame);
 }
 
 // The inflow frame shows the temperature as entered, without its multiplier.
 void MainModel::Text8_Change() {
-    if (!Accept(Case, Messages, BasicInput::InflowTemp, Texts[8]))
+    if (!Accept(Field::InflowTemp))
         return;
-    ShowDisplay(10, DisplayText(Case.InflowLoad));
+    ShowDisplay(Field::InflowLoad, DisplayText(CurrentRecord.InflowLoad));
     ShowChangedLoad(5);
-    FrameTemp[kInflowFrame] = static_cast<float>(Case.InflowTemp.Value());
+    CurrentFrameTemperatures[kInflowFrame] = static_cast<float>(CurrentRecord.InflowTemp.Value());
     ColorFrame(kInflowFrame);
     ShowLoadPerVolume();
 }
 
 void MainModel::Text9_Change() {
-    if (!Accept(Case, Messages, BasicInput::InflowRate, Texts[9]))
+    if (!Accept(Field::InflowRate))
         return;
-    ShowDisplay(10, DisplayText(Case.InflowLoad));
+    ShowDisplay(Field::InflowLoad, DisplayText(CurrentRecord.InflowLoad));
     ShowChangedLoad(5);
     ShowResidenceTime();
     ShowLoadPerVolume();

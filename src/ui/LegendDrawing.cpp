@@ -5,11 +5,9 @@
 namespace tidewell {
 
 LegendDrawing DrawLegend(const ColorScale& scale, const std::string& windowFontName) {
-    const int drawScale = 1;
-    const double u = 5.67 * drawScale;  // about 0.1 mm in twips
+    const double u = 5.67;  // about 0.1 mm in twips
     LegendDrawing drawing;
     drawing.LineWidth = 2;
-    drawing.LineStyle = 0;
     drawing.FontName = windowFontName;
     const std::string unitText = "(℃)";
 

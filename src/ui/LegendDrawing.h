@@ -22,8 +22,7 @@ struct LegendOp {
 };
 
 struct LegendDrawing {
-    int LineWidth = 0;  // pixels
-    int LineStyle = 0;  // 0 is solid
+    int LineWidth = 0;  // pixels, solid lines
     std::string FontName;
     std::vector<LegendOp> Ops;
 

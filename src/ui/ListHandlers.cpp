@@ -15,7 +15,7 @@ double PickedMultiplier(const ListBox& box) {
 }  // namespace
 
 void MainModel::List1_Click() {
-    Case.SectionFactor = PickedMultiplier(Lists[1]);
+    CurrentRecord.SectionFactor = PickedMultiplier(Lists[1]);
     ShowChangedSection();
     ShowClosedness();
 }
@@ -23,19 +23,20 @@ void MainModel::List1_Click() {
 // The changed load is shown to 3 decimals after this pick, and the inflow
 // frame shows the multiplied inflow temperature.
 void MainModel::List2_Click() {
-    Case.InflowTempFactor = static_cast<float>(PickedMultiplier(Lists[2]));
+    CaseRecord& c = CurrentRecord;
+    c.InflowTempFactor = static_cast<float>(PickedMultiplier(Lists[2]));
     const float changedInflowTemp =
-        static_cast<float>(static_cast<double>(Case.InflowTempFactor) * Case.InflowTemp.Value());
+        static_cast<float>(static_cast<double>(c.InflowTempFactor) * c.InflowTemp.Value());
     ShowChangedLoad(3);
     ShowLoadPerVolume();
-    FrameTemp[kInflowFrame] = changedInflowTemp;
+    CurrentFrameTemperatures[kInflowFrame] = changedInflowTemp;
     ColorFrame(kInflowFrame);
 }
 
 // The changed load is shown unrounded after this pick.
 void MainModel::List3_Click() {
-    Case.InflowFactor = PickedMultiplier(Lists[3]);
-    ShowDisplay(12, DisplayText(ChangedLoad(Case)));
+    CurrentRecord.InflowFactor = PickedMultiplier(Lists[3]);
+    ShowDisplay(Field::ChangedLoad, DisplayText(ChangedLoad(CurrentRecord)));
     ShowResidenceTime();
     ShowLoadPerVolume();
 }

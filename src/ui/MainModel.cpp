@@ -14,7 +14,7 @@ MainModel::MainModel(MessageSink& messages, std::string reportPath)
     // their design colours.
     for (int field = 1; field <= kFieldCount; ++field)
         Texts[field] = "Text" + std::to_string(field);
-    for (int frame = 1; frame <= 5; ++frame)
+    for (int frame = 1; frame <= kBayFrameCount; ++frame)
         FrameBackgrounds[frame] = Rgb(128, 255, 255);
     FrameBackgrounds[kInflowFrame] = Rgb(255, 128, 0);
     FrameBackgrounds[kSeaFrame] = Rgb(128, 128, 255);
@@ -22,49 +22,73 @@ MainModel::MainModel(MessageSink& messages, std::string reportPath)
 
 void MainModel::FormLoad() {
     FillLists();
+    ShowDefaultCase();
+}
+
+// The start-up steps from the default case on; the restore command repeats them.
+void MainModel::ShowDefaultCase() {
     LoadDefaultCase();
-    BuildColorScale(Colors);
+    BuildColorScale(CurrentScale);
     ColorAllFrames();
-    LegendPicture = DrawLegend(Colors, WindowFontName);
+    CurrentLegend = DrawLegend(CurrentScale, WindowFontName);
+    ShowsResult = false;
+    Stale = false;
 }
 
-bool MainModel::IsEditable(int field) {
-    return field == 1 || field == 2 || field == 4 || field == 7 || field == 8 || field == 9;
+bool MainModel::IsEditable(int n) {
+    const auto field = FieldNumbered(n);
+    return field && InfoOf(*field).Input.has_value();
 }
 
-void MainModel::SetFieldText(int field, std::string_view text) {
-    if (Texts[field] == text)
+void MainModel::SetFieldText(int n, std::string_view text) {
+    if (const auto field = FieldNumbered(n))
+        SetFieldText(*field, text);
+}
+
+void MainModel::SetFieldText(Field field, std::string_view text) {
+    std::string& shown = Texts[NumberOf(field)];
+    if (shown == text)
         return;
-    Texts[field] = text;
+    shown = text;
+    if (!InfoOf(field).Input)
+        return;  // display fields have no handler
     switch (field) {
-        case 1:
-            Text1_Change();
-            break;
-        case 2:
-            Text2_Change();
-            break;
-        case 4:
-            Text4_Change();
-            break;
-        case 7:
-            Text7_Change();
-            break;
-        case 8:
-            Text8_Change();
-            break;
-        case 9:
-            Text9_Change();
-            break;
+        case Field::BayArea:
+            return Text1_Change();
+        case Field::MeanDepth:
+            return Text2_Change();
+        case Field::MouthLength:
+            return Text4_Change();
+        case Field::SeaTemp:
+            return Text7_Change();
+        case Field::InflowTemp:
+            return Text8_Change();
+        case Field::InflowRate:
+            return Text9_Change();
         default:
-            break;  // display fields have no handler
+            return;
     }
 }
 
-void MainModel::ShowDisplay(int field, std::string text) {
-    Texts[field] = std::move(text);
+std::optional<Field> MainModel::RefusedField() const {
+    for (const FieldInfo& info : FieldTable()) {
+        if (Refusals[NumberOf(info.Id)])
+            return info.Id;
+    }
+    return std::nullopt;
+}
+
+void MainModel::ShowDisplay(Field field, std::string text) {
+    Texts[NumberOf(field)] = std::move(text);
+}
+
+void MainModel::InputChanged() {
+    Stale = ShowsResult;
 }
 
 bool MainModel::SelectListEntry(int list, int index) {
+    if (list < 1 || list > kListCount)
+        return false;
     ListBox& box = Lists[list];
     if (index < 0 || index >= static_cast<int>(box.Entries.size()))
         return false;
@@ -78,12 +102,11 @@ bool MainModel::SelectListEntry(int list, int index) {
         case 2:
             List2_Click();
             break;
-        case 3:
+        default:
             List3_Click();
             break;
-        default:
-            break;
     }
+    InputChanged();
     return true;
 }
 
@@ -98,40 +121,41 @@ void MainModel::FillLists() {
 }
 
 // Every record field is set before the first text is written, so the
-// handlers that the writes set off see the complete default case.
+// handlers that the writes set off see the complete default case. The
+// defaults are always accepted, so no refusal outlives them.
 void MainModel::LoadDefaultCase() {
-    Case = DefaultCase();
-    SetFieldText(1, DisplayText(Case.BayArea.Value()));
-    SetFieldText(2, DisplayText(Case.MeanDepth.Value()));
-    ShowDisplay(3, DisplayText(Case.BayVolume));
-    SetFieldText(4, DisplayText(Case.MouthLength.Value()));
-    ShowDisplay(5, DisplayText(Case.MouthDepth.Value()));
-    ShowDisplay(6, DisplayText(Case.MouthSection));
-    SetFieldText(7, DisplayText(Case.SeaTemp.Value()));
-    SetFieldText(8, DisplayText(Case.InflowTemp.Value()));
-    SetFieldText(9, DisplayText(Case.InflowRate.Value()));
-    ShowDisplay(10, DisplayText(Case.InflowLoad));
+    const CaseRecord& c = CurrentRecord = DefaultCase();
+    Refusals = {};
+    SetFieldText(Field::BayArea, DisplayText(c.BayArea.Value()));
+    SetFieldText(Field::MeanDepth, DisplayText(c.MeanDepth.Value()));
+    ShowDisplay(Field::BayVolume, DisplayText(c.BayVolume));
+    SetFieldText(Field::MouthLength, DisplayText(c.MouthLength.Value()));
+    ShowDisplay(Field::MouthDepth, DisplayText(c.MouthDepth.Value()));
+    ShowDisplay(Field::MouthSection, DisplayText(c.MouthSection));
+    SetFieldText(Field::SeaTemp, DisplayText(c.SeaTemp.Value()));
+    SetFieldText(Field::InflowTemp, DisplayText(c.InflowTemp.Value()));
+    SetFieldText(Field::InflowRate, DisplayText(c.InflowRate.Value()));
+    ShowDisplay(Field::InflowLoad, DisplayText(c.InflowLoad));
     ShowChangedSection();
     ShowChangedLoad(5);
     ShowResidenceTime();
     ShowClosedness();
     ShowLoadPerVolume();
-    ShowDisplay(16, DisplayText(Case.BayStartTemp.Value()));
+    ShowDisplay(Field::Result, DisplayText(c.BayStartTemp.Value()));
 }
 
 void MainModel::ColorFrame(int frame) {
-    PickFrameColor(Colors, FrameTemp, frame, FrameColor);
+    PickFrameColor(CurrentScale, CurrentFrameTemperatures, frame, FrameColor);
     FrameBackgrounds[frame] = FrameColor;
 }
 
 // The bay frames show the start temperature, the inflow frame the inflow
 // temperature as entered, the sea frame the sea temperature.
 void MainModel::SetFrameTempsFromCase() {
-    for (int frame = 1; frame <= 5; ++frame) {
-        FrameTemp[frame] = static_cast<float>(Case.BayStartTemp.Value());
-    }
-    FrameTemp[kInflowFrame] = static_cast<float>(Case.InflowTemp.Value());
-    FrameTemp[kSeaFrame] = static_cast<float>(Case.SeaTemp.Value());
+    for (int frame = 1; frame <= kBayFrameCount; ++frame)
+        CurrentFrameTemperatures[frame] = static_cast<float>(CurrentRecord.BayStartTemp.Value());
+    CurrentFrameTemperatures[kInflowFrame] = static_cast<float>(CurrentRecord.InflowTemp.Value());
+    CurrentFrameTemperatures[kSeaFrame] = static_cast<float>(CurrentRecord.SeaTemp.Value());
 }
 
 void MainModel::ColorAllFrames() {
@@ -141,23 +165,25 @@ void MainModel::ColorAllFrames() {
 }
 
 void MainModel::ShowChangedSection() {
-    ShowDisplay(11, DisplayText(RoundDecimals(ChangedSection(Case), 5)));
+    ShowDisplay(Field::ChangedSection,
+                DisplayText(RoundDecimals(ChangedSection(CurrentRecord), 5)));
 }
 
 void MainModel::ShowChangedLoad(int decimals) {
-    ShowDisplay(12, DisplayText(RoundDecimals(ChangedLoad(Case), decimals)));
+    ShowDisplay(Field::ChangedLoad,
+                DisplayText(RoundDecimals(ChangedLoad(CurrentRecord), decimals)));
 }
 
 void MainModel::ShowResidenceTime() {
-    ShowDisplay(13, DisplayText(RoundDecimals(ResidenceTime(Case), 1)));
+    ShowDisplay(Field::ResidenceTime, DisplayText(RoundDecimals(ResidenceTime(CurrentRecord), 1)));
 }
 
 void MainModel::ShowClosedness() {
-    ShowDisplay(14, DisplayText(RoundDecimals(Closedness(Case), 2)));
+    ShowDisplay(Field::Closedness, DisplayText(RoundDecimals(Closedness(CurrentRecord), 2)));
 }
 
 void MainModel::ShowLoadPerVolume() {
-    ShowDisplay(15, DisplayText(RoundDecimals(LoadPerVolume(Case), 3)));
+    ShowDisplay(Field::LoadPerVolume, DisplayText(RoundDecimals(LoadPerVolume(CurrentRecord), 3)));
 }
 
 }  // namespace tidewell

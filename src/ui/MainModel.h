@@ -1,12 +1,16 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ColorScale.h"
+#include "FieldTable.h"
 #include "LegendDrawing.h"
+#include "RunEstimate.h"
+#include "SchematicFrames.h"
 #include "case/CaseRecord.h"
 #include "case/Message.h"
 #include "engine/ModelState.h"
@@ -23,10 +27,13 @@
 // program, runs its handler at once, nested in the writer; a write that leaves
 // the text as it was runs nothing. The Qt window and the command-line tool
 // both drive this one object.
+//
+// What the screen shows is what a run uses: a field left holding a refused
+// text stops the calculate command, and a result shown beside inputs changed
+// since its run is marked stale.
 namespace tidewell {
 
-inline constexpr int kFieldCount = 16;  // Text1 .. Text16
-inline constexpr int kListCount = 3;    // List1 .. List3
+inline constexpr int kListCount = 3;  // List1 .. List3
 inline constexpr int kNoSelection = -1;
 
 struct ListBox {
@@ -42,10 +49,18 @@ class MainModel {
     // scale, colours the frames and draws the legend.
     void FormLoad();
 
-    // Field n = 1 .. 16. Editable fields are 1, 2, 4, 7, 8 and 9.
-    const std::string& FieldText(int field) const { return Texts[field]; }
-    static bool IsEditable(int field);
-    void SetFieldText(int field, std::string_view text);
+    const std::string& FieldText(Field field) const { return Texts[NumberOf(field)]; }
+    void SetFieldText(Field field, std::string_view text);
+    // By control number, Text1 .. Text16.
+    const std::string& FieldText(int n) const { return Texts[n]; }
+    void SetFieldText(int n, std::string_view text);
+    static bool IsEditable(int n);
+
+    // The first editable field whose text was refused and not yet corrected.
+    std::optional<Field> RefusedField() const;
+    // True once an accepted edit or pick follows the shown result, until the
+    // next calculation or restore.
+    bool ResultIsStale() const { return Stale; }
 
     // List n = 1 .. 3.
     const ListBox& List(int list) const { return Lists[list]; }
@@ -55,27 +70,36 @@ class MainModel {
     // Frame n = 1 .. 7: the bay frames from the head, the inflow, the sea.
     Color FrameBackground(int frame) const { return FrameBackgrounds[frame]; }
 
-    RunResult Command1_Click();  // calculate
-    void Command3_Click();       // restore the defaults
+    // Calculate. Runs nothing while a field holds a refused text (its message
+    // is shown again) or when the user declines a long run.
+    RunResult Command1_Click();
+    void Command3_Click();  // restore the defaults
 
     void SetRunProgress(RunProgress progress) { Progress = std::move(progress); }
+    void SetRunEstimator(RunEstimator estimator) { Estimator = std::move(estimator); }
     void SetWindowFontName(std::string name) { WindowFontName = std::move(name); }
 
-    const CaseRecord& Record() const { return Case; }
-    const ModelState& Model() const { return Bay; }
-    const ColorScale& Scale() const { return Colors; }
-    const LegendDrawing& Legend() const { return LegendPicture; }
-    const FrameTemps& FrameTemperatures() const { return FrameTemp; }
+    const CaseRecord& Record() const { return CurrentRecord; }
+    const ModelState& Bay() const { return CurrentBay; }
+    const ColorScale& Scale() const { return CurrentScale; }
+    const LegendDrawing& Legend() const { return CurrentLegend; }
+    const FrameTemps& FrameTemperatures() const { return CurrentFrameTemperatures; }
     const std::string& ReportPath() const { return Report.Path(); }
 
   private:
+    void ShowDefaultCase();  // start-up and restore, from the default case on
     void LoadDefaultCase();
     void FillLists();
     void SetFrameTempsFromCase();
     void ColorAllFrames();
     void ColorFrame(int frame);
-    void ShowDisplay(int field, std::string text);
+    void ShowDisplay(Field field, std::string text);
+    void InputChanged();
+    bool MayRun();
+    void ShowRunResult(const RunResult& run);
 
+    // The change handler of an editable field: false when it refused the text.
+    bool Accept(Field field);
     void Text1_Change();
     void Text2_Change();
     void Text4_Change();
@@ -96,18 +120,22 @@ class MainModel {
     MessageSink& Messages;
     ReportFile Report;
     RunProgress Progress;
+    RunEstimator Estimator = EstimateRun;
     std::string WindowFontName;
 
     std::array<std::string, kFieldCount + 1> Texts;
+    std::array<std::optional<Message>, kFieldCount + 1> Refusals;
     std::array<ListBox, kListCount + 1> Lists;
     std::array<Color, kFrameCount + 1> FrameBackgrounds{};
+    bool ShowsResult = false;  // Text16 shows a calculation's outcome
+    bool Stale = false;
 
-    CaseRecord Case;
-    ModelState Bay;
-    ColorScale Colors;
-    FrameTemps FrameTemp{};
+    CaseRecord CurrentRecord;
+    ModelState CurrentBay;
+    ColorScale CurrentScale;
+    FrameTemps CurrentFrameTemperatures{};
     Color FrameColor = 0;
-    LegendDrawing LegendPicture;
+    LegendDrawing CurrentLegend;
 };
 
 }  // namespace tidewell

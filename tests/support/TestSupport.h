@@ -16,7 +16,13 @@ namespace tidewell::test {
 class RecordedMessages final : public MessageSink {
   public:
     void Show(const Message& message) override { Shown.push_back(message); }
+    bool Ask(const Message& question) override {
+        Asked.push_back(question);
+        return Answer;
+    }
     std::vector<Message> Shown;
+    std::vector<Message> Asked;
+    bool Answer = false;
 };
 
 inline std::string ReadFile(const std::filesystem::path& path) {

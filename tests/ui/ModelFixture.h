@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "TestSupport.h"
 #include "ui/MainModel.h"
@@ -34,23 +32,23 @@ inline Snapshot SnapshotOf(const MainModel& model) {
     return s;
 }
 
-// A started window model whose report goes to a private temporary folder.
+// A started window model whose report goes to a private temporary folder and
+// whose runs are estimated as short.
 class StartedModel : public testing::Test {
   protected:
-    StartedModel() { Model.FormLoad(); }
+    StartedModel() {
+        Model.SetRunEstimator([](const CaseRecord&) { return RunEstimate{1000, 1e-6}; });
+        Model.FormLoad();
+    }
 
-    int IndexOf(int list, const std::string& entry) const {
-        const auto& entries = Model.List(list).Entries;
-        for (size_t i = 0; i < entries.size(); ++i) {
-            if (entries[i] == entry)
-                return static_cast<int>(i);
-        }
-        ADD_FAILURE() << "no entry " << entry << " in List" << list;
-        return kNoSelection;
+    void Pick(MainModel& model, int list, const std::string& entry) {
+        const auto& entries = model.List(list).Entries;
+        const auto found = std::find(entries.begin(), entries.end(), entry);
+        ASSERT_NE(found, entries.end()) << "no entry " << entry << " in List" << list;
+        ASSERT_TRUE(model.SelectListEntry(list, static_cast<int>(found - entries.begin())));
     }
-    void Pick(int list, const std::string& entry) {
-        ASSERT_TRUE(Model.SelectListEntry(list, IndexOf(list, entry)));
-    }
+    void Pick(int list, const std::string& entry) { Pick(Model, list, entry); }
+    std::string ReportBytes() const { return test::ReadFile(Model.ReportPath()); }
 
     test::TemporaryFolder Scratch;
     const std::filesystem::path& Folder = Scratch.Path();

@@ -1,6 +1,5 @@
 #include "ControlTable.h"
 
-#include <algorithm>
 #include <array>
 
 namespace tidewell::window {
@@ -25,14 +24,14 @@ constexpr ControlLayout PlainLabel(std::string_view name, std::string_view capti
 }
 
 constexpr ControlLayout Edit(std::string_view name, int field, int l, int t, int w, int h) {
-    return {name, "Picture2", K::EditField, {}, l, t, w, h, Back::Default, 0, F::Window, field};
+    return {name, "Picture2", K::TextField, {}, l, t, w, h, Back::Default, 0, F::Window, field};
 }
 
 constexpr Color kDisplayBack = Rgb(255, 255, 192);
 
 constexpr ControlLayout Display(std::string_view name, int field, int l, int t, int w, int h) {
-    return {name, "Picture2", K::DisplayField, {},           l,          t,
-            w,    h,          Back::Color,     kDisplayBack, F::Display, field};
+    return {name, "Picture2", K::TextField, {},           l,          t,
+            w,    h,          Back::Color,  kDisplayBack, F::Display, field};
 }
 
 constexpr ControlLayout ListBox(std::string_view name, int list, int l, int t, int w, int h) {
@@ -139,12 +138,6 @@ std::span<const ControlLayout> Controls() {
 
 std::span<const std::string_view> TabOrder() {
     return kTabOrder;
-}
-
-const ControlLayout* FindControl(std::string_view name) {
-    const auto found = std::find_if(kControls.begin(), kControls.end(),
-                                    [name](const ControlLayout& c) { return c.Name == name; });
-    return found == kControls.end() ? nullptr : &*found;
 }
 
 }  // namespace tidewell::window

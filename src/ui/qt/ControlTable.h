@@ -14,10 +14,9 @@ namespace tidewell::window {
 enum class ControlKind {
     Panel,  // Picture1, Picture2
     Label,
-    EditField,     // a text field whose edits go to the model
-    DisplayField,  // a read-only text field the model writes
-    List,          // a one-row multiplier list
-    Frame,         // a captioned frame of the schematic
+    TextField,  // Text1 .. Text16; the field table says which the user types into
+    List,       // a one-row multiplier list
+    Frame,      // a captioned frame of the schematic
     Button,
 };
 
@@ -65,7 +64,5 @@ inline constexpr std::string_view kGothicFamily = "ＭＳ Ｐゴシック";
 inline constexpr double kWindowPointSize = 9.0;
 inline constexpr double kSmallPointSize = 7.5;
 inline constexpr double kArrowPointSize = 12.0;
-
-const ControlLayout* FindControl(std::string_view name);
 
 }  // namespace tidewell::window

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "QtText.h"
+
 namespace tidewell::window {
 namespace {
 
@@ -14,8 +16,7 @@ QStringList GothicSubstitutes() {
 }
 
 QFont Gothic(double pointSize, bool bold, bool italic) {
-    QFont font(
-        QString::fromUtf8(kGothicFamily.data(), static_cast<qsizetype>(kGothicFamily.size())));
+    QFont font(ToQString(kGothicFamily));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setItalic(italic);
@@ -28,9 +29,7 @@ QFont Gothic(double pointSize, bool bold, bool italic) {
 
 void UseGothicSubstitutes() {
     static const bool registered = [] {
-        const QString family =
-            QString::fromUtf8(kGothicFamily.data(), static_cast<qsizetype>(kGothicFamily.size()));
-        QFont::insertSubstitutions(family, GothicSubstitutes());
+        QFont::insertSubstitutions(ToQString(kGothicFamily), GothicSubstitutes());
         // The ASCII spelling of the same face, as some saved layouts use it.
         QFont::insertSubstitutions("MS PGothic", GothicSubstitutes());
         return true;

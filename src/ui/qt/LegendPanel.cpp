@@ -6,34 +6,10 @@
 #include <QPen>
 #include <utility>
 
+#include "QtText.h"
 #include "Twips.h"
 
 namespace tidewell::window {
-namespace {
-
-QColor ToQColor(Color color) {
-    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
-}
-
-Qt::PenStyle PenStyleOf(int lineStyle) {
-    switch (lineStyle) {
-        case 1:
-            return Qt::DashLine;
-        case 2:
-            return Qt::DotLine;
-        case 3:
-            return Qt::DashDotLine;
-        case 4:
-            return Qt::DashDotDotLine;
-        case 5:
-            return Qt::NoPen;
-        default:
-            return Qt::SolidLine;  // 0 solid, 6 inside solid
-    }
-}
-
-}  // namespace
-
 LegendPanel::LegendPanel(QWidget* parent) : QWidget(parent) {}
 
 void LegendPanel::SetDrawing(LegendDrawing drawing) {
@@ -54,14 +30,14 @@ void LegendPanel::paintEvent(QPaintEvent* event) {
         return QPointF(TwipsToPixelsF(x, dpiX), TwipsToPixelsF(y, dpiY));
     };
     const auto pen = [this](Color color) {
-        QPen line(ToQColor(color), Legend.LineWidth, PenStyleOf(Legend.LineStyle));
+        QPen line(ToQColor(color), Legend.LineWidth, Qt::SolidLine);
         line.setJoinStyle(Qt::MiterJoin);
         return line;
     };
     // The legend's own face at the panel's size: only the name changes.
     QFont labelFont = font();
     if (!Legend.FontName.empty())
-        labelFont.setFamily(QString::fromStdString(Legend.FontName));
+        labelFont.setFamily(ToQString(Legend.FontName));
     painter.setFont(labelFont);
     const QFontMetricsF metrics(labelFont, this);
     const QColor textColor = palette().color(QPalette::WindowText);
@@ -83,8 +59,7 @@ void LegendPanel::paintEvent(QPaintEvent* event) {
                 painter.setPen(pen(op.Paint));
                 painter.drawPoint(corner);
                 painter.setPen(textColor);
-                painter.drawText(corner + QPointF(0, metrics.ascent()),
-                                 QString::fromStdString(op.Text));
+                painter.drawText(corner + QPointF(0, metrics.ascent()), ToQString(op.Text));
                 break;
             }
         }

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <map>
@@ -17,19 +20,16 @@
 #include "GothicFonts.h"
 #include "LegendPanel.h"
 #include "MenuBar.h"
+#include "QtText.h"
 #include "SchematicFrame.h"
 #include "Twips.h"
 
 namespace tidewell::window {
 namespace {
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QColor ToQColor(Color color) {
-    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
-}
+const QString kStaleNote =
+    QStringLiteral("入力が計算後に変更されています。計算開始で再計算してください");
+const QColor kStaleText(128, 128, 128);
 
 void FillBackground(QWidget& widget, QPalette::ColorRole role, const QColor& color) {
     QPalette palette = widget.palette();
@@ -53,12 +53,33 @@ int SelectedRow(const QListWidget& list) {
     return picked.isEmpty() ? kNoSelection : list.row(picked.front());
 }
 
+// Marks a widget as showing what belongs to earlier inputs, or unmarks it:
+// its text greyed and a tooltip saying why. The tooltip it had is kept.
+void MarkStale(QWidget& widget, QPalette::ColorRole textRole, bool stale) {
+    static const char* const kOwnTip = "tidewellOwnToolTip";
+    if (!widget.property(kOwnTip).isValid())
+        widget.setProperty(kOwnTip, widget.toolTip());
+    widget.setToolTip(stale ? kStaleNote : widget.property(kOwnTip).toString());
+    QPalette palette = widget.palette();
+    const QColor text = stale ? kStaleText : QApplication::palette().color(textRole);
+    if (palette.color(textRole) == text)
+        return;
+    palette.setColor(textRole, text);
+    widget.setPalette(palette);
+}
+
 }  // namespace
 
 void MainWindow::WindowMessages::Show(const Message& message) {
     Window.RunDialog.Finish();
+    if (Window.CloseAfterRun)
+        return;
     Window.ShowModel();  // the widgets are built before the model first runs
     Target.Show(message);
+}
+
+bool MainWindow::WindowMessages::Ask(const Message& question) {
+    return Target.Ask(question);
 }
 
 MainWindow::MainWindow(MessageSink& messages, std::string reportPath, QWidget* parent)
@@ -66,7 +87,7 @@ MainWindow::MainWindow(MessageSink& messages, std::string reportPath, QWidget* p
       RunDialog(*this),
       Messages(*this, messages),
       ReportFile(QString::fromStdString(reportPath)),
-      State(std::make_unique<MainModel>(Messages, std::move(reportPath))) {
+      PresenterModel(std::make_unique<MainModel>(Messages, std::move(reportPath))) {
     UseGothicSubstitutes();
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(ToQString(kCaption));
@@ -78,9 +99,9 @@ MainWindow::MainWindow(MessageSink& messages, std::string reportPath, QWidget* p
            MenuBarHeight() + TwipsToPixels(kClientHeight, logicalDpiY()));
     FitOuterPanel(size());
 
-    State->SetRunProgress(RunDialog.Callback());
-    State->SetWindowFontName(font().family().toStdString());
-    State->FormLoad();
+    PresenterModel->SetRunProgress(RunDialog.Callback());
+    PresenterModel->SetWindowFontName(font().family().toStdString());
+    PresenterModel->FormLoad();
     FillLists();
     ShowModel();
     SetTabOrder();
@@ -119,10 +140,9 @@ QWidget* MainWindow::CreateControl(const ControlLayout& layout, QWidget* contain
             control = label;
             break;
         }
-        case ControlKind::EditField:
-        case ControlKind::DisplayField: {
+        case ControlKind::TextField: {
             auto* field = new QLineEdit(container);
-            field->setReadOnly(layout.Kind == ControlKind::DisplayField);
+            field->setReadOnly(!IsEditable(*FieldNumbered(layout.ModelIndex)));
             field->setTextMargins(0, 0, 0, 0);
             Fields[layout.ModelIndex] = field;
             backRole = QPalette::Base;
@@ -148,7 +168,7 @@ QWidget* MainWindow::CreateControl(const ControlLayout& layout, QWidget* contain
         }
         case ControlKind::Button: {
             auto* button = new QPushButton(ToQString(layout.Caption), container);
-            button->setAutoDefault(false);
+            button->setAutoDefault(true);  // Enter presses it, as Space does
             Commands[layout.ModelIndex] = button;
             control = button;
             break;
@@ -187,7 +207,7 @@ void MainWindow::FillLists() {
         QListWidget& list = *Lists[n];
         QSignalBlocker quiet(&list);
         list.clear();
-        for (const std::string& entry : State->List(n).Entries)
+        for (const std::string& entry : PresenterModel->List(n).Entries)
             list.addItem(ToQString(entry));
         // One row high, measured from the row itself so a tall Japanese face
         // is not cut off.
@@ -209,15 +229,17 @@ void MainWindow::SetTabOrder() {
 }
 
 void MainWindow::ConnectControls() {
-    for (int n = 1; n <= kFieldCount; ++n) {
-        if (!MainModel::IsEditable(n))
+    for (const FieldInfo& info : FieldTable()) {
+        if (!info.Input)
             continue;
-        connect(Fields[n], &QLineEdit::textEdited, this,
-                [this, n](const QString& text) { FieldEdited(n, text); });
+        connect(Fields[NumberOf(info.Id)], &QLineEdit::textEdited, this,
+                [this, field = info.Id](const QString& text) { FieldEdited(field, text); });
     }
     for (int n = 1; n <= kListCount; ++n) {
         connect(Lists[n], &QListWidget::itemSelectionChanged, this,
                 [this, n] { ListSelectionChanged(n); });
+        connect(Lists[n]->verticalScrollBar(), &QScrollBar::valueChanged, this,
+                [this, n](int topRow) { ListScrolled(n, topRow); });
     }
     connect(Commands[1], &QPushButton::clicked, this, &MainWindow::Calculate);
     connect(Commands[2], &QPushButton::clicked, this, &QWidget::close);
@@ -233,6 +255,16 @@ int MainWindow::MenuBarHeight() const {
     return Menus == nullptr ? 0 : Menus->sizeHint().height();
 }
 
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!RunDialog.Running()) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    CloseAfterRun = true;
+    RunDialog.Cancel();
+    event->ignore();
+}
+
 void MainWindow::FitOuterPanel(QSize clientArea) {
     // The menu bar runs along the top; the outer panel fills the rest. A
     // minimized window may report an empty client area: keep the last fit.
@@ -244,41 +276,66 @@ void MainWindow::FitOuterPanel(QSize clientArea) {
     Picture1->setGeometry(0, top, clientArea.width(), clientArea.height() - top);
 }
 
-void MainWindow::FieldEdited(int field, const QString& text) {
-    State->SetFieldText(field, text.toStdString());
+void MainWindow::FieldEdited(Field field, const QString& text) {
+    PresenterModel->SetFieldText(field, text.toStdString());
     ShowModel();
 }
 
 void MainWindow::ListSelectionChanged(int list) {
-    State->SelectListEntry(list, SelectedRow(*Lists[list]));
+    if (Mirroring)
+        return;
+    PresenterModel->SelectListEntry(list, SelectedRow(*Lists[list]));
+    ShowModel();
+}
+
+// A one-row list scrolls by whole entries, so the top row is the one in view.
+void MainWindow::ListScrolled(int list, int topRow) {
+    if (Mirroring)
+        return;
+    PresenterModel->SelectListEntry(list, topRow);
     ShowModel();
 }
 
 void MainWindow::Calculate() {
-    RunDialog.Begin();
-    State->Command1_Click();
-    RunDialog.Finish();
+    RunDialog.Begin(Picture1);
+    PresenterModel->Command1_Click();
+    RunDialog.End();
+    if (CloseAfterRun) {
+        close();
+        return;
+    }
     ShowModel();
+    if (const auto refused = PresenterModel->RefusedField())
+        Fields[NumberOf(*refused)]->setFocus();
 }
 
 void MainWindow::RestoreDefaults() {
-    State->Command3_Click();
+    PresenterModel->Command3_Click();
     ShowModel();
 }
 
 void MainWindow::ShowModel() {
+    const QScopedValueRollback mirroring(Mirroring, true);
     for (int n = 1; n <= kFieldCount; ++n)
         ShowField(n);
     for (int n = 1; n <= kListCount; ++n)
         ShowListSelection(n);
     for (int n = 1; n <= kFrameCount; ++n)
         ShowFrameColor(n);
-    Picture2->SetDrawing(State->Legend());
+    Picture2->SetDrawing(PresenterModel->Legend());
+    ShowStaleResult();
+}
+
+void MainWindow::ShowStaleResult() {
+    const bool stale = PresenterModel->ResultIsStale();
+    MarkStale(*Fields[NumberOf(Field::Result)], QPalette::Text, stale);
+    for (int frame = 1; frame <= kBayFrameCount; ++frame)
+        MarkStale(*Frames[frame], QPalette::WindowText, stale);
 }
 
 void MainWindow::ShowField(int field) {
     QLineEdit& box = *Fields[field];
-    const QString text = QString::fromStdString(State->FieldText(field));
+    const QString text = ToQString(PresenterModel->FieldText(field));
     // An unchanged text is left alone, so the cursor of the field being
     // typed in stays where it is.
     if (box.text() == text)
@@ -291,10 +348,9 @@ void MainWindow::ShowField(int field) {
 
 void MainWindow::ShowListSelection(int list) {
     QListWidget& box = *Lists[list];
-    const int selected = State->List(list).Selected;
+    const int selected = PresenterModel->List(list).Selected;
     if (SelectedRow(box) == selected)
         return;
-    QSignalBlocker quiet(&box);
     if (selected == kNoSelection) {
         box.clearSelection();
     } else {
@@ -305,7 +361,7 @@ void MainWindow::ShowListSelection(int list) {
 
 void MainWindow::ShowFrameColor(int frame) {
     QGroupBox& box = *Frames[frame];
-    const QColor color = ToQColor(State->FrameBackground(frame));
+    const QColor color = ToQColor(PresenterModel->FrameBackground(frame));
     if (box.palette().color(QPalette::Window) == color && box.autoFillBackground())
         return;
     FillBackground(box, QPalette::Window, color);

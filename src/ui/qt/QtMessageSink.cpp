@@ -4,24 +4,37 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "QtText.h"
+
 namespace tidewell::window {
 
-void QtMessageSink::Show(const Message& message) {
-    // Parented to whatever the user is looking at, or else the main window.
+// A modal box without icon, parented to whatever the user is looking at, or
+// else the main window; `buttons` holds `defaultButton`.
+int QtMessageSink::Run(const Message& message, QMessageBox::StandardButtons buttons,
+                       QMessageBox::StandardButton defaultButton) {
     QWidget* parent = QApplication::activeModalWidget();
     if (parent == nullptr)
         parent = QApplication::activeWindow();
     if (parent == nullptr)
         parent = MainWindow.data();
     QMessageBox box(parent);
-    box.setWindowTitle(QString::fromStdString(message.Title));
+    box.setWindowTitle(ToQString(message.Title));
     box.setTextFormat(Qt::PlainText);
-    box.setText(QString::fromStdString(message.Prompt).replace(QChar('\r'), QChar('\n')));
+    box.setText(ToQString(message.Prompt).replace(QChar('\r'), QChar('\n')));
     box.setIcon(QMessageBox::NoIcon);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.setDefaultButton(QMessageBox::Ok);
+    box.setStandardButtons(buttons);
+    box.setDefaultButton(defaultButton);
+    box.setEscapeButton(defaultButton);
     box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    return box.exec();
+}
+
+void QtMessageSink::Show(const Message& message) {
+    Run(message, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool QtMessageSink::Ask(const Message& question) {
+    return Run(question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace tidewell::window

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -8,8 +9,9 @@
 namespace tidewell::window {
 
 // Shows a model message as a modal box: its title, its prompt with each
-// carriage return as a line break, an OK button and no icon. The only place
-// in the program that uses QMessageBox.
+// carriage return as a line break, an OK button and no icon; a question gets
+// Yes and No, No the default. The only place in the program that uses
+// QMessageBox.
 class QtMessageSink final : public MessageSink {
   public:
     // The window a box is centred on when no other window is active (as when
@@ -17,8 +19,12 @@ class QtMessageSink final : public MessageSink {
     void SetMainWindow(QWidget* window) { MainWindow = window; }
 
     void Show(const Message& message) override;
+    bool Ask(const Message& question) override;
 
   private:
+    int Run(const Message& message, QMessageBox::StandardButtons buttons,
+            QMessageBox::StandardButton defaultButton);
+
     QPointer<QWidget> MainWindow;
 };
 

@@ -1,8 +1,11 @@
 #include "RunProgressDialog.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QProgressDialog>
 #include <QString>
+
+#include "QtText.h"
+#include "ui/RunEstimate.h"
 
 namespace tidewell::window {
 namespace {
@@ -11,6 +14,8 @@ constexpr int kProgressSteps = 1000;
 // Events are processed at most this often: each callback comes after only a
 // few thousand steps, well under a millisecond.
 constexpr qint64 kEventIntervalMs = 30;
+// The words are refreshed this often, so they change at least twice a second.
+constexpr qint64 kTextIntervalMs = 250;
 
 }  // namespace
 
@@ -23,23 +28,41 @@ RunProgress RunProgressDialog::Callback() {
     return [this](std::int64_t done, std::int64_t total) { return Report(done, total); };
 }
 
-void RunProgressDialog::Begin() {
+void RunProgressDialog::Begin(QWidget* content) {
     Finish();
+    Content = content;
     Shown = false;
+    Cancelled = false;
+    InRun = true;
     SinceStart.start();
     SinceEvents.invalidate();
+    SinceText.invalidate();
+}
+
+void RunProgressDialog::End() {
+    InRun = false;
+    Finish();
 }
 
 void RunProgressDialog::Finish() {
+    if (!Window)
+        return;
     Window.reset();
+    if (Content)
+        Content->setEnabled(true);
+    if (FocusBefore)
+        FocusBefore->setFocus();
 }
 
 void RunProgressDialog::Open() {
-    Window = std::make_unique<QProgressDialog>(QStringLiteral("計算中です…"),
-                                               QStringLiteral("中止"), 0, kProgressSteps, &Owner);
+    FocusBefore = QApplication::focusWidget();
+    if (Content)
+        Content->setEnabled(false);
+    Window = std::make_unique<QProgressDialog>(QString(), QStringLiteral("中止"), 0, kProgressSteps,
+                                               &Owner);
     Window->setObjectName(QStringLiteral("RunProgress"));
     Window->setWindowTitle(Owner.windowTitle());
-    Window->setWindowModality(Qt::ApplicationModal);
+    Window->setWindowModality(Qt::NonModal);
     Window->setMinimumDuration(0);
     Window->setAutoClose(false);
     Window->setAutoReset(false);
@@ -48,23 +71,31 @@ void RunProgressDialog::Open() {
     Shown = true;
 }
 
+void RunProgressDialog::ShowProgress(std::int64_t done, std::int64_t total) {
+    const double seconds = static_cast<double>(SinceStart.elapsed()) / 1000.0;
+    Window->setLabelText(ToQString(ProgressText(done, total, seconds)).replace('\r', '\n'));
+    if (total > 0) {
+        const double fraction = static_cast<double>(done) / static_cast<double>(total);
+        Window->setValue(static_cast<int>(fraction * kProgressSteps));
+    }
+    SinceText.start();
+}
+
 bool RunProgressDialog::Report(std::int64_t done, std::int64_t total) {
     if (!SinceStart.isValid())
         SinceStart.start();
     if (!Window) {
         if (SinceStart.elapsed() < Delay.count())
-            return true;
+            return !Cancelled;
         Open();
     } else if (SinceEvents.isValid() && SinceEvents.elapsed() < kEventIntervalMs) {
-        return true;
+        return !Cancelled;
     }
-    if (total > 0) {
-        const double fraction = static_cast<double>(done) / static_cast<double>(total);
-        Window->setValue(static_cast<int>(fraction * kProgressSteps));
-    }
-    QCoreApplication::processEvents();
+    if (!SinceText.isValid() || SinceText.elapsed() >= kTextIntervalMs)
+        ShowProgress(done, total);
+    QApplication::processEvents();
     SinceEvents.start();
-    return !Window->wasCanceled();
+    return !Cancelled && Window && !Window->wasCanceled();
 }
 
 }  // namespace tidewell::window

@@ -1,0 +1,108 @@
+#include "RunEstimate.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
+#include "engine/ModelSetup.h"
+#include "engine/RunDriver.h"
+#include "engine/TransportStep.h"
+
+namespace tidewell {
+namespace {
+
+// The set-up's warnings belong to the run itself, not to its estimate.
+class Unheard final : public MessageSink {
+  public:
+    void Show(const Message&) override {}
+    bool Ask(const Message&) override { return false; }
+};
+
+// Times whole steps of a set-up model for at least 20 ms.
+double MeasureSecondsPerStep(ModelState model) {
+    using Clock = std::chrono::steady_clock;
+    const auto start = Clock::now();
+    std::int64_t steps = 0;
+    std::chrono::duration<double> spent{};
+    do {
+        for (int i = 0; i < 256; ++i)
+            AdvanceStep(model);
+        steps += 256;
+        spent = Clock::now() - start;
+    } while (spent < std::chrono::milliseconds(20));
+    return spent.count() / static_cast<double>(steps);
+}
+
+std::string WithGroups(std::int64_t n) {
+    const std::string digits = std::to_string(n);
+    std::string grouped;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        const size_t left = digits.size() - i;
+        if (i > 0 && left % 3 == 0 && digits[i - 1] != '-')
+            grouped += ',';
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+}  // namespace
+
+std::optional<double> RunEstimate::Seconds() const {
+    if (!Steps)
+        return std::nullopt;
+    return static_cast<double>(*Steps) * SecondsPerStep;
+}
+
+RunEstimate EstimateRun(const CaseRecord& record) {
+    ModelState model;
+    ResetModel(model);
+    Unheard unheard;
+    if (!SetUpModel(record, model, unheard) || !(model.TimeStep > 0))
+        return {};
+    const double steps = StepCountOf(model.CalcDays, model.TimeStep);
+    if (!(steps >= 0 && steps <= 9.0e15))
+        return {};
+    UpdateLoads(model);
+    static const double secondsPerStep = MeasureSecondsPerStep(model);
+    return {static_cast<std::int64_t>(steps), secondsPerStep};
+}
+
+std::string DurationWords(double seconds) {
+    struct Unit {
+        std::int64_t Seconds;
+        const char* Name;
+    };
+    static constexpr Unit kUnits[] = {{86400, "日"}, {3600, "時間"}, {60, "分"}, {1, "秒"}};
+    // The largest unit the duration reaches, once rounded to the unit below it.
+    for (size_t u = 0; u + 1 < std::size(kUnits); ++u) {
+        const Unit& big = kUnits[u];
+        const Unit& small = kUnits[u + 1];
+        const std::int64_t inSmall = std::llround(seconds / static_cast<double>(small.Seconds));
+        const std::int64_t perBig = big.Seconds / small.Seconds;
+        if (inSmall < perBig)
+            continue;
+        std::string words = "約" + std::to_string(inSmall / perBig) + big.Name;
+        if (inSmall % perBig != 0)
+            words += std::to_string(inSmall % perBig) + small.Name;
+        return words;
+    }
+    return "約" + std::to_string(std::llround(seconds)) + "秒";
+}
+
+std::string ProgressText(std::int64_t done, std::int64_t total, double elapsedSeconds) {
+    const double share =
+        total > 0
+            ? std::floor(1000.0 * static_cast<double>(done) / static_cast<double>(total)) / 10.0
+            : 0.0;
+    char percent[16];
+    std::snprintf(percent, sizeof percent, "%.1f", share);
+    std::string text = "計算中です　" + WithGroups(done) + " / " + WithGroups(total) +
+                       " ステップ（" + percent + "%）\r";
+    if (done <= 0 || elapsedSeconds <= 0)
+        return text + "残り時間を見積もっています";
+    const double left =
+        elapsedSeconds * static_cast<double>(total - done) / static_cast<double>(done);
+    return text + "残り" + DurationWords(left);
+}
+
+}  // namespace tidewell

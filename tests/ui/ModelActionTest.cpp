@@ -1,0 +1,183 @@
+// The presentation model's actions, each with everything the window shows
+// afterwards: the fields, the list selections and the frame colours.
+#include <functional>
+#include <map>
+
+#include "ModelFixture.h"
+
+namespace tidewell {
+namespace {
+
+using Action = std::function<void(MainModel&)>;
+
+Action Type(Field field, std::string text) {
+    return [=](MainModel& m) { m.SetFieldText(field, text); };
+}
+
+Action PickEntry(int list, std::string entry) {
+    return [=](MainModel& m) {
+        const auto& entries = m.List(list).Entries;
+        const auto at = std::find(entries.begin(), entries.end(), entry) - entries.begin();
+        m.SelectListEntry(list, static_cast<int>(at));
+    };
+}
+
+Action Then(Action first, Action second) {
+    return [=](MainModel& m) {
+        first(m);
+        second(m);
+    };
+}
+
+constexpr Color kRed = Rgb(255, 0, 0);           // 24 degC and more
+constexpr Color kOrange = Rgb(255, 191, 0);      // 18 to 20
+constexpr Color kIceBlue = Rgb(0, 64, 255);      // 2 to 4
+constexpr Color kLeafGreen = Rgb(191, 255, 64);  // 14 to 16
+
+struct ActionRow {
+    const char* Name;
+    Action Act;
+    std::map<int, std::string> Texts = {};  // field number -> text afterwards, where it changes
+    std::map<int, Color> Frames = {};       // frame -> colour afterwards, where it changes
+    std::map<int, int> Selected = {};       // list -> selected entry, where it changes
+    std::string RefusedTitle = {};          // the refusal's title, if the action is refused
+};
+
+class Actions : public StartedModel, public testing::WithParamInterface<ActionRow> {};
+
+TEST_P(Actions, ChangeWhatDependsOnThemAndNothingElse) {
+    const ActionRow& row = GetParam();
+    Snapshot expected = SnapshotOf(Model);
+    const CaseRecord before = Model.Record();
+    for (const auto& [field, text] : row.Texts)
+        expected.Texts[field] = text;
+    for (const auto& [frame, color] : row.Frames)
+        expected.Frames[frame] = color;
+    for (const auto& [list, entry] : row.Selected)
+        expected.Selected[list] = entry;
+    row.Act(Model);
+    EXPECT_EQ(SnapshotOf(Model), expected);
+    EXPECT_FALSE(Model.ResultIsStale());  // nothing was calculated yet
+    if (row.RefusedTitle.empty()) {
+        EXPECT_TRUE(Messages.Shown.empty());
+        EXPECT_EQ(Model.RefusedField(), std::nullopt);
+        return;
+    }
+    EXPECT_EQ(Model.Record(), before);
+    ASSERT_EQ(Messages.Shown.size(), 1u);
+    EXPECT_EQ(Messages.Shown[0].Title, row.RefusedTitle);
+}
+
+using F = Field;
+
+INSTANTIATE_TEST_SUITE_P(
+    Model, Actions,
+    testing::Values(
+        ActionRow{"BayArea2000",
+                  Type(F::BayArea, "2000"),
+                  {{1, "2000"}, {3, " 36"}, {13, " 1258.8"}, {14, " 6.39"}, {15, " .012"}}},
+        ActionRow{"BlanksAroundAreKeptInTheField",
+                  Type(F::BayArea, " 2000 "),
+                  {{1, " 2000 "}, {3, " 36"}, {13, " 1258.8"}, {14, " 6.39"}, {15, " .012"}}},
+        ActionRow{"MeanDepthShownAsNumber",
+                  Type(F::MeanDepth, "20.50"),
+                  {{2, "20.50"},
+                   {3, " 20.5"},
+                   {5, " 20.5"},
+                   {6, " .1435"},
+                   {11, " .1435"},
+                   {13, " 716.8"},
+                   {15, " .021"}}},
+        ActionRow{"MouthLength14",
+                  Type(F::MouthLength, "14"),
+                  {{4, "14"}, {6, " .252"}, {11, " .252"}, {14, " 2.26"}}},
+        ActionRow{"SeaTempRecolorsBayAndSeaNotTheResult",
+                  Type(F::SeaTemp, "3"),
+                  {{7, "3"}},
+                  {{1, kIceBlue},
+                   {2, kIceBlue},
+                   {3, kIceBlue},
+                   {4, kIceBlue},
+                   {5, kIceBlue},
+                   {7, kIceBlue}}},
+        ActionRow{"InflowTempRecolorsTheInflow",
+                  Type(F::InflowTemp, "25"),
+                  {{8, "25"}, {10, " 8275"}, {12, " 8275"}, {15, " .04"}},
+                  {{kInflowFrame, kRed}}},
+        ActionRow{"InflowRate662",
+                  Type(F::InflowRate, "662"),
+                  {{9, "662"}, {10, " 9930"}, {12, " 9930"}, {13, " 314.7"}, {15, " .048"}}},
+        ActionRow{"SectionHalf", PickEntry(1, "0.5"), {{11, " .063"}, {14, " 9.04"}}, {}, {{1, 2}}},
+        ActionRow{"InflowTempTimesOnePointTwoRoundsToThreeDecimals",
+                  PickEntry(2, "1.2"),
+                  {{12, " 5958"}, {15, " .029"}},
+                  {{kInflowFrame, kOrange}},
+                  {{2, 4}}},
+        ActionRow{"InflowRateAfterTemperatureShowsTheLoadUnrounded",
+                  Then(PickEntry(2, "1.2"), PickEntry(3, "0.2")),
+                  {{12, " 1191.60004734993"}, {13, " 3147"}, {15, " .006"}},
+                  {{kInflowFrame, kOrange}},
+                  {{2, 4}, {3, 1}}},
+        ActionRow{"InflowRateFiveTimes",
+                  PickEntry(3, "5.0"),
+                  {{12, " 24825"}, {13, " 125.9"}, {15, " .119"}},
+                  {},
+                  {{3, 7}}},
+        ActionRow{"EditAfterSinglePrecisionPickRoundsToFive",
+                  Then(PickEntry(2, "1.2"), Type(F::InflowTemp, "15.0")),
+                  {{8, "15.0"}, {12, " 5958.00024"}, {15, " .029"}},
+                  {{kInflowFrame, kLeafGreen}},  // the entered temperature, unmultiplied
+                  {{2, 4}}},
+        ActionRow{"ClearedBayArea", Type(F::BayArea, ""), {{1, ""}}, {}, {}, "湾面積の入力制限"},
+        ActionRow{
+            "BayAreaBelowOne", Type(F::BayArea, "0.5"), {{1, "0.5"}}, {}, {}, "湾面積の入力制限"},
+        ActionRow{
+            "DepthWithLetters", Type(F::MeanDepth, "18m"), {{2, "18m"}}, {}, {}, "水深の入力制限"},
+        ActionRow{"MouthLengthZero",
+                  Type(F::MouthLength, "0"),
+                  {{4, "0"}},
+                  {},
+                  {},
+                  "湾口部長さの入力制限"},
+        ActionRow{"SeaTempNegative", Type(F::SeaTemp, "-2"), {{7, "-2"}}, {}, {}, "外海水の水温"},
+        ActionRow{
+            "InflowTempSignAlone", Type(F::InflowTemp, "-"), {{8, "-"}}, {}, {}, "流入水の水温"},
+        ActionRow{"InflowRateZero", Type(F::InflowRate, "0"), {{9, "0"}}, {}, {}, "流量の入力制限"},
+        ActionRow{"BayAreaBeyondDoubleRange",
+                  Type(F::BayArea, "1e309"),
+                  {{1, "1e309"}},
+                  {},
+                  {},
+                  "湾面積の入力制限"},
+        ActionRow{"SameTextTwiceRunsTheHandlerOnce",
+                  Then(Type(F::BayArea, ""), Type(F::BayArea, "")),
+                  {{1, ""}},
+                  {},
+                  {},
+                  "湾面積の入力制限"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(StartedModel, StartsWithTheDefaultCaseAndNothingSelected) {
+    const char* expected[kFieldCount + 1] = {"",      " 1000",  " 18",   " 18",   " 7",    " 18",
+                                             " .126", " 18",    " 15",   " 331",  " 4965", " .126",
+                                             " 4965", " 629.4", " 4.52", " .024", " 18"};
+    for (int field = 1; field <= kFieldCount; ++field)
+        EXPECT_EQ(Model.FieldText(field), expected[field]) << "Text" << field;
+    for (int list = 1; list <= kListCount; ++list)
+        EXPECT_EQ(Model.List(list).Selected, kNoSelection);
+    EXPECT_TRUE(Messages.Shown.empty());
+    // Start-up stores each shown default as its text.
+    EXPECT_EQ(Model.Record().BayArea.TextValue(), " 1000");
+    EXPECT_EQ(static_cast<double>(Model.Record().MouthSection), 0.12600000202655792);
+}
+
+TEST_F(StartedModel, RefusesEveryKeystrokeThatStillLeavesARefusedText) {
+    for (const char* typed : {"", "-", "-5", "5"})
+        Model.SetFieldText(Field::BayArea, typed);
+    EXPECT_EQ(Messages.Shown.size(), 3u);
+    EXPECT_EQ(Model.FieldText(Field::BayVolume), " .09");
+    EXPECT_EQ(Model.RefusedField(), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tidewell
