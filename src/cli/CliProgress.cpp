@@ -1,5 +1,10 @@
 #include "CliProgress.h"
 
+#include <algorithm>
+#include <string>
+
+#include "ui/RunEstimate.h"
+
 namespace tidewell {
 
 volatile std::sig_atomic_t CancelSignal = 0;
@@ -29,10 +34,9 @@ bool ProgressLine::Update(std::int64_t done, std::int64_t total) {
     if (Terminal != nullptr && done > 0 && now - Start >= std::chrono::seconds(1) &&
         now - LastShown >= std::chrono::milliseconds(200)) {
         const double elapsed = std::chrono::duration<double>(now - Start).count();
-        const double left = elapsed * static_cast<double>(total - done) / static_cast<double>(done);
-        std::fprintf(Terminal, "\r\033[Kstep %lld/%lld (%d%%), about %.0f s left",
-                     static_cast<long long>(done), static_cast<long long>(total),
-                     static_cast<int>(100 * done / total), left);
+        std::string line = ProgressText(done, total, elapsed);
+        std::replace(line.begin(), line.end(), '\r', ' ');
+        std::fprintf(Terminal, "\r\033[K%s", line.c_str());
         std::fflush(Terminal);
         LastShown = now;
         Shown = true;

@@ -3,7 +3,6 @@
 #include <chrono>
 
 #include "ModelSetup.h"
-#include "RunDriver.h"
 #include "TransportStep.h"
 
 namespace tidewell {
@@ -35,13 +34,6 @@ double MeasureSecondsPerStep() {
 double SecondsPerStep() {
     static const double measured = MeasureSecondsPerStep();
     return measured;
-}
-
-std::optional<double> EstimatedRunSeconds(const CaseRecord& record) {
-    const std::optional<std::int64_t> steps = PlannedStepCount(record);
-    if (!steps)
-        return std::nullopt;
-    return static_cast<double>(*steps) * SecondsPerStep();
 }
 
 }  // namespace tidewell

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <optional>
-
-#include "case/CaseRecord.h"
-
 namespace tidewell {
 
 // Seconds one time step takes on this machine: measured on the first call by
@@ -11,9 +7,5 @@ namespace tidewell {
 // kept for the life of the process. Callers estimate a run's duration as
 // steps x seconds per step, for example to ask before a long run.
 double SecondsPerStep();
-
-// PlannedStepCount(record) x SecondsPerStep(); empty when the case cannot be
-// run.
-std::optional<double> EstimatedRunSeconds(const CaseRecord& record);
 
 }  // namespace tidewell

@@ -1,37 +1,13 @@
 #include "RunEstimate.h"
 
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 
-#include "engine/ModelSetup.h"
 #include "engine/RunDriver.h"
-#include "engine/TransportStep.h"
+#include "engine/RunDuration.h"
 
 namespace tidewell {
 namespace {
-
-// The set-up's warnings belong to the run itself, not to its estimate.
-class Unheard final : public MessageSink {
-  public:
-    void Show(const Message&) override {}
-    bool Ask(const Message&) override { return false; }
-};
-
-// Times whole steps of a set-up model for at least 20 ms.
-double MeasureSecondsPerStep(ModelState model) {
-    using Clock = std::chrono::steady_clock;
-    const auto start = Clock::now();
-    std::int64_t steps = 0;
-    std::chrono::duration<double> spent{};
-    do {
-        for (int i = 0; i < 256; ++i)
-            AdvanceStep(model);
-        steps += 256;
-        spent = Clock::now() - start;
-    } while (spent < std::chrono::milliseconds(20));
-    return spent.count() / static_cast<double>(steps);
-}
 
 std::string WithGroups(std::int64_t n) {
     const std::string digits = std::to_string(n);
@@ -54,17 +30,10 @@ std::optional<double> RunEstimate::Seconds() const {
 }
 
 RunEstimate EstimateRun(const CaseRecord& record) {
-    ModelState model;
-    ResetModel(model);
-    Unheard unheard;
-    if (!SetUpModel(record, model, unheard) || !(model.TimeStep > 0))
+    const std::optional<std::int64_t> steps = PlannedStepCount(record);
+    if (!steps)
         return {};
-    const double steps = StepCountOf(model.CalcDays, model.TimeStep);
-    if (!(steps >= 0 && steps <= 9.0e15))
-        return {};
-    UpdateLoads(model);
-    static const double secondsPerStep = MeasureSecondsPerStep(model);
-    return {static_cast<std::int64_t>(steps), secondsPerStep};
+    return {*steps, SecondsPerStep()};
 }
 
 std::string DurationWords(double seconds) {

@@ -173,15 +173,6 @@ TEST(PlannedStepCount, GivesTheStepsOfARunWithoutRunningOrShowingAnything) {
     EXPECT_EQ(PlannedStepCount(HugeSlowBay("1e-6")), std::nullopt);
 }
 
-TEST(SecondsPerStep, IsMeasuredOnceAndScalesTheStepCount) {
-    const double perStep = SecondsPerStep();
-    EXPECT_GT(perStep, 0);
-    EXPECT_LT(perStep, 0.01);
-    EXPECT_EQ(SecondsPerStep(), perStep);
-    EXPECT_EQ(EstimatedRunSeconds(DefaultCase()), 12623 * perStep);
-    EXPECT_EQ(EstimatedRunSeconds(WithMouthSection(0)), std::nullopt);
-}
-
 TEST(RunCalculation, InflowAtSeaTemperatureKeepsTheBayAtThatTemperature) {
     const auto run = Calculate(WithInput(BasicInput::InflowTemp, "18"));
     ASSERT_EQ(run->Result.Status, RunStatus::Completed);
