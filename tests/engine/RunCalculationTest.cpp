@@ -4,7 +4,7 @@
 
 #include "EngineFixtures.h"
 #include "case/CaseInput.h"
-#include "case/NumberText.h"
+#include "case/DecimalRounding.h"
 #include "engine/RunDriver.h"
 
 namespace tidewell {

@@ -4,6 +4,7 @@
 
 #include "ModelFixture.h"
 #include "case/CaseIndices.h"
+#include "case/DecimalRounding.h"
 #include "case/NumberText.h"
 #include "case/NumericText.h"
 
