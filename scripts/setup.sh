@@ -7,7 +7,7 @@ TIDEWELL_BUILD=${TIDEWELL_BUILD:-$TIDEWELL_ROOT/build}
 
 TIDEWELL_PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev fonts-ipafont-gothic
   xvfb xdotool desktop-file-utils appstream
 )
