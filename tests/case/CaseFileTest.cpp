@@ -44,9 +44,6 @@ struct ParseRow {
     std::string To;
     std::string Problem;
 };
-void PrintTo(const ParseRow& row, std::ostream* out) {
-    *out << row.Name;
-}
 
 class CaseFileParsing : public testing::TestWithParam<ParseRow> {};
 
@@ -80,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                  R"("section-factor":"0.5","inflow-temp-factor":null})",
                  ""},
         ParseRow{"EscapedCharacters", R"(" 2,000 ")", R"("\u00202,000 ")", ""},
-        ParseRow{"Empty", "", "", kNotJson}, ParseRow{"Unfinished", "}", "", kNotJson},
+        ParseRow{"Empty", "", "", kNotJson},
         ParseRow{"InvalidUtf8", "331",
                  "3\xFF"
                  "1",
@@ -93,21 +90,16 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"NoVersion", "\"version\": 1,", "", "キー「version」がありません"},
         ParseRow{"VersionAsText", "\"version\": 1", "\"version\": \"1\"",
                  "「version」は整数でなければなりません"},
-        ParseRow{"VersionWithFraction", "\"version\": 1", "\"version\": 1.0",
-                 "「version」は整数でなければなりません"},
         ParseRow{"UnknownVersion", "\"version\": 1", "\"version\": 2",
                  "版 2 のケースファイルには対応していません"},
         ParseRow{"NoText", "\"sea-temp\": \"1D1\",", "", "キー「sea-temp」がありません"},
         ParseRow{"TextAsNumber", "\"331\"", "331", "「inflow-rate」は文字列でなければなりません"},
-        ParseRow{"TextAsNull", "\"20.50\"", "null", "「mean-depth」は文字列でなければなりません"},
         ParseRow{"NoEntry", "\"inflow-temp-factor\": null,", "",
                  "キー「inflow-temp-factor」がありません"},
         ParseRow{"EntryAsNumber", "\"5.0\"", "5.0",
                  "「inflow-factor」は文字列か null でなければなりません"},
         ParseRow{"EntryTheListLacks", "\"0.5\"", "\"5.0\"",
                  "「section-factor」の「5.0」は一覧にありません"},
-        ParseRow{"EntrySpelledOtherwise", "\"0.5\"", "\"0.50\"",
-                 "「section-factor」の「0.50」は一覧にありません"},
         ParseRow{"UnknownKey", "\"version\": 1,", "\"version\": 1, \"comment\": \"\",",
                  "知らないキー「comment」があります"}),
     [](const auto& info) { return std::string(info.param.Name); });

@@ -37,9 +37,6 @@ struct CheckRow {
     const char* Text;
     std::optional<Message> Refusal;
 };
-void PrintTo(const CheckRow& row, std::ostream* out) {
-    *out << row.Name;
-}
 
 class InputCheck : public testing::TestWithParam<CheckRow> {};
 

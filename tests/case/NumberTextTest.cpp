@@ -20,9 +20,6 @@ struct NumberTextRow {
     const char* Double;
     const char* Single;  // nullptr: not shown as a single
 };
-void PrintTo(const NumberTextRow& row, std::ostream* out) {
-    *out << row.Name;
-}
 
 class NumberText : public testing::TestWithParam<NumberTextRow> {};
 

@@ -22,9 +22,6 @@ struct ReadRow {
     std::optional<double> Value;
     double Leading;
 };
-void PrintTo(const ReadRow& row, std::ostream* out) {
-    *out << row.Name;
-}
 
 class NumberReaders : public testing::TestWithParam<ReadRow> {};
 

@@ -1,5 +1,4 @@
 #include <fstream>
-
 #include "ModelFixture.h"
 #include "ui/CaseFileCommands.h"
 
@@ -42,9 +41,6 @@ struct RoundTripRow {
     const char* Name;
     Actions Done;
 };
-void PrintTo(const RoundTripRow& row, std::ostream* out) {
-    *out << row.Name;
-}
 
 class CaseRoundTrip : public CaseFiles, public testing::WithParamInterface<RoundTripRow> {};
 
@@ -97,9 +93,6 @@ struct RefusedTextRow {
     std::string Text;
     Message FieldRefusal;
 };
-void PrintTo(const RefusedTextRow& row, std::ostream* out) {
-    *out << row.Name;
-}
 
 class RefusedCaseText : public CaseFiles, public testing::WithParamInterface<RefusedTextRow> {};
 
@@ -150,17 +143,6 @@ INSTANTIATE_TEST_SUITE_P(
                                    "331m3",
                                    {"流量の入力制限", "流入水の流量は0にしないでください"}}),
     [](const auto& info) { return std::string(info.param.Name); });
-
-TEST_F(CaseFiles, ARefusedFileLeavesTheModelUntouched) {
-    Do(Model, {{{2, "30"}}, {{1, "1.5"}}});
-    const Snapshot before = SnapshotOf(Model);
-    { std::ofstream(Path) << test::ReadFile(ExamplePath) << ","; }
-    const auto refusal = OpenCase(Model, Path);
-    ASSERT_TRUE(refusal);
-    EXPECT_EQ(refusal->Prompt,
-              "ケースファイル「" + Path + "」を開けません。\rJSON として読めません");
-    EXPECT_EQ(SnapshotOf(Model), before);
-}
 
 TEST_F(CaseFiles, DoesNotSaveWhileAFieldShowsATextItRefused) {
     { std::ofstream(Path) << "the previous case"; }
