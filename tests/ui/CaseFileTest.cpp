@@ -1,4 +1,5 @@
 #include <fstream>
+
 #include "ModelFixture.h"
 #include "ui/CaseFileCommands.h"
 
