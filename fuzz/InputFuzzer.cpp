@@ -1,11 +1,15 @@
-// Feeds arbitrary bytes to the number readers, the number text forms and the
-// six input fields of the window's model. The first byte picks the field.
+// Feeds arbitrary bytes to the number readers, the number text forms, the
+// case file reader and the six input fields of the window's model. The first
+// byte picks the field.
+#include <locale.h>
+
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "case/CaseFile.h"
 #include "case/NumberText.h"
 #include "case/NumericText.h"
 #include "report/CodePageFile.h"
@@ -44,6 +48,30 @@ void CheckNumberText(double value) {
     const float single = static_cast<float>(value);
     if (std::isfinite(single))
         Require(IsNumericText(DisplayText(single)), "single text is numeric");
+}
+
+// A text of the C library's own number syntax reads as strtod reads it in
+// the C locale.
+void CheckAgainstStrtod(const std::string& text) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    if (text.empty() || text.find_first_not_of("0123456789.eE+-") != std::string::npos)
+        return;
+    char* end = nullptr;
+    const double expected = strtod_l(text.c_str(), &end, cLocale);
+    if (end != text.c_str() + text.size())
+        return;
+    Require(LeadingNumber(text) == expected, "leading number reads as strtod");
+    if (std::isfinite(expected))
+        Require(NumericValue(text) == expected, "numeric value reads as strtod");
+}
+
+// A case file that reads writes back as a file that reads the same.
+void CheckCaseFile(const std::string& text) {
+    const CaseFileParse parse = ParseCaseFile(text);
+    if (!parse.Case)
+        return;
+    const CaseFileParse again = ParseCaseFile(CaseFileText(*parse.Case));
+    Require(again.Case == parse.Case, "a case file reads back the same");
 }
 
 bool IsDisplayForm(const std::string& text) {
@@ -92,6 +120,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
     IsNumericText(text);
     LeadingNumber(text);
+    CheckAgainstStrtod(text);
+    CheckCaseFile(text);
     if (const auto value = NumericValue(text))
         CheckNumberText(*value);
     if (size >= 9) {

@@ -4,14 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "BasicInput.h"
 #include "CaseRecord.h"
 #include "Message.h"
 
-// The six basic conditions the user types, their checks and how an accepted
-// text updates the case record.
+// The checks of the six basic conditions and how an accepted text updates
+// the case record.
 namespace tidewell {
-
-enum class BasicInput { BayArea, MeanDepth, MouthLength, SeaTemp, InflowTemp, InflowRate };
 
 // Empty when the text may be stored; otherwise the field's refusal message.
 // A text is refused when it is not a number, when its leading number is out of

@@ -15,4 +15,22 @@ MultiplierBounds BoundsOf(std::span<const std::string_view> entries) {
     return bounds;
 }
 
+std::string_view ListName(MultiplierList list) {
+    switch (list) {
+        case MultiplierList::SectionFactor:
+            return "section-factor";
+        case MultiplierList::InflowTempFactor:
+            return "inflow-temp-factor";
+        case MultiplierList::InflowFactor:
+            return "inflow-factor";
+    }
+    return {};
+}
+
+std::span<const std::string_view> ListEntries(MultiplierList list) {
+    if (list == MultiplierList::SectionFactor)
+        return SectionFactorEntries;
+    return InflowFactorEntries;
+}
+
 }  // namespace tidewell

@@ -1,7 +1,6 @@
 #include "NumberText.h"
 
 #include <array>
-#include <cassert>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -89,14 +88,6 @@ std::string ReportNumber(double value) {
 
 std::string ReportNumber(float value) {
     return DisplayText(value) + " ";
-}
-
-double RoundDecimals(double value, int decimals) {
-    static constexpr std::array<double, 6> kScale{1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0};
-    assert(decimals >= 0 && decimals < static_cast<int>(kScale.size()));
-    const double scale = kScale[static_cast<size_t>(decimals)];
-    // nearbyint rounds in the default mode: to nearest, ties to even.
-    return std::nearbyint(value * scale) / scale;
 }
 
 }  // namespace tidewell

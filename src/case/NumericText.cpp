@@ -1,10 +1,11 @@
 #include "NumericText.h"
 
-#include <locale.h>
-#include <clocale>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <limits>
 #include <string>
+#include <system_error>
 
 namespace tidewell {
 namespace {
@@ -22,11 +23,44 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// Converts "[-]digits[.digits][e[-]digits]" (already normalised) to a double,
-// independent of the process locale. Overflow gives +/-HUGE_VAL.
-double ParseNormalised(const std::string& normalised) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    return strtod_l(normalised.c_str(), nullptr, cLocale);
+// Whether a normalised text whose value lies beyond the double range is
+// beyond the largest double rather than below the smallest: its leading
+// significant digit stands at a place value of 1 or more once the exponent
+// is applied.
+bool BeyondLargest(std::string_view normalised) {
+    const size_t exponentMark = std::min(normalised.find('e'), normalised.size());
+    const std::string_view mantissa = normalised.substr(0, exponentMark);
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t leading = mantissa.find_first_of("123456789");
+    const auto place =
+        static_cast<long long>(point) - static_cast<long long>(leading) - (leading < point ? 1 : 0);
+    long long exponent = 0;
+    if (exponentMark < normalised.size()) {
+        std::string_view digits = normalised.substr(exponentMark + 1);
+        if (!digits.empty() && digits.front() == '+')
+            digits.remove_prefix(1);
+        const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+        if (read.ec == std::errc::result_out_of_range) {
+            constexpr long long kFar = std::numeric_limits<long long>::max() / 2;
+            exponent = digits.front() == '-' ? -kFar : kFar;
+        }
+    }
+    return place + exponent >= 0;
+}
+
+// Converts "[+-]digits[.digits][e[+-]digits]" (already normalised) to the
+// correctly rounded double, independent of the process locale. Overflow gives
+// +/-HUGE_VAL and underflow +/-0, as strtod does.
+double ParseNormalised(std::string_view normalised) {
+    const bool negative = normalised.front() == '-';
+    if (normalised.front() == '+' || negative)
+        normalised.remove_prefix(1);  // from_chars reads a minus only; the sign is applied below
+    double magnitude = 0.0;
+    const auto read = std::from_chars(normalised.data(), normalised.data() + normalised.size(),
+                                      magnitude, std::chars_format::general);
+    if (read.ec == std::errc::result_out_of_range)
+        magnitude = BeyondLargest(normalised) ? HUGE_VAL : 0.0;
+    return negative ? -magnitude : magnitude;
 }
 
 // Reads a whole numeric text into normalised form; false if it is not one.

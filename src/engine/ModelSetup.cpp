@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "case/NumberText.h"
+#include "case/DecimalRounding.h"
 
 namespace tidewell {
 namespace {

@@ -1,6 +1,7 @@
 #include "ReportLines.h"
 
 #include "case/CaseIndices.h"
+#include "case/DecimalRounding.h"
 #include "case/NumberText.h"
 
 namespace tidewell {

@@ -1,5 +1,6 @@
 // The calculate and restore-defaults commands.
 #include "MainModel.h"
+#include "case/DecimalRounding.h"
 #include "case/NumberText.h"
 
 namespace tidewell {

@@ -4,6 +4,7 @@
 
 #include "case/CaseIndices.h"
 #include "case/Multipliers.h"
+#include "case/DecimalRounding.h"
 #include "case/NumberText.h"
 
 namespace tidewell {

@@ -1,97 +1,74 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
+#include "case/DecimalRounding.h"
 #include "case/NumberText.h"
 
 namespace tidewell {
 namespace {
 
-struct DoubleTextRow {
-    const char* Name;
-    double Value;
-    const char* Text;
-};
+constexpr int kUnrounded = -1;
+const double kInfinity = std::numeric_limits<double>::infinity();
 
-class DoubleDisplayText : public testing::TestWithParam<DoubleTextRow> {};
-
-TEST_P(DoubleDisplayText, WritesTheDisplayForm) {
-    EXPECT_EQ(DisplayText(GetParam().Value), GetParam().Text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Numbers, DoubleDisplayText,
-    testing::Values(
-        DoubleTextRow{"WholeNumber", 1000, " 1000"}, DoubleTextRow{"OneDecimal", 629.4, " 629.4"},
-        DoubleTextRow{"BelowOneHasNoLeadingZero", 0.126, " .126"},
-        DoubleTextRow{"NegativeBelowOne", -0.5, "-.5"}, DoubleTextRow{"Zero", 0.0, " 0"},
-        DoubleTextRow{"NegativeZeroIsZero", -0.0, " 0"}, DoubleTextRow{"NegativeWhole", -2, "-2"},
-        DoubleTextRow{"FifteenSignificantDigits", 2.0 / 3.0, " .666666666666667"},
-        DoubleTextRow{"RoundsToFifteenDigits", 1234567.891234567, " 1234567.89123457"},
-        DoubleTextRow{"UnroundedChangedLoad", 1191.6000473499298, " 1191.60004734993"},
-        DoubleTextRow{"LargestPlain", 123456789012345.0, " 123456789012345"},
-        DoubleTextRow{"HugeUsesExponent", 1e15, " 1E+15"},
-        DoubleTextRow{"HugeMantissaKeepsDigits", 1.5e20, " 1.5E+20"},
-        DoubleTextRow{"SmallestFiveDecimalIsPlain", 0.00001, " .00001"},
-        DoubleTextRow{"TinyUsesExponent", 0.000001, " 1E-06"},
-        DoubleTextRow{"NegativeTiny", -2.5e-300, "-2.5E-300"},
-        DoubleTextRow{"RoundingCarriesIntoNextDigit", 9.9999999999999999e2, " 1000"}),
-    [](const auto& info) { return std::string(info.param.Name); });
-
-struct FloatTextRow {
-    const char* Name;
-    float Value;
-    const char* Text;
-};
-
-class FloatDisplayText : public testing::TestWithParam<FloatTextRow> {};
-
-TEST_P(FloatDisplayText, WritesSevenSignificantDigits) {
-    EXPECT_EQ(DisplayText(GetParam().Value), GetParam().Text);
-}
-
-INSTANTIATE_TEST_SUITE_P(Numbers, FloatDisplayText,
-                         testing::Values(FloatTextRow{"DefaultCrossSection", 0.126f, " .126"},
-                                         FloatTextRow{"MultiplierOnePointTwo", 1.2f, " 1.2"},
-                                         FloatTextRow{"MultiplierPointTwo", 0.2f, " .2"},
-                                         FloatTextRow{"CrossSectionOfTwentyMetres", 0.14f, " .14"},
-                                         FloatTextRow{"EightDigitsNeedExponent", 12345678.f,
-                                                      " 1.234568E+07"}),
-                         [](const auto& info) { return std::string(info.param.Name); });
-
-TEST(ReportNumber, AddsOneBlankAfterTheDisplayForm) {
-    EXPECT_EQ(ReportNumber(1000.0), " 1000 ");
-    EXPECT_EQ(ReportNumber(0.126f), " .126 ");
-    EXPECT_EQ(ReportNumber(-0.5), "-.5 ");
-}
-
-struct RoundingRow {
+// A value, optionally rounded to some decimals first, as a double shows it
+// (and the report writes it, with one blank more) and as a single shows it.
+struct NumberTextRow {
     const char* Name;
     double Value;
     int Decimals;
-    double Expected;
+    const char* Double;
+    const char* Single;  // nullptr: not shown as a single
 };
 
-class DecimalRounding : public testing::TestWithParam<RoundingRow> {};
+class NumberText : public testing::TestWithParam<NumberTextRow> {};
 
-TEST_P(DecimalRounding, RoundsHalvesToEven) {
-    EXPECT_EQ(RoundDecimals(GetParam().Value, GetParam().Decimals), GetParam().Expected);
+TEST_P(NumberText, WritesTheDisplayAndReportForms) {
+    const NumberTextRow& row = GetParam();
+    const double value =
+        row.Decimals == kUnrounded ? row.Value : RoundDecimals(row.Value, row.Decimals);
+    EXPECT_EQ(DisplayText(value), row.Double);
+    EXPECT_EQ(ReportNumber(value), std::string(row.Double) + " ");
+    if (row.Single) {
+        EXPECT_EQ(DisplayText(static_cast<float>(value)), row.Single);
+        EXPECT_EQ(ReportNumber(static_cast<float>(value)), std::string(row.Single) + " ");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Values, DecimalRounding,
-    testing::Values(RoundingRow{"HalfDownToEven", 718.5, 0, 718},
-                    RoundingRow{"HalfUpToEven", 719.5, 0, 720},
-                    RoundingRow{"ExactHalfAtTwoDecimals", 0.125, 2, 0.12},
-                    RoundingRow{"ExactHalfUpAtTwoDecimals", 0.375, 2, 0.38},
-                    RoundingRow{"ResidenceTime", 629.40580, 1, 629.4},
-                    RoundingRow{"SinglePrecisionShowsInFiveDecimals", 4965 * 1.2000000476837158, 5,
-                                5958.00024},
-                    RoundingRow{"PointTwoMultiplier", 993.0000147968531, 5, 993.00001},
-                    RoundingRow{"NegativeHalf", -2.5, 0, -2},
-                    RoundingRow{"InfinityStays", std::numeric_limits<double>::infinity(), 3,
-                                std::numeric_limits<double>::infinity()}),
+    Values, NumberText,
+    testing::Values(
+        NumberTextRow{"Whole", 1000, kUnrounded, " 1000", " 1000"},
+        NumberTextRow{"BelowOneHasNoLeadingZero", 0.126, kUnrounded, " .126", " .126"},
+        NumberTextRow{"NegativeBelowOne", -0.5, kUnrounded, "-.5", "-.5"},
+        NumberTextRow{"NegativeWhole", -2, kUnrounded, "-2", nullptr},
+        NumberTextRow{"NegativeZeroIsZero", -0.0, kUnrounded, " 0", " 0"},
+        NumberTextRow{"SingleKeepsSevenDigits", 0.12600000202655792, kUnrounded,
+                      " .126000002026558", " .126"},
+        NumberTextRow{"FifteenDigits", 2.0 / 3.0, kUnrounded, " .666666666666667", " .6666667"},
+        NumberTextRow{"UnroundedChangedLoad", 1191.6000473499298, kUnrounded, " 1191.60004734993",
+                      nullptr},
+        NumberTextRow{"LargestPlain", 123456789012345.0, kUnrounded, " 123456789012345",
+                      " 1.234568E+14"},
+        NumberTextRow{"HugeUsesExponent", 1.5e20, kUnrounded, " 1.5E+20", " 1.5E+20"},
+        NumberTextRow{"FifteenDigitsNeedExponent", 1e15, kUnrounded, " 1E+15", nullptr},
+        NumberTextRow{"SmallestPlain", 0.00001, kUnrounded, " .00001", nullptr},
+        NumberTextRow{"TinyUsesExponent", -2.5e-300, kUnrounded, "-2.5E-300", nullptr},
+        NumberTextRow{"CarryIntoNextDigit", 9.9999999999999999e2, kUnrounded, " 1000", nullptr},
+        NumberTextRow{"Infinity", kInfinity, kUnrounded, " Infinity", nullptr},
+        // Rounding: exact halves go to the even neighbour.
+        NumberTextRow{"HalfDownToEven", 718.5, 0, " 718", nullptr},
+        NumberTextRow{"HalfUpToEven", 719.5, 0, " 720", nullptr},
+        NumberTextRow{"NegativeHalf", -2.5, 0, "-2", nullptr},
+        NumberTextRow{"HalfAtTwoDecimals", 0.125, 2, " .12", nullptr},
+        NumberTextRow{"HalfUpAtTwoDecimals", 0.375, 2, " .38", nullptr},
+        NumberTextRow{"ResidenceTime", 629.4058, 1, " 629.4", nullptr},
+        NumberTextRow{"LoadPerVolume", 0.023832, 3, " .024", nullptr},
+        NumberTextRow{"ClosednessFourDecimals", 4.5175, 4, " 4.5175", nullptr},
+        NumberTextRow{"SingleMultiplierInFiveDecimals", 4965 * 1.2000000476837158, 5, " 5958.00024",
+                      nullptr},
+        NumberTextRow{"PointTwoMultiplier", 993.0000147968531, 5, " 993.00001", nullptr},
+        NumberTextRow{"InfinityStays", kInfinity, 3, " Infinity", nullptr}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace

@@ -1,92 +1,85 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
+#include <optional>
+#include <string>
 
 #include "case/NumericText.h"
 
 namespace tidewell {
 namespace {
 
-struct NumericRow {
-    const char* Name;
-    const char* Text;
-    bool Numeric;
-};
-
-class NumericTextCheck : public testing::TestWithParam<NumericRow> {};
-
-TEST_P(NumericTextCheck, DecidesWhetherTheWholeTextIsANumber) {
-    EXPECT_EQ(IsNumericText(GetParam().Text), GetParam().Numeric) << '"' << GetParam().Text << '"';
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, NumericTextCheck,
-    testing::Values(
-        NumericRow{"Empty", "", false}, NumericRow{"BlanksOnly", "   ", false},
-        NumericRow{"SignAlone", "-", false}, NumericRow{"PlusAlone", "+", false},
-        NumericRow{"PointAlone", ".", false}, NumericRow{"LettersAfterNumber", "12abc", false},
-        NumericRow{"ExponentWithoutDigits", "1e", false},
-        NumericRow{"ExponentSignWithoutDigits", "1e+", false},
-        NumericRow{"TwoPoints", "1.2.3", false}, NumericRow{"InnerBlank", "1 000", false},
-        NumericRow{"DoubleSign", "--5", false}, NumericRow{"DoubleComma", "1,,000", false},
-        NumericRow{"LeadingComma", ",5", false}, NumericRow{"TrailingComma", "1,", false},
-        NumericRow{"CommaInFraction", "1.0,5", false},
-        NumericRow{"FullWidthDigits", "\xEF\xBC\x91\xEF\xBC\x92", false},
-        NumericRow{"HexPrefix", "0x10", false}, NumericRow{"NotANumberWord", "nan", false},
-        NumericRow{"InfinityWord", "inf", false}, NumericRow{"Whole", "1000", true},
-        NumericRow{"BlanksAround", " 1000 ", true}, NumericRow{"TabBefore", "\t5", true},
-        NumericRow{"GroupSeparators", "1,000", true}, NumericRow{"LooseGroups", "1,00", true},
-        NumericRow{"Fraction", "20.50", true}, NumericRow{"NoIntegerPart", ".5", true},
-        NumericRow{"NoFractionDigits", "5.", true}, NumericRow{"Negative", "-.5", true},
-        NumericRow{"PlusSign", "+5", true}, NumericRow{"Exponent", "2.5E3", true},
-        NumericRow{"ExponentWithSign", "1e-5", true}, NumericRow{"ExponentD", "1D2", true},
-        NumericRow{"HugeExponent", "1e400", true}),
-    [](const auto& info) { return std::string(info.param.Name); });
-
-TEST(NumericValue, ConvertsTheWholeText) {
-    EXPECT_EQ(NumericValue("1,000"), 1000.0);
-    EXPECT_EQ(NumericValue(" 2.5E3 "), 2500.0);
-    EXPECT_EQ(NumericValue("1D2"), 100.0);
-    EXPECT_EQ(NumericValue("-.5"), -0.5);
-    EXPECT_EQ(NumericValue("0.1"), 0.1);  // correctly rounded
-}
-
-TEST(NumericValue, RefusesTextsBeyondTheDoubleRange) {
-    EXPECT_FALSE(NumericValue("1e400").has_value());
-    EXPECT_FALSE(NumericValue("-1e309").has_value());
-    EXPECT_FALSE(NumericValue("12abc").has_value());
-    EXPECT_EQ(NumericValue("1e-400"), 0.0);  // underflow is a value of 0
-    EXPECT_NEAR(*NumericValue(std::string(5000, '9') + "e-4990"), 1e10, 1e-5 * 1e10);
-}
-
-struct LeadingRow {
-    const char* Name;
-    const char* Text;
-    double Value;
-};
-
-class LeadingNumberRead : public testing::TestWithParam<LeadingRow> {};
-
-TEST_P(LeadingNumberRead, ReadsTheLongestNumericBeginning) {
-    EXPECT_EQ(LeadingNumber(GetParam().Text), GetParam().Value) << '"' << GetParam().Text << '"';
-}
-
 const double kInfinity = std::numeric_limits<double>::infinity();
+constexpr std::optional<double> kNone;
+
+// What the three readers make of one text: is the whole text a number, the
+// value it spells (none when it is not one or lies beyond the double range),
+// and its leading number.
+struct ReadRow {
+    const char* Name;
+    std::string Text;
+    bool Numeric;
+    std::optional<double> Value;
+    double Leading;
+};
+
+class NumberReaders : public testing::TestWithParam<ReadRow> {};
+
+TEST_P(NumberReaders, ReadTheText) {
+    const ReadRow& row = GetParam();
+    EXPECT_EQ(IsNumericText(row.Text), row.Numeric);
+    EXPECT_EQ(NumericValue(row.Text), row.Value);
+    EXPECT_EQ(LeadingNumber(row.Text), row.Leading);
+}
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, LeadingNumberRead,
+    Texts, NumberReaders,
     testing::Values(
-        LeadingRow{"Empty", "", 0}, LeadingRow{"Letters", "abc", 0},
-        LeadingRow{"SignAlone", "-", 0}, LeadingRow{"LettersAfterNumber", "12abc", 12},
-        LeadingRow{"CommaEndsReading", "1,000", 1}, LeadingRow{"BlanksSkipped", "1 2", 12},
-        LeadingRow{"BlankAfterSign", " - 5", -5}, LeadingRow{"TabsAndLineFeeds", "\n\t3", 3},
-        LeadingRow{"SecondPointEnds", "1.5.5", 1.5}, LeadingRow{"ExponentWithoutDigits", "1e", 1},
-        LeadingRow{"ExponentThenLetters", "1e5x", 1e5}, LeadingRow{"ExponentD", "1d2", 100},
-        LeadingRow{"NoIntegerPart", ".5", 0.5}, LeadingRow{"Multiplier", "1.2", 1.2},
-        LeadingRow{"ZeroWithHugeExponent", "0e999999", 0},
-        LeadingRow{"Overflow", "1e999", kInfinity},
-        LeadingRow{"NegativeOverflow", "-1e999", -kInfinity}),
+        ReadRow{"Empty", "", false, kNone, 0}, ReadRow{"BlanksOnly", "   ", false, kNone, 0},
+        ReadRow{"SignAlone", "-", false, kNone, 0}, ReadRow{"PlusAlone", "+", false, kNone, 0},
+        ReadRow{"PointAlone", ".", false, kNone, 0},
+        ReadRow{"LettersAfterNumber", "12abc", false, kNone, 12},
+        ReadRow{"Letters", "abc", false, kNone, 0},
+        ReadRow{"ExponentWithoutDigits", "1e", false, kNone, 1},
+        ReadRow{"ExponentSignWithoutDigits", "1e+", false, kNone, 1},
+        ReadRow{"ExponentThenLetters", "1e5x", false, kNone, 1e5},
+        ReadRow{"TwoPoints", "1.5.5", false, kNone, 1.5},
+        ReadRow{"InnerBlank", "1 2", false, kNone, 12},
+        ReadRow{"BlankAfterSign", " - 5", false, kNone, -5},
+        ReadRow{"LineFeedBefore", "\n3", false, kNone, 3},
+        ReadRow{"DoubleSign", "--5", false, kNone, 0},
+        ReadRow{"DoubleComma", "1,,000", false, kNone, 1},
+        ReadRow{"LeadingComma", ",5", false, kNone, 0},
+        ReadRow{"TrailingComma", "1,", false, kNone, 1},
+        ReadRow{"CommaInFraction", "1.0,5", false, kNone, 1},
+        ReadRow{"FullWidthDigits", "\xEF\xBC\x91\xEF\xBC\x92", false, kNone, 0},
+        ReadRow{"HexPrefix", "0x10", false, kNone, 0},
+        ReadRow{"NotANumberWord", "nan", false, kNone, 0},
+        ReadRow{"InfinityWord", "inf", false, kNone, 0}, ReadRow{"Whole", "1000", true, 1000, 1000},
+        ReadRow{"BlanksAround", " 1000 ", true, 1000, 1000},
+        ReadRow{"TabBefore", "\t5", true, 5, 5}, ReadRow{"GroupSeparators", "1,000", true, 1000, 1},
+        ReadRow{"LooseGroups", "1,00", true, 100, 1},
+        ReadRow{"Fraction", "20.50", true, 20.5, 20.5},
+        ReadRow{"CorrectlyRounded", "0.1", true, 0.1, 0.1},
+        ReadRow{"NoIntegerPart", ".5", true, 0.5, 0.5},
+        ReadRow{"NoFractionDigits", "5.", true, 5, 5},
+        ReadRow{"NegativeBelowOne", "-.5", true, -0.5, -0.5}, ReadRow{"PlusSign", "+5", true, 5, 5},
+        ReadRow{"Exponent", " 2.5E3 ", true, 2500, 2500},
+        ReadRow{"ExponentWithSign", "1e-5", true, 1e-5, 1e-5},
+        ReadRow{"ExponentD", "1D2", true, 100, 100},
+        ReadRow{"Subnormal", "1e-310", true, 1e-310, 1e-310},
+        ReadRow{"UnderflowIsZero", "1e-400", true, 0.0, 0.0},
+        ReadRow{"UnderflowAfterLeadingZeros", "0.000001e-320", true, 0.0, 0.0},
+        ReadRow{"ZeroWithHugeExponent", "0e999999", true, 0.0, 0.0},
+        ReadRow{"LargestDouble", "1.7976931348623157e308", true, 1.7976931348623157e308,
+                1.7976931348623157e308},
+        ReadRow{"JustBeyondLargest", "1.7976931348623159e308", true, kNone, kInfinity},
+        ReadRow{"Overflow", "1e400", true, kNone, kInfinity},
+        ReadRow{"NegativeOverflow", "-1e999", true, kNone, -kInfinity},
+        ReadRow{"OverflowBySmallMantissa", "0.001e312", true, kNone, kInfinity},
+        ReadRow{"ExponentBeyondAnyInteger", "1e99999999999999999999", true, kNone, kInfinity},
+        ReadRow{"NegativeExponentBeyondAnyInteger", "-1e-99999999999999999999", true, -0.0, -0.0},
+        ReadRow{"ManyDigits", std::string(400, '9') + "e-390", true, 1e10, 1e10}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include "EngineFixtures.h"
 #include "case/CaseInput.h"
-#include "case/NumberText.h"
+#include "case/DecimalRounding.h"
 #include "engine/RunDriver.h"
 #include "engine/RunDuration.h"
 

@@ -1,0 +1,151 @@
+#include "CaseFile.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <set>
+
+#include "SafeFile.h"
+
+namespace tidewell {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::string_view kFormatKey = "format";
+constexpr std::string_view kFormat = "tidewell-case";
+constexpr std::string_view kVersionKey = "version";
+constexpr int kVersion = 1;
+// A case file is a few hundred bytes; anything far larger is not one.
+constexpr std::size_t kMaxFileBytes = 1 << 20;
+
+std::string Quoted(std::string_view text) {
+    return "「" + std::string(text) + "」";
+}
+
+std::string MissingKey(std::string_view key) {
+    return "キー" + Quoted(key) + "がありません";
+}
+
+// The problem with the basic-condition texts and list entries, if any.
+std::optional<std::string> ReadValues(const Json& object, CaseFile& file) {
+    for (BasicInput input : kBasicInputs) {
+        const std::string key(InputName(input));
+        const auto value = object.find(key);
+        if (value == object.end())
+            return MissingKey(key);
+        if (!value->is_string())
+            return Quoted(key) + "は文字列でなければなりません";
+        file.Text(input) = value->get<std::string>();
+    }
+    for (MultiplierList list : kMultiplierLists) {
+        const std::string key(ListName(list));
+        const auto value = object.find(key);
+        if (value == object.end())
+            return MissingKey(key);
+        if (value->is_null())
+            continue;
+        if (!value->is_string())
+            return Quoted(key) + "は文字列か null でなければなりません";
+        const std::string entry = value->get<std::string>();
+        const auto entries = ListEntries(list);
+        if (std::find(entries.begin(), entries.end(), entry) == entries.end())
+            return Quoted(key) + "の" + Quoted(entry) + "は一覧にありません";
+        file.Entry(list) = entry;
+    }
+    return std::nullopt;
+}
+
+bool IsKnownKey(std::string_view key) {
+    if (key == kFormatKey || key == kVersionKey)
+        return true;
+    for (BasicInput input : kBasicInputs) {
+        if (InputName(input) == key)
+            return true;
+    }
+    for (MultiplierList list : kMultiplierLists) {
+        if (ListName(list) == key)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string CaseFileText(const CaseFile& file) {
+    Json json;
+    json[std::string(kFormatKey)] = kFormat;
+    json[std::string(kVersionKey)] = kVersion;
+    for (BasicInput input : kBasicInputs)
+        json[std::string(InputName(input))] = file.Text(input);
+    for (MultiplierList list : kMultiplierLists) {
+        const auto& entry = file.Entry(list);
+        json[std::string(ListName(list))] = entry ? Json(*entry) : Json(nullptr);
+    }
+    return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+CaseFileParse ParseCaseFile(std::string_view text) {
+    // The parser keeps the last of two equal keys; a case file must not have
+    // two, so the top level's keys are collected as they are read.
+    std::set<std::string> keys;
+    std::optional<std::string> repeated;
+    const Json::parser_callback_t noteKeys = [&](int depth, nlohmann::json::parse_event_t event,
+                                                 Json& parsed) {
+        if (event == nlohmann::json::parse_event_t::key && depth == 1 && !repeated &&
+            !keys.insert(parsed.get<std::string>()).second) {
+            repeated = parsed.get<std::string>();
+        }
+        return true;
+    };
+    const Json json = Json::parse(text, noteKeys, false);
+    if (json.is_discarded())
+        return {std::nullopt, "JSON として読めません"};
+    if (!json.is_object() || !json.contains(kFormatKey) || json[kFormatKey] != kFormat)
+        return {std::nullopt, "Tidewell のケースファイルではありません"};
+    if (repeated)
+        return {std::nullopt, "キー" + Quoted(*repeated) + "が二度あります"};
+    if (!json.contains(kVersionKey))
+        return {std::nullopt, MissingKey(kVersionKey)};
+    const Json& version = json[kVersionKey];
+    if (!version.is_number_integer())
+        return {std::nullopt, "「version」は整数でなければなりません"};
+    if (version != kVersion)
+        return {std::nullopt, "版 " + version.dump() + " のケースファイルには対応していません"};
+
+    CaseFile file;
+    if (auto problem = ReadValues(json, file))
+        return {std::nullopt, std::move(*problem)};
+    for (const auto& [key, value] : json.items()) {
+        if (!IsKnownKey(key))
+            return {std::nullopt, "知らないキー" + Quoted(key) + "があります"};
+    }
+    return {std::move(file), {}};
+}
+
+CaseFileRead ReadCaseFile(const std::string& path) {
+    const FileRead read = ReadSmallFile(path, kMaxFileBytes);
+    if (!read.Bytes)
+        return {std::nullopt, CaseFileRefusal(path, read.Problem)};
+    CaseFileParse parse = ParseCaseFile(*read.Bytes);
+    if (!parse.Case)
+        return {std::nullopt, CaseFileRefusal(path, parse.Problem)};
+    return {std::move(parse.Case), std::nullopt};
+}
+
+std::optional<Message> WriteCaseFile(const std::string& path, const CaseFile& file) {
+    if (const auto failure = WriteFileSafely(path, CaseFileText(file)))
+        return CaseFileWriteFailure(path, *failure);
+    return std::nullopt;
+}
+
+Message CaseFileRefusal(const std::string& path, const std::string& problem) {
+    return {"ケースを開けません", "ケースファイル" + Quoted(path) + "を開けません。\r" + problem};
+}
+
+Message CaseFileWriteFailure(const std::string& path, const std::string& reason) {
+    return {"ケースの保存エラー",
+            "ケースファイル" + Quoted(path) + "を書き込めませんでした。\r" + reason};
+}
+
+}  // namespace tidewell

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "TestSupport.h"
+#include "case/CaseFile.h"
+
+namespace tidewell {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kExamplePath = fs::path(TIDEWELL_GOLDEN_DIR) / "example.tidewell";
+
+// What tests/golden/example.tidewell holds.
+CaseFile Example() {
+    CaseFile file;
+    file.Text(BasicInput::BayArea) = " 2,000 ";
+    file.Text(BasicInput::MeanDepth) = "20.50";
+    file.Text(BasicInput::MouthLength) = " 7";
+    file.Text(BasicInput::SeaTemp) = "1D1";
+    file.Text(BasicInput::InflowTemp) = " 15";
+    file.Text(BasicInput::InflowRate) = "331";
+    file.Entry(MultiplierList::SectionFactor) = "0.5";
+    file.Entry(MultiplierList::InflowFactor) = "5.0";
+    return file;
+}
+
+TEST(CaseFileText, IsTheHandWrittenExample) {
+    const std::string example = test::ReadFile(kExamplePath);
+    EXPECT_EQ(CaseFileText(Example()), example);
+    const CaseFileParse parse = ParseCaseFile(example);
+    ASSERT_TRUE(parse.Case) << parse.Problem;
+    EXPECT_EQ(*parse.Case, Example());
+}
+
+// The example with `From` replaced by `To` (the whole text when `From` is
+// empty), and the problem it is refused for (empty: it reads as the example).
+struct ParseRow {
+    const char* Name;
+    std::string From;
+    std::string To;
+    std::string Problem;
+};
+
+class CaseFileParsing : public testing::TestWithParam<ParseRow> {};
+
+TEST_P(CaseFileParsing, RefusesTheWholeFileForItsFirstProblem) {
+    std::string text = test::ReadFile(kExamplePath);
+    const ParseRow& row = GetParam();
+    if (row.From.empty()) {
+        text = row.To;
+    } else {
+        ASSERT_NE(text.find(row.From), std::string::npos);
+        text.replace(text.find(row.From), row.From.size(), row.To);
+    }
+    const CaseFileParse parse = ParseCaseFile(text);
+    EXPECT_EQ(parse.Problem, row.Problem);
+    EXPECT_EQ(parse.Case.has_value(), row.Problem.empty());
+    if (parse.Case) {
+        EXPECT_EQ(*parse.Case, Example());
+    }
+}
+
+const std::string kNotJson = "JSON として読めません";
+const std::string kNotCaseFile = "Tidewell のケースファイルではありません";
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, CaseFileParsing,
+    testing::Values(
+        ParseRow{"CompactInAnyOrder", "",
+                 R"({"inflow-factor":"5.0","version":1,"format":"tidewell-case",)"
+                 R"("bay-area":" 2,000 ","mean-depth":"20.50","mouth-length":" 7",)"
+                 R"("sea-temp":"1D1","inflow-temp":" 15","inflow-rate":"331",)"
+                 R"("section-factor":"0.5","inflow-temp-factor":null})",
+                 ""},
+        ParseRow{"EscapedCharacters", R"(" 2,000 ")", R"("\u00202,000 ")", ""},
+        ParseRow{"Empty", "", "", kNotJson},
+        ParseRow{"InvalidUtf8", "331",
+                 "3\xFF"
+                 "1",
+                 kNotJson},
+        ParseRow{"NotAnObject", "", "[1]", kNotCaseFile},
+        ParseRow{"OtherFormat", "tidewell-case", "tidewell-report", kNotCaseFile},
+        ParseRow{"NoFormat", "\"format\": \"tidewell-case\",", "", kNotCaseFile},
+        ParseRow{"RepeatedKey", "\"version\": 1,", "\"version\": 1, \"bay-area\": \"1\",",
+                 "キー「bay-area」が二度あります"},
+        ParseRow{"NoVersion", "\"version\": 1,", "", "キー「version」がありません"},
+        ParseRow{"VersionAsText", "\"version\": 1", "\"version\": \"1\"",
+                 "「version」は整数でなければなりません"},
+        ParseRow{"UnknownVersion", "\"version\": 1", "\"version\": 2",
+                 "版 2 のケースファイルには対応していません"},
+        ParseRow{"NoText", "\"sea-temp\": \"1D1\",", "", "キー「sea-temp」がありません"},
+        ParseRow{"TextAsNumber", "\"331\"", "331", "「inflow-rate」は文字列でなければなりません"},
+        ParseRow{"NoEntry", "\"inflow-temp-factor\": null,", "",
+                 "キー「inflow-temp-factor」がありません"},
+        ParseRow{"EntryAsNumber", "\"5.0\"", "5.0",
+                 "「inflow-factor」は文字列か null でなければなりません"},
+        ParseRow{"EntryTheListLacks", "\"0.5\"", "\"5.0\"",
+                 "「section-factor」の「5.0」は一覧にありません"},
+        ParseRow{"UnknownKey", "\"version\": 1,", "\"version\": 1, \"comment\": \"\",",
+                 "知らないキー「comment」があります"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+class CaseFileOnDisk : public testing::Test {
+  protected:
+    bool OnlyFileIs(const fs::path& path) const {
+        return fs::exists(path) &&
+               std::distance(fs::directory_iterator(Folder.Path()), fs::directory_iterator()) == 1;
+    }
+    test::TemporaryFolder Folder;
+    const std::string Path = (Folder.Path() / "bay.tidewell").string();
+};
+
+TEST_F(CaseFileOnDisk, WritesOverThePreviousFileAndReadsItBack) {
+    { std::ofstream(Path) << "an older case"; }
+    EXPECT_EQ(WriteCaseFile(Path, Example()), std::nullopt);
+    EXPECT_EQ(test::ReadFile(Path), test::ReadFile(kExamplePath));
+    EXPECT_TRUE(OnlyFileIs(Path));
+    const CaseFileRead read = ReadCaseFile(Path);
+    EXPECT_EQ(read.Case, Example());
+    EXPECT_EQ(read.Refusal, std::nullopt);
+}
+
+TEST_F(CaseFileOnDisk, ARefusalNamesTheFileAndTheProblem) {
+    { std::ofstream(Path) << R"({"format": "tidewell-case", "version": 7})"; }
+    const CaseFileRead read = ReadCaseFile(Path);
+    EXPECT_FALSE(read.Case);
+    EXPECT_EQ(read.Refusal,
+              (Message{"ケースを開けません", "ケースファイル「" + Path +
+                                                 "」を開けません。\r版 7 "
+                                                 "のケースファイルには対応していません"}));
+    EXPECT_NE(ReadCaseFile(Path + ".missing").Refusal->Prompt.find(Path + ".missing"),
+              std::string::npos);
+    { std::ofstream(Path) << std::string(2 << 20, ' ') << test::ReadFile(kExamplePath); }
+    EXPECT_NE(ReadCaseFile(Path).Refusal->Prompt.find("ファイルが大きすぎます"), std::string::npos);
+}
+
+TEST_F(CaseFileOnDisk, AFailedWriteLeavesWhatWasThereAndNothingElse) {
+    fs::create_directory(Path);  // a file cannot replace a folder
+    const auto failure = WriteCaseFile(Path, Example());
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->Title, "ケースの保存エラー");
+    EXPECT_NE(failure->Prompt.find(Path), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(Path));
+    EXPECT_TRUE(OnlyFileIs(Path));
+}
+
+}  // namespace
+}  // namespace tidewell
