@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CaseRecord.h"
 #include "NumericText.h"
 
 namespace tidewell {
@@ -13,6 +14,27 @@ MultiplierBounds BoundsOf(std::span<const std::string_view> entries) {
         bounds.Largest = std::max(bounds.Largest, LeadingNumber(entry));
     }
     return bounds;
+}
+
+std::span<const std::string_view> EntriesOf(MultiplierList list) {
+    if (list == MultiplierList::Section)
+        return SectionFactorEntries;
+    return InflowFactorEntries;
+}
+
+void ApplyMultiplier(CaseRecord& record, MultiplierList list, std::string_view entry) {
+    const double factor = LeadingNumber(entry);
+    switch (list) {
+        case MultiplierList::Section:
+            record.SectionFactor = factor;
+            break;
+        case MultiplierList::InflowTemp:
+            record.InflowTempFactor = static_cast<float>(factor);
+            break;
+        case MultiplierList::Inflow:
+            record.InflowFactor = factor;
+            break;
+    }
 }
 
 }  // namespace tidewell

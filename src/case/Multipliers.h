@@ -20,3 +20,20 @@ struct MultiplierBounds {
 MultiplierBounds BoundsOf(std::span<const std::string_view> entries);
 
 }  // namespace tidewell
+
+namespace tidewell {
+
+struct CaseRecord;
+
+// The three lists, top to bottom in the window.
+enum class MultiplierList { Section, InflowTemp, Inflow };
+inline constexpr MultiplierList AllMultiplierLists[] = {
+    MultiplierList::Section, MultiplierList::InflowTemp, MultiplierList::Inflow};
+
+std::span<const std::string_view> EntriesOf(MultiplierList list);
+
+// Stores the multiplier an entry sets: the section and inflow factors in
+// double precision, the inflow-temperature factor in single precision.
+void ApplyMultiplier(CaseRecord& record, MultiplierList list, std::string_view entry);
+
+}  // namespace tidewell
