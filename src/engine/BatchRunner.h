@@ -15,8 +15,6 @@
 // to one run of the same case.
 namespace tidewell {
 
-inline constexpr int kBayCellCount = 5;
-
 struct BatchOutcome {
     RunResult Run;                              // status, step count; Cancelled when never run
     double TimeStep = 0.0;                      // minutes

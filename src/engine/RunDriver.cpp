@@ -96,7 +96,7 @@ void ComputeBayMean(ModelState& m) {
 }
 
 RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport& report,
-                         MessageSink& messages, const RunProgress& progress) {
+                         MessageSink& messages, const RunProgress& progress, TimeSeries* series) {
     RunResult result;
     report.Open();
     ResetModel(model);
@@ -117,6 +117,10 @@ RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport&
     result.StepCount = std::max<std::int64_t>(0, static_cast<std::int64_t>(stepCount));
     result.Status = RunStatus::Completed;
     const StabilityGuard guard(model, record.SeaTemp.Value());
+    if (series != nullptr) {
+        series->Plan(result.StepCount, model.TimeStep);
+        series->Offer(0, model);
+    }
     for (std::int64_t step = 0; step < result.StepCount; ++step) {
         if (progress && step % kProgressInterval == 0 && !progress(step, result.StepCount)) {
             result.Status = RunStatus::Cancelled;
@@ -124,8 +128,12 @@ RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport&
         }
         AdvanceStep(model);
         result.StepsDone = step + 1;
+        if (series != nullptr)
+            series->Offer(step + 1, model);
         if (!guard.Holds(model)) {
             result.Status = RunStatus::Unstable;
+            if (series != nullptr)
+                series->StopAt(result.StepsDone, model);
             break;
         }
     }

@@ -7,6 +7,7 @@
 
 #include "ModelState.h"
 #include "RunReport.h"
+#include "TimeSeries.h"
 #include "case/CaseRecord.h"
 #include "case/Message.h"
 
@@ -27,8 +28,10 @@ struct RunResult {
 // up, conditions written, the time loop over ten residence times, the bay mean
 // computed, results written, report closed. Messages (the flow-limit warning,
 // a case that cannot be run) go to `messages`.
+// With a `series`, the run also records its cells over time.
 RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport& report,
-                         MessageSink& messages, const RunProgress& progress = {});
+                         MessageSink& messages, const RunProgress& progress = {},
+                         TimeSeries* series = nullptr);
 
 // Number of steps: Int(60 * (24 * CalcDays) / TimeStep + 0.5), half up.
 double StepCountOf(double calcDays, double timeStep);
