@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "engine/RunDriver.h"
 #include "report/SeriesCsv.h"
+#include "report/SweepCsv.h"
 
 namespace tidewell {
 namespace {
@@ -27,6 +28,23 @@ TEST(SeriesCsv, RunWithoutStepsIsItsStart) {
     TimeSeries series;
     RunCalculation(record, model, report, messages, {}, &series);
     EXPECT_EQ(SeriesCsv(series.Rows()), "day,cell1,cell2,cell3,cell4,cell5\n0,18,18,18,18,18\n");
+}
+
+// Rows written by hand: one with a result, one without.
+TEST(SweepCsv, WritesEntriesStatusAndFullDigits) {
+    const SweepCombination combinations[] = {{0, 0, 0}, {6, 2, 7}};
+    BatchOutcome done;
+    done.Run.Status = RunStatus::Completed;
+    done.Mean = 0.1;
+    done.Cells = {17.5, 17.25, 18, 1.0 / 3, 1e22};
+    BatchOutcome unstable;
+    unstable.Run.Status = RunStatus::Unstable;
+    const BatchOutcome outcomes[] = {done, unstable};
+    EXPECT_EQ(SweepCsv(combinations, outcomes),
+              "section-factor,inflow-temp-factor,inflow-factor,status,mean,cell1,cell2,cell3,"
+              "cell4,cell5\n"
+              "1.0,1.0,1.0,result,0.10000000000000001,17.5,17.25,18,0.33333333333333331,1e+22\n"
+              "2.0,0.5,5.0,unstable,,,,,,\n");
 }
 
 }  // namespace
