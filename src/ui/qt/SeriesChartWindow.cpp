@@ -165,7 +165,10 @@ void SeriesChartWindow::ShowValueAt(QPointF viewportPosition) {
     QChart* chart = ChartView->chart();
     const QPointF inChart = chart->mapFromScene(ChartView->mapToScene(viewportPosition.toPoint()));
     const QRectF area = chart->plotArea();
-    if (Shown.Curves.empty() || !area.contains(inChart)) {
+    // The first and last points sit on the plot's edges: a few pixels of
+    // slack let the mouse reach them.
+    const qreal slack = 6;
+    if (Shown.Curves.empty() || !area.adjusted(-slack, -slack, slack, slack).contains(inChart)) {
         ValueLine->clear();
         return;
     }

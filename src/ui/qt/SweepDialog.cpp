@@ -20,8 +20,7 @@
 namespace tidewell::window {
 namespace {
 
-// Marks the cell of the lists' current combination.
-constexpr int kCurrentRole = Qt::UserRole + 1;
+constexpr int kCurrentRole = SweepDialog::kCurrentRole;
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -28,6 +28,8 @@ namespace tidewell::window {
 class SweepDialog final : public QDialog {
   public:
     using PickHandler = std::function<void(const SweepCombination&)>;
+    // The item data that marks the cell of the lists' current combination.
+    static constexpr int kCurrentRole = Qt::UserRole + 1;
 
     // Starts the sweep at once; `threads` 0 uses every core.
     SweepDialog(const CaseRecord& base, SweepCombination current, MessageSink& messages,
