@@ -35,9 +35,8 @@ std::string UnstableMessage(double stopDay) {
            "日で停止しました。";
 }
 
-PlotCurve FlatLine(std::string name, CurveKind kind, int cell, Color pen, double temp,
-                   double lastDay) {
-    PlotCurve curve{std::move(name), kind, cell, pen, kind == CurveKind::Steady, true, {}};
+PlotCurve FlatLine(std::string name, CurveKind kind, Color pen, double temp, double lastDay) {
+    PlotCurve curve{std::move(name), kind, pen, kind == CurveKind::Steady, true, {}};
     if (std::isfinite(temp))
         curve.Points = {{0.0, temp}, {lastDay, temp}};
     return curve;
@@ -118,17 +117,15 @@ SeriesPlot PlotOfRun(const FinishedRun& run) {
     if (run.Status == RunStatus::NotRun || run.Rows.empty())
         return plot;
     for (std::size_t k = 0; k < kBayCellCount; ++k) {
-        const int cell = static_cast<int>(k) + 1;
-        plot.Curves.push_back(PlotCurve{kCellNames[k], CurveKind::Cell, cell, kCellPens[k], false,
-                                        false, CellPoints(run.Rows, k)});
+        plot.Curves.push_back(PlotCurve{kCellNames[k], CurveKind::Cell, kCellPens[k], false, false,
+                                        CellPoints(run.Rows, k)});
     }
-    plot.Curves.push_back(FlatLine("外海水温", CurveKind::Sea, 0, kSeaPen, run.SeaTemp, lastDay));
+    plot.Curves.push_back(FlatLine("外海水温", CurveKind::Sea, kSeaPen, run.SeaTemp, lastDay));
     plot.Curves.push_back(
-        FlatLine("流入水温", CurveKind::Inflow, 0, kInflowPen, run.InflowTemp, lastDay));
+        FlatLine("流入水温", CurveKind::Inflow, kInflowPen, run.InflowTemp, lastDay));
     for (std::size_t k = 0; k < kBayCellCount; ++k) {
-        const int cell = static_cast<int>(k) + 1;
-        plot.Curves.push_back(FlatLine("セル" + std::to_string(cell) + " 定常", CurveKind::Steady,
-                                       cell, kCellPens[k], run.Steady[k], lastDay));
+        plot.Curves.push_back(FlatLine("セル" + std::to_string(k + 1) + " 定常", CurveKind::Steady,
+                                       kCellPens[k], run.Steady[k], lastDay));
     }
     plot.Days = {0.0, lastDay > 0 ? lastDay : 1.0};
     plot.Temps = TempRange(plot.Curves);

@@ -27,7 +27,6 @@ enum class CurveKind { Cell, Sea, Inflow, Steady };
 struct PlotCurve {
     std::string Name;
     CurveKind Kind = CurveKind::Cell;
-    int Cell = 0;  // 1 .. 5 for a cell and its steady state, from the head; 0 otherwise
     Color Pen = 0;
     bool Dashed = false;
     // A flat line holds one temperature over the whole run (its two points

@@ -83,6 +83,18 @@ TEST(SeriesPlot, LeavesOutNonFiniteValuesOnly) {
     EXPECT_TRUE(AllPointsInRange(plot));
 }
 
+// The temperature axis spans the values with a small margin; a flat run
+// still gets half a degree around its temperature.
+TEST(SeriesPlot, TemperatureAxisHugsTheValues) {
+    const AxisRange spread = PlotOfRun(HandRun(RunStatus::Completed)).Temps;  // 15 to 18
+    EXPECT_TRUE(spread.Low < 15 && spread.Low > 14.7 && spread.High > 18 && spread.High < 18.3);
+    FinishedRun flat{
+        RunStatus::Completed, {{0, {17, 17, 17, 17, 17}}}, {17, 17, 17, 17, 17}, 17, 17};
+    const AxisRange still = PlotOfRun(flat).Temps;
+    EXPECT_NEAR(still.Low + still.High, 34, 1e-12);
+    EXPECT_TRUE(still.High - still.Low >= 0.5 && still.High - still.Low < 0.6);
+}
+
 // The five cells from the head with every recorded row, ending on the model's
 // final cells; the sea and the inflow flat; the steady states dashed in the
 // colour of their cells.

@@ -194,7 +194,6 @@ void SweepDialog::ShowSlice() {
             .arg(ToQString(ListCaption(Shown.Rows)), ToQString(ListCaption(Shown.Columns)),
                  ToQString(ListCaption(Shown.Held)),
                  ToQString(EntriesOf(Shown.Held)[static_cast<std::size_t>(Shown.HeldEntry)])));
-    Grid->clear();
     Grid->setRowCount(static_cast<int>(Shown.RowHeaders.size()));
     Grid->setColumnCount(static_cast<int>(Shown.ColumnHeaders.size()));
     Grid->setVerticalHeaderLabels(ToQStrings(Shown.RowHeaders));
