@@ -48,6 +48,7 @@ QValueAxis* AxisOf(const std::string& title, const AxisRange& range) {
     auto* axis = new QValueAxis;
     axis->setTitleText(ToQString(title));
     axis->setRange(range.Low, range.High);
+    axis->applyNiceNumbers();  // round ticks; the range only grows
     return axis;
 }
 
@@ -173,8 +174,10 @@ void SeriesChartWindow::ShowValueAt(QPointF viewportPosition) {
         return;
     }
     const QPointF value = chart->mapToValue(inChart);
-    const double pixelsPerDay = area.width() / (Shown.Days.High - Shown.Days.Low);
-    const double pixelsPerDegree = area.height() / (Shown.Temps.High - Shown.Temps.Low);
+    const auto* days = static_cast<QValueAxis*>(chart->axes(Qt::Horizontal).value(0));
+    const auto* temps = static_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+    const double pixelsPerDay = area.width() / (days->max() - days->min());
+    const double pixelsPerDegree = area.height() / (temps->max() - temps->min());
     const std::optional<PlotPick> pick =
         NearestPoint(Shown, {value.x(), value.y()}, pixelsPerDay, pixelsPerDegree);
     ValueLine->setText(pick ? ToQString(PickText(Shown, *pick)) : QString());
