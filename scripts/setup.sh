@@ -8,7 +8,7 @@ TIDEWELL_BUILD=${TIDEWELL_BUILD:-$TIDEWELL_ROOT/build}
 TIDEWELL_PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  qt6-base-dev fonts-ipafont-gothic
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev fonts-ipafont-gothic
   xvfb xdotool desktop-file-utils appstream
   libqt6svg6 help2man
 )

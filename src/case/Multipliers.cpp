@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CaseRecord.h"
 #include "NumericText.h"
 
 namespace tidewell {
@@ -31,6 +32,21 @@ std::span<const std::string_view> ListEntries(MultiplierList list) {
     if (list == MultiplierList::SectionFactor)
         return SectionFactorEntries;
     return InflowFactorEntries;
+}
+
+void ApplyMultiplier(CaseRecord& record, MultiplierList list, std::string_view entry) {
+    const double factor = LeadingNumber(entry);
+    switch (list) {
+        case MultiplierList::SectionFactor:
+            record.SectionFactor = factor;
+            break;
+        case MultiplierList::InflowTempFactor:
+            record.InflowTempFactor = static_cast<float>(factor);
+            break;
+        case MultiplierList::InflowFactor:
+            record.InflowFactor = factor;
+            break;
+    }
 }
 
 }  // namespace tidewell

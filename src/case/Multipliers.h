@@ -30,4 +30,10 @@ struct MultiplierBounds {
 };
 MultiplierBounds BoundsOf(std::span<const std::string_view> entries);
 
+struct CaseRecord;
+
+// Stores the multiplier an entry sets: the section and inflow factors in
+// double precision, the inflow-temperature factor in single precision.
+void ApplyMultiplier(CaseRecord& record, MultiplierList list, std::string_view entry);
+
 }  // namespace tidewell

@@ -11,7 +11,8 @@ namespace tidewell {
 inline constexpr int kMaxCells = 12;
 inline constexpr int kMaxComponents = 10;
 inline constexpr int kMaxNeighbourCells = 6;
-inline constexpr int kTemperature = 1;  // component 1 is the water temperature
+inline constexpr int kTemperature = 1;   // component 1 is the water temperature
+inline constexpr int kBayCellCount = 5;  // cells 1..5; cell 6 is the outer sea
 
 template <typename T>
 using CellTable = std::array<T, kMaxCells + 1>;

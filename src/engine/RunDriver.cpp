@@ -143,7 +143,7 @@ std::optional<std::int64_t> PlannedStepCount(const CaseRecord& record) {
 }
 
 RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport& report,
-                         MessageSink& messages, const RunProgress& progress) {
+                         MessageSink& messages, const RunProgress& progress, TimeSeries* series) {
     RunResult result;
     report.Open();
     const Prepared prepared = Prepare(record, model, messages);
@@ -155,6 +155,10 @@ RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport&
     result.Scale = model.AdvectionSetsStep ? StepScale::Advection : StepScale::Diffusion;
     result.Status =
         StepBlowsUp(model, result.StepCount) ? RunStatus::Unstable : RunStatus::Completed;
+    if (series != nullptr) {
+        series->Plan(result.StepCount, model.TimeStep);
+        series->Offer(0, model);
+    }
     for (std::int64_t step = 0; result.Status == RunStatus::Completed && step < result.StepCount;
          ++step) {
         if (step % kProgressInterval == 0) {
@@ -163,14 +167,20 @@ RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport&
                 return EndWithout(report, messages, nullptr, result);
             }
             // A value that is not finite stays so: the run can stop here.
-            if (!CellsAreFinite(model))
+            if (!CellsAreFinite(model)) {
                 result.Status = RunStatus::Unstable;
+                break;
+            }
         }
         AdvanceStep(model);
         result.StepsDone = step + 1;
+        if (series != nullptr)
+            series->Offer(result.StepsDone, model);
     }
     if (result.Status == RunStatus::Completed && !EndsInRange(model, record.SeaTemp.Value()))
         result.Status = RunStatus::Unstable;
+    if (series != nullptr && result.Status == RunStatus::Unstable)
+        series->StopAt(result.StepsDone, model);
     if (result.Status == RunStatus::Completed) {
         ComputeBayMean(model);
     } else {

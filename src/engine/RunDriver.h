@@ -7,6 +7,7 @@
 
 #include "ModelState.h"
 #include "RunReport.h"
+#include "TimeSeries.h"
 #include "case/CaseRecord.h"
 #include "case/Message.h"
 
@@ -34,9 +35,11 @@ struct RunResult {
 // A run whose step amplifies some pattern of the cells (see StepStability.h)
 // is unstable before its first step; one that ends with a cell not finite or
 // outside the range between the outer-sea and inflow temperatures is unstable
-// at its end. Nothing else stops a run early but `progress`.
+// at its end. Nothing else stops a run early but `progress`. With a `series`,
+// the run also records its cells over time.
 RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport& report,
-                         MessageSink& messages, const RunProgress& progress = {});
+                         MessageSink& messages, const RunProgress& progress = {},
+                         TimeSeries* series = nullptr);
 
 // The number of steps a run of the case would take, from the set-up alone (no
 // step is run, no message is shown); empty when the case cannot be run.

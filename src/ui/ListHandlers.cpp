@@ -2,20 +2,20 @@
 // changed values and indices that depend on it.
 #include "MainModel.h"
 #include "case/CaseIndices.h"
+#include "case/Multipliers.h"
 #include "case/NumberText.h"
-#include "case/NumericText.h"
 
 namespace tidewell {
 namespace {
 
-double PickedMultiplier(const ListBox& box) {
-    return LeadingNumber(box.Entries[static_cast<size_t>(box.Selected)]);
+std::string_view Picked(const ListBox& box) {
+    return box.Entries[static_cast<size_t>(box.Selected)];
 }
 
 }  // namespace
 
 void MainModel::List1_Click() {
-    CurrentRecord.SectionFactor = PickedMultiplier(Lists[1]);
+    ApplyMultiplier(CurrentRecord, MultiplierList::SectionFactor, Picked(Lists[1]));
     ShowChangedSection();
     ShowClosedness();
 }
@@ -24,7 +24,7 @@ void MainModel::List1_Click() {
 // frame shows the multiplied inflow temperature.
 void MainModel::List2_Click() {
     CaseRecord& c = CurrentRecord;
-    c.InflowTempFactor = static_cast<float>(PickedMultiplier(Lists[2]));
+    ApplyMultiplier(c, MultiplierList::InflowTempFactor, Picked(Lists[2]));
     const float changedInflowTemp =
         static_cast<float>(static_cast<double>(c.InflowTempFactor) * c.InflowTemp.Value());
     ShowChangedLoad(3);
@@ -35,7 +35,7 @@ void MainModel::List2_Click() {
 
 // The changed load is shown unrounded after this pick.
 void MainModel::List3_Click() {
-    CurrentRecord.InflowFactor = PickedMultiplier(Lists[3]);
+    ApplyMultiplier(CurrentRecord, MultiplierList::InflowFactor, Picked(Lists[3]));
     ShowDisplay(Field::ChangedLoad, DisplayText(ChangedLoad(CurrentRecord)));
     ShowResidenceTime();
     ShowLoadPerVolume();

@@ -1,0 +1,95 @@
+#include "BatchRunner.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <stop_token>
+#include <thread>
+
+namespace tidewell {
+namespace {
+
+class KeptMessages final : public MessageSink {
+  public:
+    explicit KeptMessages(std::vector<Message>& kept) : Kept(kept) {}
+    void Show(const Message& message) override { Kept.push_back(message); }
+
+  private:
+    std::vector<Message>& Kept;
+};
+
+// The shared state of one batch: the next case to take, how many are done,
+// and the wake-up of the calling thread.
+struct BatchQueue {
+    std::atomic<std::size_t> Next{0};
+    std::size_t Done = 0;
+    std::mutex Lock;
+    std::condition_variable Finished;
+};
+
+void Work(std::stop_token stop, std::span<const CaseRecord> cases,
+          std::vector<BatchOutcome>& outcomes, BatchQueue& queue) {
+    const RunProgress keepGoing = [&stop](std::int64_t, std::int64_t) {
+        return !stop.stop_requested();
+    };
+    for (std::size_t i = queue.Next++; i < cases.size(); i = queue.Next++) {
+        if (!stop.stop_requested())
+            outcomes[i] = RunOneCase(cases[i], keepGoing);
+        {
+            const std::scoped_lock hold(queue.Lock);
+            ++queue.Done;
+        }
+        queue.Finished.notify_one();
+    }
+}
+
+}  // namespace
+
+BatchOutcome RunOneCase(const CaseRecord& record, const RunProgress& progress) {
+    BatchOutcome outcome;
+    ModelState model;
+    NoReport report;
+    KeptMessages messages(outcome.Messages);
+    outcome.Run = RunCalculation(record, model, report, messages, progress);
+    outcome.TimeStep = model.TimeStep;
+    outcome.CalcDays = model.CalcDays;
+    outcome.Mean = model.BayMeanConc[kTemperature];
+    for (int k = 1; k <= kBayCellCount; ++k)
+        outcome.Cells[static_cast<std::size_t>(k - 1)] = model.CellConc[kTemperature][k];
+    return outcome;
+}
+
+std::vector<BatchOutcome> RunBatch(std::span<const CaseRecord> cases, const BatchProgress& progress,
+                                   unsigned threads) {
+    std::vector<BatchOutcome> outcomes(cases.size());
+    for (BatchOutcome& outcome : outcomes)
+        outcome.Run.Status = RunStatus::Cancelled;
+    if (threads == 0)
+        threads = std::max(1u, std::thread::hardware_concurrency());
+    threads = static_cast<unsigned>(std::min<std::size_t>(threads, cases.size()));
+
+    BatchQueue queue;
+    std::vector<std::jthread> workers;
+    workers.reserve(threads);
+    for (unsigned t = 0; t < threads; ++t) {
+        workers.emplace_back([&](std::stop_token stop) { Work(stop, cases, outcomes, queue); });
+    }
+    std::unique_lock hold(queue.Lock);
+    bool cancelled = false;
+    const auto allDone = [&] { return queue.Done == cases.size(); };
+    while (!allDone()) {
+        queue.Finished.wait_for(hold, std::chrono::milliseconds(100), allDone);
+        if (progress && !cancelled && !progress(queue.Done, cases.size())) {
+            cancelled = true;
+            for (std::jthread& worker : workers)
+                worker.request_stop();
+        }
+    }
+    hold.unlock();
+    workers.clear();  // joins
+    return outcomes;
+}
+
+}  // namespace tidewell

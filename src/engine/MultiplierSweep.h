@@ -1,0 +1,27 @@
+#pragma once
+
+#include <vector>
+
+#include "case/CaseRecord.h"
+#include "case/Multipliers.h"
+
+// Every combination of the three multiplier lists for one set of basic
+// conditions: 7 x 8 x 8 = 448 what-ifs.
+namespace tidewell {
+
+// Indices into the entries of the section, inflow-temperature and inflow lists.
+struct SweepCombination {
+    int Section = 0;
+    int InflowTemp = 0;
+    int Inflow = 0;
+
+    bool operator==(const SweepCombination&) const = default;
+};
+
+// Section entries outermost, then inflow temperature, then inflow.
+std::vector<SweepCombination> AllCombinations();
+
+// The case with the combination's multipliers in place of its own.
+CaseRecord WithCombination(CaseRecord base, const SweepCombination& combination);
+
+}  // namespace tidewell

@@ -1,0 +1,18 @@
+#include "SeriesCsv.h"
+
+#include "case/FullPrecisionText.h"
+
+namespace tidewell {
+
+std::string SeriesCsv(std::span<const SeriesRow> rows) {
+    std::string csv = "day,cell1,cell2,cell3,cell4,cell5\n";
+    for (const SeriesRow& row : rows) {
+        csv += SeventeenDigits(row.Day);
+        for (double cell : row.Cells)
+            csv += "," + SeventeenDigits(cell);
+        csv += "\n";
+    }
+    return csv;
+}
+
+}  // namespace tidewell

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QIODevice;
+
+namespace tidewell::window {
+
+// Writes a file whole or not at all: `write` fills a temporary file beside
+// `path`, which then replaces `path`. On any failure the old file (if any)
+// stays as it was and no partial file is left. Empty on success; otherwise
+// the reason. `write` returns false when it could not produce its content.
+std::optional<QString> WriteReplacing(const QString& path,
+                                      const std::function<bool(QIODevice&)>& write);
+
+}  // namespace tidewell::window

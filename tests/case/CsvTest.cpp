@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "case/Csv.h"
+
+namespace tidewell {
+namespace {
+
+struct CsvCase {
+    const char* Name;
+    std::string_view Text;
+    std::vector<CsvRecord> Records;
+    int ErrorLine;  // 0: read whole
+};
+
+class ReadCsvTest : public testing::TestWithParam<CsvCase> {};
+
+TEST_P(ReadCsvTest, ReadsRecordsOrNamesTheBadLine) {
+    const CsvTable table = ReadCsv(GetParam().Text);
+    EXPECT_EQ(table.ErrorLine, GetParam().ErrorLine);
+    EXPECT_EQ(table.Error.empty(), GetParam().ErrorLine == 0);
+    if (GetParam().ErrorLine == 0) {
+        EXPECT_EQ(table.Records, GetParam().Records);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadCsvTest,
+    testing::Values(CsvCase{"Plain", "a,b\n1,2\n", {{"a", "b"}, {"1", "2"}}, 0},
+                    CsvCase{"CrLfNoLastEndAndBom",
+                            "\xEF\xBB\xBF"
+                            "a,b\r\n1,\r\n\r\n3,4",
+                            {{"a", "b"}, {"1", ""}, {"3", "4"}},
+                            0},
+                    CsvCase{"Quoted",
+                            "\"x, \"\"y\"\"\",\"two\nlines\"\n,",
+                            {{"x, \"y\"", "two\nlines"}, {"", ""}},
+                            0},
+                    CsvCase{"EmptyQuoted", "\"\"\n", {{""}}, 0},
+                    CsvCase{"Unclosed", "a\n\"b\n\n", {}, 2},
+                    CsvCase{"TextAfterQuote", "a\n\"b\"c\n", {}, 2},
+                    CsvCase{"QuoteInsideField", "ab\"c\n", {}, 1}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(CsvField, QuotesOnlyWhatNeedsIt) {
+    EXPECT_EQ(CsvField("Tokyo Bay"), "Tokyo Bay");
+    EXPECT_EQ(CsvField("湾"), "湾");
+    EXPECT_EQ(CsvField("a,b"), "\"a,b\"");
+    EXPECT_EQ(CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(CsvField("two\nlines"), "\"two\nlines\"");
+    EXPECT_EQ(CsvField(" 1000"), "\" 1000\"");
+    const std::string written = CsvField("x, \"y\"\n") + "," + CsvField(" 5") + "\n";
+    EXPECT_EQ(ReadCsv(written).Records, (std::vector<CsvRecord>{{"x, \"y\"\n", " 5"}}));
+}
+
+}  // namespace
+}  // namespace tidewell

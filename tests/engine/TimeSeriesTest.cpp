@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "EngineFixtures.h"
+#include "engine/ModelSetup.h"
+#include "engine/RunDriver.h"
+#include "engine/SteadyState.h"
+#include "engine/TimeSeries.h"
+#include "engine/TransportStep.h"
+
+namespace tidewell {
+namespace {
+
+CaseRecord WithInflow(double rate, double area = 1000) {
+    CaseRecord record = DefaultCase();
+    record.BayArea = BasicValue(area);
+    record.BayVolume = BayVolumeOf(area, record.MeanDepth.Value());
+    record.InflowRate = BasicValue(rate);
+    record.InflowLoad = InflowLoadOf(rate, record.InflowTemp.Value());
+    return record;
+}
+
+struct SeriesCase {
+    const char* Name;
+    CaseRecord Record;
+    std::int64_t Steps;
+    std::size_t Rows;  // start + kept inner steps + last
+};
+
+class SeriesSampling : public testing::TestWithParam<SeriesCase> {};
+
+// The first row is the start and the last the final state, exactly; inner rows
+// are evenly spaced; a short run keeps every step.
+TEST_P(SeriesSampling, KeepsStartEvenlySpacedStepsAndEnd) {
+    ModelState model;
+    RecordedReport report;
+    RecordedMessages messages;
+    TimeSeries series;
+    const RunResult run = RunCalculation(GetParam().Record, model, report, messages, {}, &series);
+    ASSERT_EQ(run.Status, RunStatus::Completed);
+    ASSERT_EQ(run.StepCount, GetParam().Steps);
+    const std::vector<SeriesRow>& rows = series.Rows();
+    ASSERT_EQ(rows.size(), GetParam().Rows);
+    for (double cell : rows.front().Cells)
+        EXPECT_EQ(cell, GetParam().Record.SeaTemp.Value());
+    EXPECT_EQ(rows.front().Day, 0);
+    for (int k = 1; k <= kBayCellCount; ++k)
+        EXPECT_EQ(rows.back().Cells[static_cast<std::size_t>(k - 1)],
+                  model.CellConc[kTemperature][k]);
+    EXPECT_DOUBLE_EQ(rows.back().Day, static_cast<double>(run.StepCount) * model.TimeStep / 1440);
+    const double spacing = rows[1].Day - rows[0].Day;
+    for (std::size_t i = 1; i + 1 < rows.size(); ++i)
+        EXPECT_NEAR(rows[i].Day - rows[i - 1].Day, spacing, 1e-9 * rows.back().Day) << i;
+}
+
+// 12623 steps keep every 7th step: 1803 inner rows. 80 m3/s into 1000 km2
+// runs 52 229 steps, kept every 27th: 1934 inner rows; 899 steps keep all.
+INSTANTIATE_TEST_SUITE_P(Runs, SeriesSampling,
+                         testing::Values(SeriesCase{"DefaultCase", DefaultCase(), 12623, 1805},
+                                         SeriesCase{"SlowRiver", WithInflow(80), 52229, 1936},
+                                         SeriesCase{"FewSteps", WithInflow(1000, 100), 899, 900}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+// Run far past the calculation time, every cell reaches the chain's steady
+// state to the rounding of the single-precision rates.
+TEST(SteadyState, IsWhereLongRunsSettle) {
+    for (const CaseRecord& record : {DefaultCase(), WithInflow(2000, 300), WithInflow(40, 3000)}) {
+        ModelState model;
+        RecordedMessages messages;
+        ResetModel(model);
+        ASSERT_TRUE(SetUpModel(record, model, messages));
+        UpdateLoads(model);
+        const double steps = 60 * (24 * model.CalcDays) / model.TimeStep;
+        for (int step = 0; step < 6 * steps; ++step)
+            AdvanceStep(model);
+        const std::array<double, kBayCellCount> settled = SteadyState(model);
+        for (int k = 1; k <= kBayCellCount; ++k)
+            EXPECT_NEAR(model.CellConc[kTemperature][k], settled[static_cast<std::size_t>(k - 1)],
+                        2e-5)
+                << k;
+        EXPECT_LT(settled[0], settled[4]);  // colder towards the river's cold inflow
+    }
+}
+
+}  // namespace
+}  // namespace tidewell
