@@ -97,20 +97,6 @@ void BuildStepPlan(ModelState& m) {
             };
         }
     }
-    // The head-side cell of each face is upstream: the face towards i - 1
-    // carries cell i - 1's value, the face towards i + 1 cell i's own.
-    m.UpwindChain = m.BayBoxCount == kBayCellCount;
-    for (int i = 1; i <= m.BayBoxCount; ++i) {
-        const StepPlanCell& cell = m.StepPlan[i];
-        m.UpwindChain = m.UpwindChain && m.CellVolume[i] != 0 && cell.FaceCount == (i == 1 ? 1 : 2);
-        for (int f = 0; f < cell.FaceCount; ++f) {
-            const StepFace& face = cell.Faces[f];
-            const bool headSide = i > 1 && f == 0;
-            m.UpwindChain = m.UpwindChain && face.Other == (headSide ? i - 1 : i + 1) &&
-                            face.WeightOther == (headSide ? 1.0 : 0.0) &&
-                            face.WeightSelf == (headSide ? 0.0 : 1.0);
-        }
-    }
 }
 
 }  // namespace tidewell

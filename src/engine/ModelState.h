@@ -82,12 +82,6 @@ struct ModelState {
 
     // The faces of each bay cell, derived from the face tables by the set-up.
     std::array<StepPlanCell, kMaxCells + 1> StepPlan{};
-    // The plan is the chain 1-2-...-5-sea with upwind faces (as the set-up
-    // builds it): cell 1 faces only cell 2, cell i > 1 faces i - 1 and then
-    // i + 1, and every face carries its head-side cell's value (weights 1
-    // and 0), and every bay cell has a volume. The step then knows the faces
-    // without reading them.
-    bool UpwindChain = false;
 };
 
 // Clears the face tables, the neighbours, the state, the step changes and the

@@ -27,25 +27,13 @@ inline double StageValue(const double* conc, const float* previous, double h, in
 // Rate of change of bay cell i, from the previous stage's rates at an offset
 // of h seconds:
 //   dC/dt = (sum over faces of [-F (w_ij Cj + w_ji Ci) - E (Ci - Cj)] + L) / V
-float StageRate(const StepPlanCell& cell, const double* conc, const float* previous, double h,
-                int i, double loadRate, double volume) {
-    const double ci = StageValue(conc, previous, h, i);
-    double sum = 0;
-    for (int f = 0; f < cell.FaceCount; ++f) {
-        const StepFace& face = cell.Faces[f];
-        const int j = face.Other;
-        const double cj = StageValue(conc, previous, h, j);
-        const double advective = face.Flow * (face.WeightOther * cj + face.WeightSelf * ci);
-        sum = AddFace(sum, face, advective, conc, previous, h, i, j, previous[i]);
-    }
-    return static_cast<float>((sum + loadRate) / volume);
-}
-
-// The same for the upwind chain, whose faces and weights are known here:
-// 1 x C is C exactly and 0 x C is still multiplied, so the rate is the same,
-// with one product and the face lookups fewer.
-inline float ChainStageRate(const StepPlanCell& cell, const double* conc, const float* previous,
-                            double h, int i, double loadRate, double volume) {
+// The set-up builds the chain 1-2-...-5-sea with upwind faces: cell i > 1
+// faces i - 1 and then i + 1 (cell 1 only 2), and a face carries its
+// head-side cell's value (weights 1 and 0). Those are known here: 1 x C is C
+// exactly and 0 x C is still multiplied, so the rate is the one of the
+// general formula, with one product and the face lookups fewer.
+inline float StageRate(const StepPlanCell& cell, const double* conc, const float* previous,
+                       double h, int i, double loadRate, double volume) {
     const double ci = StageValue(conc, previous, h, i);
     double sum = 0;
     if (i > 1) {
@@ -60,8 +48,9 @@ inline float ChainStageRate(const StepPlanCell& cell, const double* conc, const 
     return static_cast<float>((sum + loadRate) / volume);
 }
 
-template <bool Chain>
-void AdvanceCells(ModelState& m) {
+}  // namespace
+
+void AdvanceStep(ModelState& m) {
     const double dt = 60 * m.TimeStep;
     const double offsets[5] = {0, 0, dt * 0.5, dt * 0.5, dt};
     for (int c = 1; c <= m.ComponentCount; ++c) {
@@ -71,13 +60,8 @@ void AdvanceCells(ModelState& m) {
         // the cells change only after all four stages.
         for (int s = 1; s <= 4; ++s) {
             for (int i = 1; i <= kBayCellCount; ++i) {
-                if constexpr (Chain) {
-                    rates[s][i] = ChainStageRate(m.StepPlan[i], conc, rates[s - 1].data(),
-                                                 offsets[s], i, m.LoadRate[c][i], m.CellVolume[i]);
-                } else if (m.CellVolume[i] != 0) {
-                    rates[s][i] = StageRate(m.StepPlan[i], conc, rates[s - 1].data(), offsets[s], i,
-                                            m.LoadRate[c][i], m.CellVolume[i]);
-                }
+                rates[s][i] = StageRate(m.StepPlan[i], conc, rates[s - 1].data(), offsets[s], i,
+                                        m.LoadRate[c][i], m.CellVolume[i]);
             }
         }
         for (int i = 1; i <= kBayCellCount; ++i) {
@@ -92,8 +76,6 @@ void AdvanceCells(ModelState& m) {
     }
 }
 
-}  // namespace
-
 void UpdateLoads(ModelState& m) {
     for (int c = 1; c <= m.ComponentCount; ++c) {
         const double kept = 1 - static_cast<double>(m.LoadReductionPercent[c]) / 100;
@@ -101,14 +83,6 @@ void UpdateLoads(ModelState& m) {
             const float daily = static_cast<float>(kept * m.DailyLoad[c][n]);
             m.LoadRate[c][n] = (1000 * static_cast<double>(daily)) / 86400;
         }
-    }
-}
-
-void AdvanceStep(ModelState& m) {
-    if (m.UpwindChain) {
-        AdvanceCells<true>(m);
-    } else {
-        AdvanceCells<false>(m);
     }
 }
 
