@@ -124,6 +124,10 @@
         <translation>(Bay)</translation>
     </message>
     <message>
+        <source>(外海水)</source>
+        <translation>(Sea)</translation>
+    </message>
+    <message>
         <source>計算開始</source>
         <translation>Calculate</translation>
     </message>

@@ -2,7 +2,6 @@
 // reads the command line, creates the application and its one window.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLocale>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
@@ -80,7 +79,7 @@ int main(int argc, char* argv[]) {
     DescribeOptions(parser);
     parser.process(application);  // an unknown option: a message and exit status 1
     const QString requested = parser.value(QStringLiteral("lang"));
-    const auto language = requested.isEmpty() ? tidewell::window::LanguageOfLocale(QLocale::system())
+    const auto language = requested.isEmpty() ? tidewell::window::SystemLanguage()
                                               : tidewell::window::LanguageNamed(requested);
     if (!language) {
         std::fprintf(stderr, "tidewell: --lang takes ja or en, not %s\n", qPrintable(requested));

@@ -60,11 +60,13 @@ QString AboutText() {
 }
 
 void ShowGuide(QWidget& parent, const QString& reportFile) {
-    Open(parent, QStringLiteral("GuideBox"), QCoreApplication::translate("HelpDialog", "使い方"), GuideText(reportFile));
+    Open(parent, QStringLiteral("GuideBox"), QCoreApplication::translate("HelpDialog", "使い方"),
+         GuideText(reportFile));
 }
 
 void ShowAbout(QWidget& parent) {
-    Open(parent, QStringLiteral("AboutBox"), QCoreApplication::translate("HelpDialog", "バージョン情報"), AboutText());
+    Open(parent, QStringLiteral("AboutBox"),
+         QCoreApplication::translate("HelpDialog", "バージョン情報"), AboutText());
 }
 
 }  // namespace tidewell::window

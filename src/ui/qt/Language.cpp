@@ -6,8 +6,12 @@
 
 namespace tidewell::window {
 
-Language LanguageOfLocale(const QLocale& locale) {
-    return locale.language() == QLocale::English ? Language::English : Language::Japanese;
+Language LanguageOfLocale(const QString& name) {
+    return QLocale(name).language() == QLocale::English ? Language::English : Language::Japanese;
+}
+
+Language SystemLanguage() {
+    return LanguageOfLocale(QLocale::system().uiLanguages().value(0));
 }
 
 std::optional<Language> LanguageNamed(const QString& code) {

@@ -60,7 +60,8 @@ void MarkStale(QWidget& widget, QPalette::ColorRole textRole, bool stale) {
     static const char* const kOwnTip = "tidewellOwnToolTip";
     if (!widget.property(kOwnTip).isValid())
         widget.setProperty(kOwnTip, widget.toolTip());
-    widget.setToolTip(stale ? QCoreApplication::translate("MainWindow", kStaleNote) : widget.property(kOwnTip).toString());
+    widget.setToolTip(stale ? QCoreApplication::translate("MainWindow", kStaleNote)
+                            : widget.property(kOwnTip).toString());
     QPalette palette = widget.palette();
     const QColor text = stale ? kStaleText : QApplication::palette().color(textRole);
     if (palette.color(textRole) == text)

@@ -59,8 +59,9 @@ void RunProgressDialog::Open() {
     FocusBefore = QApplication::focusWidget();
     if (Content)
         Content->setEnabled(false);
-    Window = std::make_unique<QProgressDialog>(QString(), QCoreApplication::translate("RunProgressDialog", "中止"), 0, kProgressSteps,
-                                               &Owner);
+    Window = std::make_unique<QProgressDialog>(
+        QString(), QCoreApplication::translate("RunProgressDialog", "中止"), 0, kProgressSteps,
+        &Owner);
     Window->setObjectName(QStringLiteral("RunProgress"));
     Window->setWindowTitle(Owner.windowTitle());
     Window->setWindowModality(Qt::NonModal);
