@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/RunEstimate.h"
+#include "ui/qt/CaptionFit.h"
 #include "ui/qt/Language.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/WindowText.h"
@@ -183,6 +184,27 @@ class EnglishTest : public QObject {
         QFETCH(QString, japanese);
         QFETCH(QString, english);
         QCOMPARE(tidewell::window::ModelText(japanese.toStdString()), english);
+    }
+
+    // A frame's caption breaks after a space rather than inside a word.
+    void captionsBreakBetweenWords_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("widest");  // the width allowed: this text's
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("words") << "bay bay bay"
+                               << "bay ba" << QStringList{"bay ", "bay ", "bay"};
+        QTest::newRow("one word") << "abcdef"
+                                  << "abc" << QStringList{"abc", "def"};
+        QTest::newRow("japanese") << "湾内水：計算"
+                                  << "湾内水" << QStringList{"湾内水", "：計算"};
+    }
+    void captionsBreakBetweenWords() {
+        QFETCH(QString, caption);
+        QFETCH(QString, widest);
+        QFETCH(QStringList, lines);
+        const QFontMetrics metrics(Window->font());
+        QCOMPARE(tidewell::window::WrapCaption(caption, metrics, metrics.horizontalAdvance(widest)),
+                 lines);
     }
 
     void japaneseIsTheDefault() {
