@@ -443,12 +443,174 @@
         <source>版 %1 のケースファイルには対応していません</source>
         <translation>Case files of version %1 are not supported</translation>
     </message>
+    <message>
+        <source>画像ファイル「%1」を保存できませんでした。</source>
+        <translation>Could not save the image file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>CSVファイル「%1」を保存できませんでした。</source>
+        <translation>Could not save the CSV file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>計算が不安定になったため、第%1日で停止しました。</source>
+        <translation>The calculation became unstable and stopped on day %1.</translation>
+    </message>
+    <message>
+        <source>セル%1 定常</source>
+        <translation>Cell %1 steady</translation>
+    </message>
+    <message>
+        <source>セル%1</source>
+        <translation>Cell %1</translation>
+    </message>
+    <message>
+        <source>%1　%2日　%3℃</source>
+        <translation>%1   day %2   %3℃</translation>
+    </message>
+    <message>
+        <source>画像保存エラー</source>
+        <translation>Image save error</translation>
+    </message>
+    <message>
+        <source>CSV保存エラー</source>
+        <translation>CSV save error</translation>
+    </message>
+    <message>
+        <source>感度分析の計算が終わっていないため、保存できません。</source>
+        <translation>The sensitivity runs have not finished; nothing to save yet.</translation>
+    </message>
+    <message>
+        <source>内容を書き出せませんでした</source>
+        <translation>Could not write the contents</translation>
+    </message>
+    <message>
+        <source>経過日数（日）</source>
+        <translation>Elapsed time (days)</translation>
+    </message>
+    <message>
+        <source>水温（℃）</source>
+        <translation>Water temperature (℃)</translation>
+    </message>
+    <message>
+        <source>計算結果がありません。計算開始を押してください。</source>
+        <translation>No result yet. Press Calculate.</translation>
+    </message>
+    <message>
+        <source>この条件では計算できませんでした。基本条件を見直してください。</source>
+        <translation>These conditions could not be calculated. Check the basic conditions.</translation>
+    </message>
+    <message>
+        <source>計算を中止しました。中止までの経過を表示しています。</source>
+        <translation>The calculation was cancelled; the course up to then is shown.</translation>
+    </message>
+    <message>
+        <source>セル1（湾奥）</source>
+        <translation>Cell 1 (bay head)</translation>
+    </message>
+    <message>
+        <source>セル5（湾口）</source>
+        <translation>Cell 5 (mouth)</translation>
+    </message>
+    <message>
+        <source>外海水温</source>
+        <translation>Sea temperature</translation>
+    </message>
+    <message>
+        <source>流入水温</source>
+        <translation>Inflow temperature</translation>
+    </message>
+    <message>
+        <source>湾口部断面積</source>
+        <translation>Mouth section</translation>
+    </message>
+    <message>
+        <source>流入水水温</source>
+        <translation>Inflow temperature</translation>
+    </message>
+    <message>
+        <source>流入水流量</source>
+        <translation>Inflow rate</translation>
+    </message>
+    <message>
+        <source>不安定</source>
+        <translation>Unstable</translation>
+    </message>
+    <message>
+        <source>計算不可</source>
+        <translation>Not calculable</translation>
+    </message>
+    <message>
+        <source>未計算</source>
+        <translation>Not run</translation>
+    </message>
 </context>
 <context>
     <name>RunProgressDialog</name>
     <message>
         <source>中止</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesChartWindow</name>
+    <message>
+        <source>時系列グラフ - Tidewell</source>
+        <translation>Time series - Tidewell</translation>
+    </message>
+    <message>
+        <source>画像を保存…</source>
+        <translation>Save image…</translation>
+    </message>
+    <message>
+        <source>グラフをPNGまたはSVGで保存します (Ctrl+S)</source>
+        <translation>Saves the chart as PNG or SVG (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>画像を保存</source>
+        <translation>Save image</translation>
+    </message>
+    <message>
+        <source>PNG 画像 (*.png);;SVG 画像 (*.svg)</source>
+        <translation>PNG image (*.png);;SVG image (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>SweepDialog</name>
+    <message>
+        <source>感度分析</source>
+        <translation>Sensitivity</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>CSVで保存…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>固定する条件</source>
+        <translation>Condition held</translation>
+    </message>
+    <message>
+        <source>倍率</source>
+        <translation>Multiplier</translation>
+    </message>
+    <message>
+        <source>縦：%1の倍率　横：%2の倍率　（%3 ×%4）</source>
+        <translation>Rows: %1 multiplier   Columns: %2 multiplier   (%3 ×%4)</translation>
+    </message>
+    <message>
+        <source>CSVで保存</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>CSV ファイル (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
     </message>
 </context>
 </TS>

@@ -41,6 +41,13 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("ModelText", "キー「%1」が二度あります"),
     QT_TRANSLATE_NOOP("ModelText", "知らないキー「%1」があります"),
     QT_TRANSLATE_NOOP("ModelText", "版 %1 のケースファイルには対応していません"),
+    QT_TRANSLATE_NOOP("ModelText", "画像ファイル「%1」を保存できませんでした。"),
+    QT_TRANSLATE_NOOP("ModelText", "CSVファイル「%1」を保存できませんでした。"),
+    // the chart
+    QT_TRANSLATE_NOOP("ModelText", "計算が不安定になったため、第%1日で停止しました。"),
+    QT_TRANSLATE_NOOP("ModelText", "セル%1 定常"),
+    QT_TRANSLATE_NOOP("ModelText", "セル%1"),
+    QT_TRANSLATE_NOOP("ModelText", "%1　%2日　%3℃"),
 };
 
 // A pattern as a regular expression over a whole line, and which part
@@ -92,6 +99,8 @@ QString FillIn(const QString& translated, const QStringList& parts) {
 }
 
 QString LineText(const QString& line) {
+    if (line.isEmpty())
+        return line;
     const QByteArray source = line.toUtf8();
     const QString whole = QCoreApplication::translate(kModelContext, source.constData());
     if (whole != line)
@@ -119,6 +128,8 @@ QString CaptionText(std::string_view caption) {
 }
 
 QString ModelText(std::string_view text) {
+    if (text.empty())
+        return ToQString(text);  // empty, not null, as any text would be
     QStringList lines = ToQString(text).split(QLatin1Char('\r'));
     for (QString& line : lines)
         line = LineText(line);
