@@ -1,15 +1,21 @@
 // The window in English: under an English locale every text it shows is
 // English and every caption fits; the language is chosen as the program
 // chooses it, and Japanese stays the default.
+#include <QChart>
+#include <QChartView>
 #include <QtTest>
 #include <QtWidgets>
 #include <memory>
 #include <vector>
 
+#include "case/CaseRecord.h"
 #include "ui/RunEstimate.h"
+#include "ui/SeriesPlot.h"
 #include "ui/qt/CaptionFit.h"
 #include "ui/qt/Language.h"
 #include "ui/qt/MainWindow.h"
+#include "ui/qt/SeriesChartWindow.h"
+#include "ui/qt/SweepDialog.h"
 #include "ui/qt/WindowText.h"
 
 using tidewell::Message;
@@ -46,6 +52,20 @@ QStringList ShownTexts(const QWidget& window) {
         texts << action->text();
     for (const QMenu* menu : window.findChildren<QMenu*>())
         texts << menu->title();
+    for (const QAbstractItemView* view : window.findChildren<QAbstractItemView*>()) {
+        const QAbstractItemModel& model = *view->model();
+        for (int row = 0; row < model.rowCount(); ++row) {
+            for (int column = 0; column < model.columnCount(); ++column)
+                texts << model.index(row, column).data().toString();
+            texts << model.headerData(row, Qt::Vertical).toString();
+        }
+        for (int column = 0; column < model.columnCount(); ++column)
+            texts << model.headerData(column, Qt::Horizontal).toString();
+    }
+    for (const QChartView* chart : window.findChildren<QChartView*>()) {
+        for (const QAbstractAxis* axis : chart->chart()->axes())
+            texts << axis->titleText();
+    }
     texts.removeAll(QString());
     return texts;
 }
@@ -205,6 +225,19 @@ class EnglishTest : public QObject {
         const QFontMetrics metrics(Window->font());
         QCOMPARE(tidewell::window::WrapCaption(caption, metrics, metrics.horizontalAdvance(widest)),
                  lines);
+    }
+
+    // The chart window before any run and the sensitivity dialog after its runs.
+    void chartAndSweepAreEnglish() {
+        tidewell::window::SeriesChartWindow chart(Sink);
+        chart.ShowPlot(tidewell::PlotOfNoRun());
+        tidewell::window::SweepDialog sweep(tidewell::DefaultCase(), {}, Sink);
+        QTRY_VERIFY_WITH_TIMEOUT(!sweep.IsRunning(), 60000);
+        const QStringList texts = ShownTexts(chart) + ShownTexts(sweep);
+        QVERIFY(texts.contains("No result yet. Press Calculate."));
+        QVERIFY(texts.contains("Sensitivity"));
+        for (const QString& text : texts)
+            QVERIFY2(!HasJapanese(text), qPrintable(text));
     }
 
     void japaneseIsTheDefault() {
