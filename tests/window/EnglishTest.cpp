@@ -12,6 +12,7 @@
 #include "ui/RunEstimate.h"
 #include "ui/SeriesPlot.h"
 #include "ui/qt/CaptionFit.h"
+#include "ui/qt/HelpDialog.h"
 #include "ui/qt/Language.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/SeriesChartWindow.h"
@@ -238,10 +239,19 @@ class EnglishTest : public QObject {
             QVERIFY2(!HasJapanese(text), qPrintable(text));
     }
 
-    void japaneseIsTheDefault() {
+    // The help page and the about box in either language; Japanese again
+    // once chosen, as without a translation.
+    void helpInBothLanguagesJapaneseByDefault() {
+        const QString english = tidewell::window::GuideText("Tidewell_OUT.txt");
+        QVERIFY(english.startsWith("<h3>Using Tidewell</h3>"));
+        QVERIFY2(!HasJapanese(english + tidewell::window::AboutText()), qPrintable(english));
+        QVERIFY(english.contains("Tidewell_OUT.txt"));
         QVERIFY(tidewell::window::UseLanguage(Language::Japanese));
         tidewell::window::MainWindow japanese(Sink);
+        const QString guide = tidewell::window::GuideText("Tidewell_OUT.txt");
+        const QString about = tidewell::window::AboutText();
         tidewell::window::UseLanguage(Language::English);
+        QVERIFY(guide.startsWith("<h3>Tidewell の使い方</h3>") && about.contains("ライセンス"));
         QCOMPARE(japanese.findChild<QPushButton*>("Command1")->text(), "計算開始");
         QCOMPARE(japanese.findChild<QMenu*>("HelpMenu")->title(), "ヘルプ(&H)");
         QCOMPARE(Window->findChild<QPushButton*>("Command1")->text(), "Calculate");
