@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "ui/qt/AppIdentity.h"
+#include "ui/qt/Language.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/QtMessageSink.h"
 
@@ -27,7 +28,11 @@ void DescribeOptions(QCommandLineParser& parser) {
         "Opens the Tidewell window, which estimates the mean water temperature of an\n"
         "enclosed bay with a five-cell box model. Each calculation writes its report\n"
         "to Tidewell_OUT.txt (code page 932) in the folder the program was started from.\n"
-        "The window is in Japanese; tidewell-cli runs the same model from a terminal."));
+        "The window is in English under an English locale (LANG=en_US.UTF-8) and in\n"
+        "Japanese otherwise; tidewell-cli runs the same model from a terminal, in Japanese."));
+    parser.addOption(QCommandLineOption(QStringLiteral("lang"),
+                                        QStringLiteral("The window's language: ja or en."),
+                                        QStringLiteral("language")));
     parser.addHelpOption();
     parser.addVersionOption();
 }
@@ -73,6 +78,16 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     DescribeOptions(parser);
     parser.process(application);  // an unknown option: a message and exit status 1
+    const QString requested = parser.value(QStringLiteral("lang"));
+    const auto language = requested.isEmpty() ? tidewell::window::SystemLanguage()
+                                              : tidewell::window::LanguageNamed(requested);
+    if (!language) {
+        std::fprintf(stderr, "tidewell: --lang takes ja or en, not %s\n", qPrintable(requested));
+        return EXIT_FAILURE;
+    }
+    if (!tidewell::window::UseLanguage(*language))
+        std::fputs("tidewell: the English translation is missing; the window stays Japanese\n",
+                   stderr);
     tidewell::window::SetApplicationIcon();
     tidewell::window::QtMessageSink messages;
     tidewell::window::MainWindow window(messages);

@@ -9,6 +9,7 @@
 #include "ui/qt/AppIdentity.h"
 #include "ui/qt/ControlTable.h"
 #include "ui/qt/GothicFonts.h"
+#include "ui/qt/Language.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/SchematicFrame.h"
 
@@ -245,6 +246,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    tidewell::window::UseLanguage(tidewell::window::SystemLanguage());  // as the program does
     WindowLookTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -100,8 +100,14 @@ QStringList WrapCaption(const QString& caption, const QFontMetrics& metrics, int
     QString line;
     for (const QChar c : caption) {
         if (!line.isEmpty() && metrics.horizontalAdvance(line + c) > width) {
-            lines << line;
-            line.clear();
+            // A word is not broken where the line has a space to break after.
+            const qsizetype space = c.isSpace() ? -1 : line.lastIndexOf(QLatin1Char(' '));
+            lines << line.left(space + 1 > 0 ? space + 1 : line.size());
+            line = space + 1 > 0 ? line.mid(space + 1) : QString();
+            if (!line.isEmpty() && metrics.horizontalAdvance(line + c) > width) {
+                lines << line;
+                line.clear();
+            }
         }
         line += c;
     }

@@ -26,9 +26,9 @@ int CaptionRoom(const QWidget& control);
 // every control is in place.
 void FitCaptionFonts(QWidget& window);
 
-// A caption broken, character by character, into the fewest lines that are
-// each at most `width` wide (a single character wider than that gets a line
-// of its own).
+// A caption broken into lines that are each at most `width` wide: after the
+// last space that keeps a word whole, else character by character (a single
+// character wider than that gets a line of its own).
 QStringList WrapCaption(const QString& caption, const QFontMetrics& metrics, int width);
 
 // A read-only field whose text is wider than the field shows the whole text

@@ -1,5 +1,6 @@
 #include "HelpDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QWidget>
@@ -24,7 +25,8 @@ QString ProgramVersion() {
 
 QString GuideText(const QString& reportFile) {
     const QString path = QDir::toNativeSeparators(QDir::current().absoluteFilePath(reportFile));
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "HelpDialog",
                "<h3>Tidewell の使い方</h3>"
                "<p>閉鎖性海域（湾）の平均水温を、湾を5つの箱に分けた簡易計算モデルで求めます。</p>"
                "<p><b>基本条件</b>（白い欄は書き換えられます）</p><ul>"
@@ -47,7 +49,8 @@ QString GuideText(const QString& reportFile) {
 }
 
 QString AboutText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "HelpDialog",
                "<h3>Tidewell Ver110</h3>"
                "<p>閉鎖性海域水温計算（簡易計算モデル）</p>"
                "<p>バージョン %1</p>"
@@ -57,11 +60,13 @@ QString AboutText() {
 }
 
 void ShowGuide(QWidget& parent, const QString& reportFile) {
-    Open(parent, QStringLiteral("GuideBox"), QStringLiteral("使い方"), GuideText(reportFile));
+    Open(parent, QStringLiteral("GuideBox"), QCoreApplication::translate("HelpDialog", "使い方"),
+         GuideText(reportFile));
 }
 
 void ShowAbout(QWidget& parent) {
-    Open(parent, QStringLiteral("AboutBox"), QStringLiteral("バージョン情報"), AboutText());
+    Open(parent, QStringLiteral("AboutBox"),
+         QCoreApplication::translate("HelpDialog", "バージョン情報"), AboutText());
 }
 
 }  // namespace tidewell::window

@@ -10,7 +10,7 @@ namespace tidewell::window {
 // The program's version, as the build sets it.
 QString ProgramVersion();
 
-// A short guide to the window in Japanese; `reportFile` is the report's full path.
+// A short guide to the window in the language in use; `reportFile` is the report's full path.
 QString GuideText(const QString& reportFile);
 // The version, the licence and the Qt version in use.
 QString AboutText();

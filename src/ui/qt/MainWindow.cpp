@@ -23,12 +23,13 @@
 #include "QtText.h"
 #include "SchematicFrame.h"
 #include "Twips.h"
+#include "WindowText.h"
 
 namespace tidewell::window {
 namespace {
 
-const QString kStaleNote =
-    QStringLiteral("入力が計算後に変更されています。計算開始で再計算してください");
+const char* const kStaleNote =
+    QT_TRANSLATE_NOOP("MainWindow", "入力が計算後に変更されています。計算開始で再計算してください");
 const QColor kStaleText(128, 128, 128);
 
 void FillBackground(QWidget& widget, QPalette::ColorRole role, const QColor& color) {
@@ -59,7 +60,8 @@ void MarkStale(QWidget& widget, QPalette::ColorRole textRole, bool stale) {
     static const char* const kOwnTip = "tidewellOwnToolTip";
     if (!widget.property(kOwnTip).isValid())
         widget.setProperty(kOwnTip, widget.toolTip());
-    widget.setToolTip(stale ? kStaleNote : widget.property(kOwnTip).toString());
+    widget.setToolTip(stale ? QCoreApplication::translate("MainWindow", kStaleNote)
+                            : widget.property(kOwnTip).toString());
     QPalette palette = widget.palette();
     const QColor text = stale ? kStaleText : QApplication::palette().color(textRole);
     if (palette.color(textRole) == text)
@@ -134,7 +136,7 @@ QWidget* MainWindow::CreateControl(const ControlLayout& layout, QWidget* contain
             control->setFocusPolicy(Qt::TabFocus);
             break;
         case ControlKind::Label: {
-            auto* label = new QLabel(ToQString(layout.Caption), container);
+            auto* label = new QLabel(CaptionText(layout.Caption), container);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             control = label;
@@ -161,13 +163,13 @@ QWidget* MainWindow::CreateControl(const ControlLayout& layout, QWidget* contain
             break;
         }
         case ControlKind::Frame: {
-            auto* frame = new SchematicFrame(ToQString(layout.Caption), container);
+            auto* frame = new SchematicFrame(CaptionText(layout.Caption), container);
             Frames[layout.ModelIndex] = frame;
             control = frame;
             break;
         }
         case ControlKind::Button: {
-            auto* button = new QPushButton(ToQString(layout.Caption), container);
+            auto* button = new QPushButton(CaptionText(layout.Caption), container);
             button->setAutoDefault(true);  // Enter presses it, as Space does
             Commands[layout.ModelIndex] = button;
             control = button;
@@ -335,7 +337,7 @@ void MainWindow::ShowStaleResult() {
 
 void MainWindow::ShowField(int field) {
     QLineEdit& box = *Fields[field];
-    const QString text = ToQString(PresenterModel->FieldText(field));
+    const QString text = ModelText(PresenterModel->FieldText(field));
     // An unchanged text is left alone, so the cursor of the field being
     // typed in stays where it is.
     if (box.text() == text)

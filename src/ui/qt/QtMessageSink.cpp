@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QString>
 
-#include "QtText.h"
+#include "WindowText.h"
 
 namespace tidewell::window {
 
@@ -17,10 +17,11 @@ int QtMessageSink::Run(const Message& message, QMessageBox::StandardButtons butt
         parent = QApplication::activeWindow();
     if (parent == nullptr)
         parent = MainWindow.data();
+    const ShownMessage shown = MessageText(message);
     QMessageBox box(parent);
-    box.setWindowTitle(ToQString(message.Title));
+    box.setWindowTitle(shown.Title);
     box.setTextFormat(Qt::PlainText);
-    box.setText(ToQString(message.Prompt).replace(QChar('\r'), QChar('\n')));
+    box.setText(QString(shown.Prompt).replace(QChar('\r'), QChar('\n')));
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(buttons);
     box.setDefaultButton(defaultButton);

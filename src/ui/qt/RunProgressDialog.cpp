@@ -1,10 +1,11 @@
 #include "RunProgressDialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QProgressDialog>
 #include <QString>
 
-#include "QtText.h"
+#include "WindowText.h"
 #include "ui/RunEstimate.h"
 
 namespace tidewell::window {
@@ -58,8 +59,9 @@ void RunProgressDialog::Open() {
     FocusBefore = QApplication::focusWidget();
     if (Content)
         Content->setEnabled(false);
-    Window = std::make_unique<QProgressDialog>(QString(), QStringLiteral("中止"), 0, kProgressSteps,
-                                               &Owner);
+    Window = std::make_unique<QProgressDialog>(
+        QString(), QCoreApplication::translate("RunProgressDialog", "中止"), 0, kProgressSteps,
+        &Owner);
     Window->setObjectName(QStringLiteral("RunProgress"));
     Window->setWindowTitle(Owner.windowTitle());
     Window->setWindowModality(Qt::NonModal);
@@ -73,7 +75,7 @@ void RunProgressDialog::Open() {
 
 void RunProgressDialog::ShowProgress(std::int64_t done, std::int64_t total) {
     const double seconds = static_cast<double>(SinceStart.elapsed()) / 1000.0;
-    Window->setLabelText(ToQString(ProgressText(done, total, seconds)).replace('\r', '\n'));
+    Window->setLabelText(ModelText(ProgressText(done, total, seconds)).replace('\r', '\n'));
     if (total > 0) {
         const double fraction = static_cast<double>(done) / static_cast<double>(total);
         Window->setValue(static_cast<int>(fraction * kProgressSteps));

@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,13 +18,10 @@
 
 #include "GothicFonts.h"
 #include "ReplacingFile.h"
+#include "WindowText.h"
 
 namespace tidewell::window {
 namespace {
-
-QString ToQString(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QColor ToQColor(Color c) {
     return QColor(RedOf(c), GreenOf(c), BlueOf(c));
@@ -31,7 +29,7 @@ QColor ToQColor(Color c) {
 
 QLineSeries* SeriesOf(const PlotCurve& curve) {
     auto* series = new QLineSeries;
-    series->setName(ToQString(curve.Name));
+    series->setName(ModelText(curve.Name));
     QPen pen(ToQColor(curve.Pen));
     pen.setWidthF(curve.Kind == CurveKind::Cell ? 2.0 : 1.5);
     pen.setStyle(curve.Dashed ? Qt::DashLine : Qt::SolidLine);
@@ -46,7 +44,7 @@ QLineSeries* SeriesOf(const PlotCurve& curve) {
 
 QValueAxis* AxisOf(const std::string& title, const AxisRange& range) {
     auto* axis = new QValueAxis;
-    axis->setTitleText(ToQString(title));
+    axis->setTitleText(ModelText(title));
     axis->setRange(range.Low, range.High);
     axis->applyNiceNumbers();  // round ticks; the range only grows
     return axis;
@@ -62,7 +60,7 @@ SeriesChartWindow::SeriesChartWindow(MessageSink& messages, QWidget* parent)
     : QWidget(parent, Qt::Window), Messages(messages) {
     UseGothicSubstitutes();
     setObjectName(QStringLiteral("SeriesChartWindow"));
-    setWindowTitle(QStringLiteral("時系列グラフ - Tidewell"));
+    setWindowTitle(QCoreApplication::translate("SeriesChartWindow", "時系列グラフ - Tidewell"));
     setFont(FontFor(ControlFont::Window));
 
     MessageLine = new QLabel(this);
@@ -76,9 +74,11 @@ SeriesChartWindow::SeriesChartWindow(MessageSink& messages, QWidget* parent)
     ChartView->viewport()->installEventFilter(this);
     ValueLine = new QLabel(this);
     ValueLine->setObjectName(QStringLiteral("PointValue"));
-    SaveButton = new QPushButton(QStringLiteral("画像を保存…"), this);
+    SaveButton =
+        new QPushButton(QCoreApplication::translate("SeriesChartWindow", "画像を保存…"), this);
     SaveButton->setObjectName(QStringLiteral("SaveImage"));
-    SaveButton->setToolTip(QStringLiteral("グラフをPNGまたはSVGで保存します (Ctrl+S)"));
+    SaveButton->setToolTip(QCoreApplication::translate(
+        "SeriesChartWindow", "グラフをPNGまたはSVGで保存します (Ctrl+S)"));
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(ValueLine, 1);
@@ -117,7 +117,7 @@ void SeriesChartWindow::ShowPlot(const SeriesPlot& plot) {
     QChart* old = ChartView->chart();
     ChartView->setChart(chart);  // the view does not delete the chart it held
     delete old;
-    MessageLine->setText(ToQString(plot.Message));
+    MessageLine->setText(ModelText(plot.Message));
     MessageLine->setVisible(!plot.Message.empty());
     ValueLine->clear();
 }
@@ -148,8 +148,9 @@ bool SeriesChartWindow::SaveImage(const QString& path) {
 
 void SeriesChartWindow::AskAndSave() {
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("画像を保存"), QStringLiteral("tidewell-series.png"),
-        QStringLiteral("PNG 画像 (*.png);;SVG 画像 (*.svg)"));
+        this, QCoreApplication::translate("SeriesChartWindow", "画像を保存"),
+        QStringLiteral("tidewell-series.png"),
+        QCoreApplication::translate("SeriesChartWindow", "PNG 画像 (*.png);;SVG 画像 (*.svg)"));
     if (!path.isEmpty())
         SaveImage(path);
 }
@@ -180,7 +181,7 @@ void SeriesChartWindow::ShowValueAt(QPointF viewportPosition) {
     const double pixelsPerDegree = area.height() / (temps->max() - temps->min());
     const std::optional<PlotPick> pick =
         NearestPoint(Shown, {value.x(), value.y()}, pixelsPerDay, pixelsPerDegree);
-    ValueLine->setText(pick ? ToQString(PickText(Shown, *pick)) : QString());
+    ValueLine->setText(pick ? ModelText(PickText(Shown, *pick)) : QString());
 }
 
 }  // namespace tidewell::window

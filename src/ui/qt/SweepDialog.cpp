@@ -1,6 +1,7 @@
 #include "SweepDialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,6 +16,7 @@
 
 #include "GothicFonts.h"
 #include "ReplacingFile.h"
+#include "WindowText.h"
 #include "report/SweepCsv.h"
 
 namespace tidewell::window {
@@ -22,14 +24,10 @@ namespace {
 
 constexpr int kCurrentRole = SweepDialog::kCurrentRole;
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QStringList ToQStrings(const std::vector<std::string>& texts) {
     QStringList all;
     for (const std::string& text : texts)
-        all << ToQString(text);
+        all << ModelText(text);
     return all;
 }
 
@@ -50,7 +48,7 @@ class OutlineDelegate final : public QStyledItemDelegate {
 };
 
 QTableWidgetItem* ItemOf(const SweepCell& cell) {
-    auto* item = new QTableWidgetItem(ToQString(cell.Text));
+    auto* item = new QTableWidgetItem(ModelText(cell.Text));
     item->setTextAlignment(Qt::AlignCenter);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     if (cell.Background) {
@@ -69,14 +67,14 @@ SweepDialog::SweepDialog(const CaseRecord& base, SweepCombination current, Messa
     : QDialog(parent), Sweep(base, current), Messages(messages) {
     UseGothicSubstitutes();
     setObjectName(QStringLiteral("SweepDialog"));
-    setWindowTitle(QStringLiteral("感度分析"));
+    setWindowTitle(QCoreApplication::translate("SweepDialog", "感度分析"));
     setFont(FontFor(ControlFont::Window));
     setModal(false);
 
     HeldList = new QComboBox(this);
     HeldList->setObjectName(QStringLiteral("HeldList"));
     for (MultiplierList list : kMultiplierLists)
-        HeldList->addItem(ToQString(ListCaption(list)), static_cast<int>(list));
+        HeldList->addItem(ModelText(ListCaption(list)), static_cast<int>(list));
     HeldEntry = new QComboBox(this);
     HeldEntry->setObjectName(QStringLiteral("HeldEntry"));
     Caption = new QLabel(this);
@@ -88,17 +86,17 @@ SweepDialog::SweepDialog(const CaseRecord& base, SweepCombination current, Messa
     Grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     Progress = new QProgressBar(this);
     Progress->setObjectName(QStringLiteral("SweepProgress"));
-    CancelButton = new QPushButton(QStringLiteral("中止"), this);
+    CancelButton = new QPushButton(QCoreApplication::translate("SweepDialog", "中止"), this);
     CancelButton->setObjectName(QStringLiteral("CancelSweep"));
-    SaveButton = new QPushButton(QStringLiteral("CSVで保存…"), this);
+    SaveButton = new QPushButton(QCoreApplication::translate("SweepDialog", "CSVで保存…"), this);
     SaveButton->setObjectName(QStringLiteral("SaveCsv"));
-    auto* closeButton = new QPushButton(QStringLiteral("閉じる"), this);
+    auto* closeButton = new QPushButton(QCoreApplication::translate("SweepDialog", "閉じる"), this);
     closeButton->setObjectName(QStringLiteral("CloseSweep"));
 
     auto* held = new QHBoxLayout;
-    held->addWidget(new QLabel(QStringLiteral("固定する条件"), this));
+    held->addWidget(new QLabel(QCoreApplication::translate("SweepDialog", "固定する条件"), this));
     held->addWidget(HeldList);
-    held->addWidget(new QLabel(QStringLiteral("倍率"), this));
+    held->addWidget(new QLabel(QCoreApplication::translate("SweepDialog", "倍率"), this));
     held->addWidget(HeldEntry);
     held->addStretch(1);
     auto* buttons = new QHBoxLayout;
@@ -181,7 +179,7 @@ void SweepDialog::HeldListChosen() {
     const QSignalBlocker quiet(HeldEntry);
     HeldEntry->clear();
     for (std::string_view entry : ListEntries(held))
-        HeldEntry->addItem(ToQString(entry));
+        HeldEntry->addItem(ModelText(entry));
     HeldEntry->setCurrentIndex(EntryOf(Sweep.Current(), held));
     ShowSlice();
 }
@@ -190,10 +188,10 @@ void SweepDialog::ShowSlice() {
     const auto held = static_cast<MultiplierList>(HeldList->currentData().toInt());
     Shown = Sweep.Slice(held, HeldEntry->currentIndex());
     Caption->setText(
-        QStringLiteral("縦：%1の倍率　横：%2の倍率　（%3 ×%4）")
-            .arg(ToQString(ListCaption(Shown.Rows)), ToQString(ListCaption(Shown.Columns)),
-                 ToQString(ListCaption(Shown.Held)),
-                 ToQString(ListEntries(Shown.Held)[static_cast<std::size_t>(Shown.HeldEntry)])));
+        QCoreApplication::translate("SweepDialog", "縦：%1の倍率　横：%2の倍率　（%3 ×%4）")
+            .arg(ModelText(ListCaption(Shown.Rows)), ModelText(ListCaption(Shown.Columns)),
+                 ModelText(ListCaption(Shown.Held)),
+                 ModelText(ListEntries(Shown.Held)[static_cast<std::size_t>(Shown.HeldEntry)])));
     Grid->setRowCount(static_cast<int>(Shown.RowHeaders.size()));
     Grid->setColumnCount(static_cast<int>(Shown.ColumnHeaders.size()));
     Grid->setVerticalHeaderLabels(ToQStrings(Shown.RowHeaders));
@@ -236,9 +234,10 @@ bool SweepDialog::SaveCsv(const QString& path) {
 }
 
 void SweepDialog::AskAndSaveCsv() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("CSVで保存"),
-                                                      QStringLiteral("tidewell-sweep.csv"),
-                                                      QStringLiteral("CSV ファイル (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, QCoreApplication::translate("SweepDialog", "CSVで保存"),
+        QStringLiteral("tidewell-sweep.csv"),
+        QCoreApplication::translate("SweepDialog", "CSV ファイル (*.csv)"));
     if (!path.isEmpty())
         SaveCsv(path);
 }

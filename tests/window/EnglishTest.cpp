@@ -1,0 +1,270 @@
+// The window in English: under an English locale every text it shows is
+// English and every caption fits; the language is chosen as the program
+// chooses it, and Japanese stays the default.
+#include <QChart>
+#include <QChartView>
+#include <QtTest>
+#include <QtWidgets>
+#include <memory>
+#include <vector>
+
+#include "case/CaseRecord.h"
+#include "ui/RunEstimate.h"
+#include "ui/SeriesPlot.h"
+#include "ui/qt/CaptionFit.h"
+#include "ui/qt/HelpDialog.h"
+#include "ui/qt/Language.h"
+#include "ui/qt/MainWindow.h"
+#include "ui/qt/SeriesChartWindow.h"
+#include "ui/qt/SweepDialog.h"
+#include "ui/qt/WindowText.h"
+
+using tidewell::Message;
+using tidewell::window::Language;
+
+namespace {
+
+class RecordingSink final : public tidewell::MessageSink {
+  public:
+    void Show(const Message& message) override { Shown.push_back(message); }
+    bool Ask(const Message& question) override {
+        Shown.push_back(question);
+        return false;
+    }
+    std::vector<Message> Shown;
+};
+
+bool HasJapanese(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return (c.unicode() >= 0x3000 && c.unicode() <= 0x9FFF) ||
+               (c.unicode() >= 0xFF00 && c.unicode() <= 0xFFEF);
+    });
+}
+
+// Every text the window shows: its title, captions, field texts, tooltips
+// and its menus' entries.
+QStringList ShownTexts(const QWidget& window) {
+    QStringList texts{window.windowTitle()};
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        for (const char* property : {"text", "title", "toolTip"})
+            texts << widget->property(property).toString();
+    }
+    for (const QAction* action : window.findChildren<QAction*>())
+        texts << action->text();
+    for (const QMenu* menu : window.findChildren<QMenu*>())
+        texts << menu->title();
+    for (const QAbstractItemView* view : window.findChildren<QAbstractItemView*>()) {
+        const QAbstractItemModel& model = *view->model();
+        for (int row = 0; row < model.rowCount(); ++row) {
+            for (int column = 0; column < model.columnCount(); ++column)
+                texts << model.index(row, column).data().toString();
+            texts << model.headerData(row, Qt::Vertical).toString();
+        }
+        for (int column = 0; column < model.columnCount(); ++column)
+            texts << model.headerData(column, Qt::Horizontal).toString();
+    }
+    for (const QChartView* chart : window.findChildren<QChartView*>()) {
+        for (const QAbstractAxis* axis : chart->chart()->axes())
+            texts << axis->titleText();
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+}  // namespace
+
+class EnglishTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> WorkDir;
+    RecordingSink Sink;
+    std::unique_ptr<tidewell::window::MainWindow> Window;
+
+    QLineEdit* Field(int n) const {
+        return Window->findChild<QLineEdit*>(QString("Text%1").arg(n));
+    }
+    void Type(int field, const QString& text) {
+        Field(field)->selectAll();
+        QTest::keyClicks(Field(field), text);
+    }
+    void Calculate() {
+        QTest::mouseClick(Window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    }
+
+  private slots:
+    void initTestCase() {
+        QCOMPARE(tidewell::window::SystemLanguage(), Language::English);  // run under LANG=en_US
+        QVERIFY(tidewell::window::UseLanguage(Language::English));
+    }
+    void init() {
+        WorkDir = std::make_unique<QTemporaryDir>();
+        Sink.Shown.clear();
+        Window = std::make_unique<tidewell::window::MainWindow>(
+            Sink, WorkDir->filePath("Tidewell_OUT.txt").toStdString());
+        Window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
+    }
+    void cleanup() { Window.reset(); }
+
+    void languageIsChosenByLocaleOrOption_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("locale");  // LanguageOfLocale(name)
+        QTest::addColumn<int>("option");  // LanguageNamed(name), -1 for refused
+        const int ja = int(Language::Japanese), en = int(Language::English);
+        QTest::newRow("en") << "en" << en << en;
+        QTest::newRow("ja") << "ja" << ja << ja;
+        QTest::newRow("en_US") << "en_US" << en << -1;
+        QTest::newRow("en-GB") << "en-GB" << en << -1;
+        QTest::newRow("de_DE") << "de_DE" << ja << -1;
+        QTest::newRow("C") << "C" << ja << -1;
+        QTest::newRow("empty") << "" << ja << -1;
+    }
+    void languageIsChosenByLocaleOrOption() {
+        QFETCH(QString, name);
+        QFETCH(int, locale);
+        QFETCH(int, option);
+        QCOMPARE(int(tidewell::window::LanguageOfLocale(name)), locale);
+        const auto named = tidewell::window::LanguageNamed(name);
+        QCOMPARE(named ? int(*named) : -1, option);
+    }
+
+    // Each row: inputs typed, then 計算開始; the window afterwards and every
+    // message it gave are English.
+    void windowAndMessagesAreEnglish_data() {
+        QTest::addColumn<int>("field");  // 0: none typed
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");   // of the last message
+        QTest::addColumn<QString>("result");  // shown afterwards
+        QTest::newRow("completed") << 0 << ""
+                                   << "Calculation finished!"
+                                   << " 17.7";
+        QTest::newRow("refused area") << 1 << "0"
+                                      << "Bay area limit"
+                                      << " 18";
+        QTest::newRow("refused inflow") << 9 << "0"
+                                        << "Inflow rate limit"
+                                        << " 18";
+        QTest::newRow("refused sea temp") << 7 << "-"
+                                          << "Sea water temperature"
+                                          << " 18";
+        QTest::newRow("unstable") << 1 << "20"
+                                  << "Unstable calculation"
+                                  << "Unstable";
+        QTest::newRow("long run asked") << 9 << "0.001"
+                                        << "Calculation time"
+                                        << " 18";
+    }
+    void windowAndMessagesAreEnglish() {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QFETCH(QString, result);
+        if (field != 0)
+            Type(field, text);
+        Calculate();
+        QVERIFY(!Sink.Shown.empty());
+        const auto shown = tidewell::window::MessageText(Sink.Shown.back());
+        QCOMPARE(shown.Title, title);
+        QVERIFY2(!HasJapanese(shown.Prompt), qPrintable(shown.Prompt));
+        QCOMPARE(Field(16)->text(), result);
+        if (field == 0)
+            QCOMPARE(shown.Prompt, "Result (mean bay water temperature)\r 17.7(℃)");
+        Type(2, "20");  // an edit after a result marks it stale, with an English tooltip
+        for (const QString& text : ShownTexts(*Window))
+            QVERIFY2(!HasJapanese(text), qPrintable(text));
+        QVERIFY(Window->findChildren<QAction*>().size() >= 3);
+    }
+
+    // Model texts with parts inside are translated by pattern, the parts
+    // themselves looked up and never read as patterns.
+    void patternedModelTexts_data() {
+        QTest::addColumn<QString>("japanese");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("progress")
+            << QString::fromStdString(tidewell::ProgressText(1234567, 9000000, 12.0))
+            << "Calculating: 1,234,567 / 9,000,000 steps (13.7%)\rabout 1 min 15 s left";
+        QTest::newRow("starting") << QString::fromStdString(tidewell::ProgressText(0, 90, 0))
+                                  << "Calculating: 0 / 90 steps (0.0%)\restimating the time left";
+        QTest::newRow("days") << QString::fromStdString(tidewell::DurationWords(2 * 86400 + 7200))
+                              << "about 2 d 2 h";
+        QTest::newRow("path kept")
+            << "レポートファイル「/tmp/湾%2.txt」を書き込めませんでした。\rNo "
+               "such file or directory"
+            << "Could not write the report file \"/tmp/湾%2.txt\".\rNo such "
+               "file or directory";
+        QTest::newRow("nested")
+            << "「bay-area」の「x」を受け付けません（外海水の水温: 数値を入力してください）"
+            << "\"x\" is not accepted for \"bay-area\" (Sea water temperature: "
+               "Enter a number.)";
+        QTest::newRow("unknown") << "未知の文"
+                                 << "未知の文";
+    }
+    void patternedModelTexts() {
+        QFETCH(QString, japanese);
+        QFETCH(QString, english);
+        QCOMPARE(tidewell::window::ModelText(japanese.toStdString()), english);
+    }
+
+    // A frame's caption breaks after a space rather than inside a word.
+    void captionsBreakBetweenWords_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("widest");  // the width allowed: this text's
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("words") << "bay bay bay"
+                               << "bay ba" << QStringList{"bay ", "bay ", "bay"};
+        QTest::newRow("one word") << "abcdef"
+                                  << "abc" << QStringList{"abc", "def"};
+        QTest::newRow("japanese") << "湾内水：計算"
+                                  << "湾内水" << QStringList{"湾内水", "：計算"};
+    }
+    void captionsBreakBetweenWords() {
+        QFETCH(QString, caption);
+        QFETCH(QString, widest);
+        QFETCH(QStringList, lines);
+        const QFontMetrics metrics(Window->font());
+        QCOMPARE(tidewell::window::WrapCaption(caption, metrics, metrics.horizontalAdvance(widest)),
+                 lines);
+    }
+
+    // The chart window before any run and the sensitivity dialog after its runs.
+    void chartAndSweepAreEnglish() {
+        tidewell::window::SeriesChartWindow chart(Sink);
+        chart.ShowPlot(tidewell::PlotOfNoRun());
+        tidewell::window::SweepDialog sweep(tidewell::DefaultCase(), {}, Sink);
+        QTRY_VERIFY_WITH_TIMEOUT(!sweep.IsRunning(), 60000);
+        const QStringList texts = ShownTexts(chart) + ShownTexts(sweep);
+        QVERIFY(texts.contains("No result yet. Press Calculate."));
+        QVERIFY(texts.contains("Sensitivity"));
+        for (const QString& text : texts)
+            QVERIFY2(!HasJapanese(text), qPrintable(text));
+    }
+
+    // The help page and the about box in either language; Japanese again
+    // once chosen, as without a translation.
+    void helpInBothLanguagesJapaneseByDefault() {
+        const QString english = tidewell::window::GuideText("Tidewell_OUT.txt");
+        QVERIFY(english.startsWith("<h3>Using Tidewell</h3>"));
+        QVERIFY2(!HasJapanese(english + tidewell::window::AboutText()), qPrintable(english));
+        QVERIFY(english.contains("Tidewell_OUT.txt"));
+        QVERIFY(tidewell::window::UseLanguage(Language::Japanese));
+        tidewell::window::MainWindow japanese(Sink);
+        const QString guide = tidewell::window::GuideText("Tidewell_OUT.txt");
+        const QString about = tidewell::window::AboutText();
+        tidewell::window::UseLanguage(Language::English);
+        QVERIFY(guide.startsWith("<h3>Tidewell の使い方</h3>") && about.contains("ライセンス"));
+        QCOMPARE(japanese.findChild<QPushButton*>("Command1")->text(), "計算開始");
+        QCOMPARE(japanese.findChild<QMenu*>("HelpMenu")->title(), "ヘルプ(&H)");
+        QCOMPARE(Window->findChild<QPushButton*>("Command1")->text(), "Calculate");
+        QCOMPARE(tidewell::window::ModelText("計算不安定"), "Unstable");
+    }
+};
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    EnglishTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "EnglishTest.moc"

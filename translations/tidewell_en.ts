@@ -1,0 +1,616 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ja_JP">
+<context>
+    <name>Controls</name>
+    <message>
+        <source>計算対象水域の基本条件（変更できます）</source>
+        <translation>Basic conditions of the bay (editable)</translation>
+    </message>
+    <message>
+        <source>デフォルトに戻す</source>
+        <translation>Restore defaults</translation>
+    </message>
+    <message>
+        <source>湾面積(km2)</source>
+        <translation>Bay area(km2)</translation>
+    </message>
+    <message>
+        <source>×平均水深(m)</source>
+        <translation>×Mean depth(m)</translation>
+    </message>
+    <message>
+        <source>＝湾容積(km3)</source>
+        <translation>=Bay volume(km3)</translation>
+    </message>
+    <message>
+        <source>湾口部長さ(km)</source>
+        <translation>Mouth length(km)</translation>
+    </message>
+    <message>
+        <source>×湾口部水深(m)</source>
+        <translation>×Mouth depth(m)</translation>
+    </message>
+    <message>
+        <source>＝湾口部断面積(km2)</source>
+        <translation>=Mouth section(km2)</translation>
+    </message>
+    <message>
+        <source>外海水水温(℃)</source>
+        <translation>Sea temp.(℃)</translation>
+    </message>
+    <message>
+        <source>流入水水温(℃)</source>
+        <translation>Inflow temp.(℃)</translation>
+    </message>
+    <message>
+        <source>×流入水流量(m3/秒)</source>
+        <translation>×Inflow rate(m3/s)</translation>
+    </message>
+    <message>
+        <source>＝流入負荷量(℃/秒)</source>
+        <translation>=Inflow load(℃/s)</translation>
+    </message>
+    <message>
+        <source>基本条件の変更できます</source>
+        <translation>Change the basic conditions</translation>
+    </message>
+    <message>
+        <source>※基本条件ケースの×0.2～×5倍の範囲で変更できます。</source>
+        <translation>* Each can be set from ×0.2 to ×5 of the basic case.</translation>
+    </message>
+    <message>
+        <source>湾口部断面積</source>
+        <translation>Mouth section</translation>
+    </message>
+    <message>
+        <source>流入水水温</source>
+        <translation>Inflow temp.</translation>
+    </message>
+    <message>
+        <source>流入水流量</source>
+        <translation>Inflow rate</translation>
+    </message>
+    <message>
+        <source>※水質指標※</source>
+        <translation>*Indices*</translation>
+    </message>
+    <message>
+        <source>滞留時間(日)</source>
+        <translation>Residence(days)</translation>
+    </message>
+    <message>
+        <source>閉鎖度</source>
+        <translation>Enclosure</translation>
+    </message>
+    <message>
+        <source>流入負荷量÷湾容積（℃/m3/日)</source>
+        <translation>Inflow load÷bay volume(℃/m3/day)</translation>
+    </message>
+    <message>
+        <source>計算結果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>湾内平均水温(℃)</source>
+        <translation>Bay mean temp.(℃)</translation>
+    </message>
+    <message>
+        <source>　⇒</source>
+        <translation>  ⇒</translation>
+    </message>
+    <message>
+        <source>(河川から流入）</source>
+        <translation>(from the river)</translation>
+    </message>
+    <message>
+        <source>(外海へ流出)</source>
+        <translation>(out to the sea)</translation>
+    </message>
+    <message>
+        <source>(流入水)</source>
+        <translation>(Inflow)</translation>
+    </message>
+    <message>
+        <source>(湾内水)</source>
+        <translation>(Bay)</translation>
+    </message>
+    <message>
+        <source>(湾内水：計算対象水域)</source>
+        <translation>(Bay: studied area)</translation>
+    </message>
+    <message>
+        <source>（湾内水）</source>
+        <translation>(Bay)</translation>
+    </message>
+    <message>
+        <source>(外海水)</source>
+        <translation>(Sea)</translation>
+    </message>
+    <message>
+        <source>計算開始</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>終了（閉じる）</source>
+        <translation>Quit (close)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>使い方</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tidewell の使い方&lt;/h3&gt;&lt;p&gt;閉鎖性海域（湾）の平均水温を、湾を5つの箱に分けた簡易計算モデルで求めます。&lt;/p&gt;&lt;p&gt;&lt;b&gt;基本条件&lt;/b&gt;（白い欄は書き換えられます）&lt;/p&gt;&lt;ul&gt;&lt;li&gt;湾面積 (km2)、平均水深 (m)、湾口部長さ (km)&lt;/li&gt;&lt;li&gt;外海水水温 (℃)、流入水水温 (℃)、流入水流量 (m3/秒)&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;黄色の欄は計算された値です：湾容積 (km3)、湾口部水深 (m、平均水深と同じ)、湾口部断面積 (km2)、流入負荷量 (℃/秒)。&lt;/p&gt;&lt;p&gt;&lt;b&gt;基本条件の変更&lt;/b&gt;：湾口部断面積・流入水水温・流入水流量に掛ける倍率を一覧から選びます。&lt;/p&gt;&lt;p&gt;&lt;b&gt;水質指標&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;滞留時間 (日)：湾容積÷流入水流量。湾の水が流入水で入れ替わるまでの日数。&lt;/li&gt;&lt;li&gt;閉鎖度：湾面積の平方根÷湾口部長さ。大きいほど閉じた湾です。&lt;/li&gt;&lt;li&gt;流入負荷量÷湾容積 (℃/m3/日)：湾の水 1 m3 あたりに 1 日で流入水が運び込む熱。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;計算開始&lt;/b&gt;を押すと湾内平均水温 (℃) を求め、下の図の箱を水温の色で塗り、結果を次のファイルに書きます（文字コードは Shift_JIS / CP932）：&lt;br&gt;&lt;tt&gt;%1&lt;/tt&gt;&lt;br&gt;プログラムを起動したフォルダーに書かれ、計算のたびに上書きされます。&lt;/p&gt;&lt;p&gt;&lt;b&gt;デフォルトに戻す&lt;/b&gt;：最初の条件に戻します。&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Using Tidewell&lt;/h3&gt;&lt;p&gt;Tidewell estimates the mean water temperature of an enclosed bay with a simple model that divides the bay into five boxes.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Basic conditions&lt;/b&gt; (the white fields can be edited)&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Bay area (km2), mean depth (m), mouth length (km)&lt;/li&gt;&lt;li&gt;Sea water temperature (℃), inflow temperature (℃), inflow rate (m3/s)&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The yellow fields are calculated: bay volume (km3), mouth depth (m, the same as the mean depth), mouth section (km2), inflow load (℃/s).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Changing the basic conditions&lt;/b&gt;: pick the multipliers for the mouth section, the inflow temperature and the inflow rate from the lists.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Indices&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Residence time (days): bay volume ÷ inflow rate; the days the inflow takes to replace the bay's water.&lt;/li&gt;&lt;li&gt;Enclosure: square root of the bay area ÷ mouth length; the larger, the more closed the bay.&lt;/li&gt;&lt;li&gt;Inflow load ÷ bay volume (℃/m3/day): the heat the inflow brings to each m3 of the bay in one day.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;Calculate&lt;/b&gt; finds the mean bay water temperature (℃), paints the boxes of the picture below in the colour of their temperature and writes the result to this file (in Japanese, encoded as Shift_JIS / CP932):&lt;br&gt;&lt;tt&gt;%1&lt;/tt&gt;&lt;br&gt;It is written in the folder the program was started from, and replaced by each calculation.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Restore defaults&lt;/b&gt;: goes back to the first conditions.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tidewell Ver110&lt;/h3&gt;&lt;p&gt;閉鎖性海域水温計算（簡易計算モデル）&lt;/p&gt;&lt;p&gt;バージョン %1&lt;/p&gt;&lt;p&gt;MIT ライセンス (MIT License)&lt;br&gt;Copyright (c) Tidewell developers&lt;/p&gt;&lt;p&gt;Qt %2&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tidewell Ver110&lt;/h3&gt;&lt;p&gt;Water temperature of an enclosed bay (simple box model)&lt;/p&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;MIT License&lt;br&gt;Copyright (c) Tidewell developers&lt;/p&gt;&lt;p&gt;Qt %2&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>入力が計算後に変更されています。計算開始で再計算してください</source>
+        <translation>The inputs changed after the calculation. Press Calculate to recalculate.</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBar</name>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>使い方(&amp;U)</source>
+        <translation>&amp;User guide</translation>
+    </message>
+    <message>
+        <source>バージョン情報(&amp;A)</source>
+        <translation>&amp;About</translation>
+    </message>
+</context>
+<context>
+    <name>ModelText</name>
+    <message>
+        <source>計算不安定</source>
+        <translation>Unstable</translation>
+    </message>
+    <message>
+        <source>計算できません</source>
+        <translation>Cannot calculate</translation>
+    </message>
+    <message>
+        <source>計算が不安定です</source>
+        <translation>Unstable calculation</translation>
+    </message>
+    <message>
+        <source>計算が不安定になり、水温を求められませんでした。</source>
+        <translation>The calculation became unstable; no temperature was found.</translation>
+    </message>
+    <message>
+        <source>湾口部長さを短くするか、流入水流量を大きくしてください</source>
+        <translation>Shorten the mouth length or raise the inflow rate.</translation>
+    </message>
+    <message>
+        <source>湾口部長さを短くするか、湾面積を大きくしてください</source>
+        <translation>Shorten the mouth length or enlarge the bay area.</translation>
+    </message>
+    <message>
+        <source>計算中止</source>
+        <translation>Calculation cancelled</translation>
+    </message>
+    <message>
+        <source>計算を中止しました。</source>
+        <translation>The calculation was cancelled.</translation>
+    </message>
+    <message>
+        <source>結果とレポートファイルは前のままです</source>
+        <translation>The result and the report file are unchanged.</translation>
+    </message>
+    <message>
+        <source>計算終了です！</source>
+        <translation>Calculation finished!</translation>
+    </message>
+    <message>
+        <source>計算結果(湾内平均水温)</source>
+        <translation>Result (mean bay water temperature)</translation>
+    </message>
+    <message>
+        <source>レポート出力エラー</source>
+        <translation>Report error</translation>
+    </message>
+    <message>
+        <source>計算時間の確認</source>
+        <translation>Calculation time</translation>
+    </message>
+    <message>
+        <source>実行しますか？</source>
+        <translation>Run it?</translation>
+    </message>
+    <message>
+        <source>残り時間を見積もっています</source>
+        <translation>estimating the time left</translation>
+    </message>
+    <message>
+        <source>湾面積の入力制限</source>
+        <translation>Bay area limit</translation>
+    </message>
+    <message>
+        <source>湾面積は1km2以上にしてください。</source>
+        <translation>The bay area must be at least 1 km2.</translation>
+    </message>
+    <message>
+        <source>水深の入力制限</source>
+        <translation>Depth limit</translation>
+    </message>
+    <message>
+        <source>水深は1m以上にしてください</source>
+        <translation>The depth must be at least 1 m.</translation>
+    </message>
+    <message>
+        <source>湾口部長さの入力制限</source>
+        <translation>Mouth length limit</translation>
+    </message>
+    <message>
+        <source>湾口部長さは0にしないでください</source>
+        <translation>The mouth length must not be 0.</translation>
+    </message>
+    <message>
+        <source>外海水の水温</source>
+        <translation>Sea water temperature</translation>
+    </message>
+    <message>
+        <source>数値を入力してください</source>
+        <translation>Enter a number.</translation>
+    </message>
+    <message>
+        <source>流入水の水温</source>
+        <translation>Inflow temperature</translation>
+    </message>
+    <message>
+        <source>流量の入力制限</source>
+        <translation>Inflow rate limit</translation>
+    </message>
+    <message>
+        <source>流入水の流量は0にしないでください</source>
+        <translation>The inflow rate must not be 0.</translation>
+    </message>
+    <message>
+        <source>流量等の入力制限</source>
+        <translation>Inflow limit</translation>
+    </message>
+    <message>
+        <source>流入水流量を小さくするか湾口部断面積を大きくしてください</source>
+        <translation>Lower the inflow rate or enlarge the mouth section.</translation>
+    </message>
+    <message>
+        <source>湾口部断面積が0になるため計算できません。</source>
+        <translation>Cannot calculate: the mouth section would be 0.</translation>
+    </message>
+    <message>
+        <source>湾口部長さを大きくしてください</source>
+        <translation>Lengthen the mouth.</translation>
+    </message>
+    <message>
+        <source>時間ステップが0分になるため計算できません。</source>
+        <translation>Cannot calculate: the time step would be 0 minutes.</translation>
+    </message>
+    <message>
+        <source>計算ステップ数が多すぎるため計算できません。</source>
+        <translation>Cannot calculate: too many steps.</translation>
+    </message>
+    <message>
+        <source>湾面積・水深を小さくするか流入水流量を大きくしてください</source>
+        <translation>Reduce the bay area or the depth, or raise the inflow rate.</translation>
+    </message>
+    <message>
+        <source>条件の値が大きすぎるか小さすぎるため計算できません。</source>
+        <translation>Cannot calculate: a condition is too large or too small.</translation>
+    </message>
+    <message>
+        <source>基本条件を見直してください</source>
+        <translation>Check the basic conditions.</translation>
+    </message>
+    <message>
+        <source>コードページ932の変換を開けません</source>
+        <translation>Cannot open the code page 932 conversion</translation>
+    </message>
+    <message>
+        <source>文字をコードページ932に変換できません</source>
+        <translation>A character cannot be converted to code page 932</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます</source>
+        <translation>The file is too large</translation>
+    </message>
+    <message>
+        <source>ケースを開けません</source>
+        <translation>Cannot open the case</translation>
+    </message>
+    <message>
+        <source>ケースの保存エラー</source>
+        <translation>Case save error</translation>
+    </message>
+    <message>
+        <source>JSON として読めません</source>
+        <translation>Not readable as JSON</translation>
+    </message>
+    <message>
+        <source>Tidewell のケースファイルではありません</source>
+        <translation>Not a Tidewell case file</translation>
+    </message>
+    <message>
+        <source>「version」は整数でなければなりません</source>
+        <translation>&quot;version&quot; must be an integer</translation>
+    </message>
+    <message>
+        <source>計算中です　%1 / %2 ステップ（%3%）</source>
+        <translation>Calculating: %1 / %2 steps (%3%)</translation>
+    </message>
+    <message>
+        <source>残り%1</source>
+        <translation>%1 left</translation>
+    </message>
+    <message>
+        <source>計算に%1かかる見込みです。</source>
+        <translation>The calculation is expected to take %1.</translation>
+    </message>
+    <message>
+        <source>約%1日%2時間</source>
+        <translation>about %1 d %2 h</translation>
+    </message>
+    <message>
+        <source>約%1日</source>
+        <translation>about %1 d</translation>
+    </message>
+    <message>
+        <source>約%1時間%2分</source>
+        <translation>about %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>約%1時間</source>
+        <translation>about %1 h</translation>
+    </message>
+    <message>
+        <source>約%1分%2秒</source>
+        <translation>about %1 min %2 s</translation>
+    </message>
+    <message>
+        <source>約%1分</source>
+        <translation>about %1 min</translation>
+    </message>
+    <message>
+        <source>約%1秒</source>
+        <translation>about %1 s</translation>
+    </message>
+    <message>
+        <source>レポートファイル「%1」を書き込めませんでした。</source>
+        <translation>Could not write the report file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>ケースファイル「%1」を開けません。</source>
+        <translation>Cannot open the case file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>ケースファイル「%1」を書き込めませんでした。</source>
+        <translation>Could not write the case file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>「%1」の「%2」を受け付けません（%3: %4）</source>
+        <translation>&quot;%2&quot; is not accepted for &quot;%1&quot; (%3: %4)</translation>
+    </message>
+    <message>
+        <source>「%1」の「%2」は一覧にありません</source>
+        <translation>&quot;%2&quot; of &quot;%1&quot; is not in the list</translation>
+    </message>
+    <message>
+        <source>「%1」は文字列でなければなりません</source>
+        <translation>&quot;%1&quot; must be a string</translation>
+    </message>
+    <message>
+        <source>「%1」は文字列か null でなければなりません</source>
+        <translation>&quot;%1&quot; must be a string or null</translation>
+    </message>
+    <message>
+        <source>キー「%1」がありません</source>
+        <translation>The key &quot;%1&quot; is missing</translation>
+    </message>
+    <message>
+        <source>キー「%1」が二度あります</source>
+        <translation>The key &quot;%1&quot; appears twice</translation>
+    </message>
+    <message>
+        <source>知らないキー「%1」があります</source>
+        <translation>Unknown key &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>版 %1 のケースファイルには対応していません</source>
+        <translation>Case files of version %1 are not supported</translation>
+    </message>
+    <message>
+        <source>画像ファイル「%1」を保存できませんでした。</source>
+        <translation>Could not save the image file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>CSVファイル「%1」を保存できませんでした。</source>
+        <translation>Could not save the CSV file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>計算が不安定になったため、第%1日で停止しました。</source>
+        <translation>The calculation became unstable and stopped on day %1.</translation>
+    </message>
+    <message>
+        <source>セル%1 定常</source>
+        <translation>Cell %1 steady</translation>
+    </message>
+    <message>
+        <source>セル%1</source>
+        <translation>Cell %1</translation>
+    </message>
+    <message>
+        <source>%1　%2日　%3℃</source>
+        <translation>%1   day %2   %3℃</translation>
+    </message>
+    <message>
+        <source>画像保存エラー</source>
+        <translation>Image save error</translation>
+    </message>
+    <message>
+        <source>CSV保存エラー</source>
+        <translation>CSV save error</translation>
+    </message>
+    <message>
+        <source>感度分析の計算が終わっていないため、保存できません。</source>
+        <translation>The sensitivity runs have not finished; nothing to save yet.</translation>
+    </message>
+    <message>
+        <source>内容を書き出せませんでした</source>
+        <translation>Could not write the contents</translation>
+    </message>
+    <message>
+        <source>経過日数（日）</source>
+        <translation>Elapsed time (days)</translation>
+    </message>
+    <message>
+        <source>水温（℃）</source>
+        <translation>Water temperature (℃)</translation>
+    </message>
+    <message>
+        <source>計算結果がありません。計算開始を押してください。</source>
+        <translation>No result yet. Press Calculate.</translation>
+    </message>
+    <message>
+        <source>この条件では計算できませんでした。基本条件を見直してください。</source>
+        <translation>These conditions could not be calculated. Check the basic conditions.</translation>
+    </message>
+    <message>
+        <source>計算を中止しました。中止までの経過を表示しています。</source>
+        <translation>The calculation was cancelled; the course up to then is shown.</translation>
+    </message>
+    <message>
+        <source>セル1（湾奥）</source>
+        <translation>Cell 1 (bay head)</translation>
+    </message>
+    <message>
+        <source>セル5（湾口）</source>
+        <translation>Cell 5 (mouth)</translation>
+    </message>
+    <message>
+        <source>外海水温</source>
+        <translation>Sea temperature</translation>
+    </message>
+    <message>
+        <source>流入水温</source>
+        <translation>Inflow temperature</translation>
+    </message>
+    <message>
+        <source>湾口部断面積</source>
+        <translation>Mouth section</translation>
+    </message>
+    <message>
+        <source>流入水水温</source>
+        <translation>Inflow temperature</translation>
+    </message>
+    <message>
+        <source>流入水流量</source>
+        <translation>Inflow rate</translation>
+    </message>
+    <message>
+        <source>不安定</source>
+        <translation>Unstable</translation>
+    </message>
+    <message>
+        <source>計算不可</source>
+        <translation>Not calculable</translation>
+    </message>
+    <message>
+        <source>未計算</source>
+        <translation>Not run</translation>
+    </message>
+</context>
+<context>
+    <name>RunProgressDialog</name>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesChartWindow</name>
+    <message>
+        <source>時系列グラフ - Tidewell</source>
+        <translation>Time series - Tidewell</translation>
+    </message>
+    <message>
+        <source>画像を保存…</source>
+        <translation>Save image…</translation>
+    </message>
+    <message>
+        <source>グラフをPNGまたはSVGで保存します (Ctrl+S)</source>
+        <translation>Saves the chart as PNG or SVG (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>画像を保存</source>
+        <translation>Save image</translation>
+    </message>
+    <message>
+        <source>PNG 画像 (*.png);;SVG 画像 (*.svg)</source>
+        <translation>PNG image (*.png);;SVG image (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>SweepDialog</name>
+    <message>
+        <source>感度分析</source>
+        <translation>Sensitivity</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>CSVで保存…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>固定する条件</source>
+        <translation>Condition held</translation>
+    </message>
+    <message>
+        <source>倍率</source>
+        <translation>Multiplier</translation>
+    </message>
+    <message>
+        <source>縦：%1の倍率　横：%2の倍率　（%3 ×%4）</source>
+        <translation>Rows: %1 multiplier   Columns: %2 multiplier   (%3 ×%4)</translation>
+    </message>
+    <message>
+        <source>CSVで保存</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>CSV ファイル (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+</context>
+</TS>
