@@ -144,8 +144,10 @@ void MainWindow::ShowRecentFiles() {
             QStringLiteral("&%1 %2").arg(n + 1).arg(QFileInfo(files[n]).fileName()));
         entry->setToolTip(files[n]);
         entry->setData(files[n]);
-        connect(entry, &QAction::triggered, this,
-                [this, path = files[n]] { OpenRecentFile(path); });
+        // Queued: opening rebuilds this menu, which deletes the entry.
+        connect(
+            entry, &QAction::triggered, this, [this, path = files[n]] { OpenRecentFile(path); },
+            Qt::QueuedConnection);
     }
     RecentMenu->setEnabled(!files.isEmpty());
 }
