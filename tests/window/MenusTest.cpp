@@ -186,6 +186,7 @@ class MenusTest : public QObject {
         QVERIFY(Window->SaveCaseFile(Dir->filePath("other.tidewell")));
         auto* recent = Named<QMenu>("RecentMenu");
         QCOMPARE(recent->actions().size(), 2);
+        QCOMPARE(recent->actions().at(0)->text(), QString("&1 other.tidewell"));
         QVERIFY(QFile::remove(CasePath()));
         recent->actions().at(1)->trigger();  // the older one, from its menu entry
         QTRY_COMPARE(Messages->Shown.size(), std::size_t{1});
@@ -196,10 +197,12 @@ class MenusTest : public QObject {
 
     void sweepPickSetsTheWindowsLists() {
         Named<QListWidget>("List2")->setCurrentRow(4);
+        Named<QListWidget>("List3")->setCurrentRow(5);
         QPointer<window::SweepDialog> dialog = Window->ShowSweep();
         QVERIFY(dialog);
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        QCOMPARE(dialog->Table().Current().InflowTemp, 4);
+        const SweepCombination opened = dialog->Table().Current();
+        QVERIFY(opened.Section == 0 && opened.InflowTemp == 4 && opened.Inflow == 5);
         auto* grid = dialog->findChild<QTableWidget*>(QStringLiteral("SweepGrid"));
         QVERIFY(grid);
         const QPoint cell = grid->visualRect(grid->model()->index(3, 6)).center();
