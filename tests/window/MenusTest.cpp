@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "ui/qt/MainWindow.h"
+#include "ui/qt/QtMessageSink.h"
 #include "ui/qt/SeriesChartWindow.h"
 #include "ui/qt/SweepDialog.h"
 
@@ -179,6 +180,40 @@ class MenusTest : public QObject {
         QFile saved(CasePath());
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(saved.readAll().contains(("\"" + savedArea + "\"").toUtf8()));
+    }
+
+    // The box offers the three answers, キャンセル the default; each click is
+    // its own answer.
+    void saveQuestionBoxAnswersWhatIsClicked_data() {
+        QTest::addColumn<QString>("click");
+        QTest::addColumn<SaveAnswer>("answer");
+        QTest::newRow("save") << "保存" << SaveAnswer::Save;
+        QTest::newRow("discard") << "保存しない" << SaveAnswer::Discard;
+        QTest::newRow("cancel") << "キャンセル" << SaveAnswer::Cancel;
+    }
+    void saveQuestionBoxAnswersWhatIsClicked() {
+        QFETCH(QString, click);
+        QFETCH(SaveAnswer, answer);
+        QStringList buttons;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &poll, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            poll.stop();
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text();
+            buttons << "default " + box->defaultButton()->text();
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text() == click)
+                    button->click();
+            }
+        });
+        poll.start(10);
+        window::QtMessageSink sink;
+        QCOMPARE(sink.AskToSave({"変更の保存", "?"}), answer);
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({"default キャンセル", "キャンセル", "保存", "保存しない"}));
     }
 
     void missingRecentFileLeavesTheList() {
