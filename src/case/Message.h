@@ -13,6 +13,9 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
+// The answers to "save the changes?": save, drop them, or do neither.
+enum class SaveAnswer { Save, Discard, Cancel };
+
 class MessageSink {
   public:
     virtual ~MessageSink() = default;
@@ -21,6 +24,9 @@ class MessageSink {
     // A yes/no question whose default answer is no; true for yes. A sink
     // that cannot ask gives the default answer.
     virtual bool Ask(const Message& /*question*/) { return false; }
+    // Save / don't save / cancel, cancel the default. A sink that cannot ask
+    // cancels, so nothing is lost.
+    virtual SaveAnswer AskToSave(const Message& /*question*/) { return SaveAnswer::Cancel; }
 };
 
 }  // namespace tidewell

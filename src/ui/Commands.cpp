@@ -1,5 +1,6 @@
 // The calculate and restore-defaults commands.
 #include "MainModel.h"
+#include "ResultTips.h"
 #include "case/DecimalRounding.h"
 #include "case/NumberText.h"
 
@@ -38,11 +39,17 @@ Message LongRunQuestion(double seconds) {
 
 // A run must use what the screen shows, and a long one only when the user
 // agrees to wait.
-bool MainModel::MayRun() {
+bool MainModel::FieldsAccepted() {
     if (const auto field = RefusedField()) {
         Messages.Show(*Refusals[NumberOf(*field)]);
         return false;
     }
+    return true;
+}
+
+bool MainModel::MayRun() {
+    if (!FieldsAccepted())
+        return false;
     const std::optional<double> seconds =
         Estimator ? Estimator(CurrentRecord).Seconds() : std::nullopt;
     if (seconds && *seconds > kAskBeforeRunSeconds)
@@ -53,7 +60,12 @@ bool MainModel::MayRun() {
 RunResult MainModel::Command1_Click() {
     if (!MayRun())
         return {};
-    const RunResult run = RunCalculation(CurrentRecord, CurrentBay, Report, Messages, Progress);
+    const RunResult run =
+        RunCalculation(CurrentRecord, CurrentBay, Report, Messages, Progress, &Recording);
+    if (run.Status != RunStatus::Cancelled) {
+        Finished = FinishedRunOf(run.Status, Recording, CurrentBay);
+        ++FinishedRuns;
+    }
     ShowRunResult(run);
     if (run.ReportError)
         Messages.Show(ReportFailure(Report.Path(), *run.ReportError));
@@ -66,6 +78,7 @@ void MainModel::ShowRunResult(const RunResult& run) {
     if (run.Status != RunStatus::Cancelled) {
         ShowsResult = true;
         Stale = false;
+        FramesShowRun = run.Status == RunStatus::Completed;
     }
     switch (run.Status) {
         case RunStatus::Completed: {
@@ -90,6 +103,20 @@ void MainModel::ShowRunResult(const RunResult& run) {
             ShowDisplay(Field::Result, kNoResultText);  // the run has said why
             break;
     }
+}
+
+std::string MainModel::FrameToolTip(int frame) const {
+    const bool bay = frame >= 1 && frame <= kBayFrameCount;
+    const std::string tip =
+        bay && FramesShowRun ? CellTip(frame, CurrentFrameTemperatures[frame]) : std::string();
+    return WithStaleNote(tip, bay && Stale);
+}
+
+std::string MainModel::ResultToolTip() const {
+    const bool result = ShowsResult && Finished && Finished->Status == RunStatus::Completed &&
+                        !Finished->Rows.empty();
+    return WithStaleNote(result ? CellsTip(Finished->Rows.back().Cells, Finished->Steady) : "",
+                         Stale);
 }
 
 void MainModel::Command3_Click() {

@@ -56,6 +56,7 @@ void MainModel::Text7_Change() {
     if (!Accept(Field::SeaTemp))
         return;
     SetFrameTempsFromCase();
+    FramesShowRun = false;
     for (int frame = 1; frame <= kBayFrameCount; ++frame)
         ColorFrame(frame);
     ColorFrame(kSeaFrame);

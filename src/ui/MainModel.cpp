@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "case/CaseIndices.h"
-#include "case/Multipliers.h"
 #include "case/DecimalRounding.h"
+#include "case/Multipliers.h"
 #include "case/NumberText.h"
 
 namespace tidewell {
@@ -34,6 +34,7 @@ void MainModel::ShowDefaultCase() {
     CurrentLegend = DrawLegend(CurrentScale, WindowFontName);
     ShowsResult = false;
     Stale = false;
+    FramesShowRun = false;
 }
 
 bool MainModel::IsEditable(int n) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,10 +12,12 @@
 #include "LegendDrawing.h"
 #include "RunEstimate.h"
 #include "SchematicFrames.h"
+#include "SeriesPlot.h"
 #include "case/CaseRecord.h"
 #include "case/Message.h"
 #include "engine/ModelState.h"
 #include "engine/RunDriver.h"
+#include "engine/TimeSeries.h"
 #include "report/ReportFile.h"
 
 // The main window without pixels: the sixteen text fields, the three
@@ -86,6 +89,22 @@ class MainModel {
     const FrameTemps& FrameTemperatures() const { return CurrentFrameTemperatures; }
     const std::string& ReportPath() const { return Report.Path(); }
 
+    // The last calculation that was not cancelled: its status, its cells over
+    // time and where each cell settles. Empty before the first.
+    const std::optional<FinishedRun>& LastRun() const { return Finished; }
+    // Counts the runs that were not cancelled: a view of LastRun() compares
+    // it to know whether it is behind.
+    std::uint64_t RunNumber() const { return FinishedRuns; }
+    // Shows a refused field's message again; false while a field holds a
+    // text it refused, as nothing may run on what the screen does not show.
+    bool FieldsAccepted();
+
+    // A bay frame's final temperature while it shows the last run's cell,
+    // and the five cells with their steady states while the result field
+    // shows that run's result; either with the stale note once inputs change.
+    std::string FrameToolTip(int frame) const;
+    std::string ResultToolTip() const;
+
   private:
     void ShowDefaultCase();  // start-up and restore, from the default case on
     void LoadDefaultCase();
@@ -129,6 +148,7 @@ class MainModel {
     std::array<Color, kFrameCount + 1> FrameBackgrounds{};
     bool ShowsResult = false;  // Text16 shows a calculation's outcome
     bool Stale = false;
+    bool FramesShowRun = false;  // the bay frames are coloured by the last run's cells
 
     CaseRecord CurrentRecord;
     ModelState CurrentBay;
@@ -136,6 +156,9 @@ class MainModel {
     FrameTemps CurrentFrameTemperatures{};
     Color FrameColor = 0;
     LegendDrawing CurrentLegend;
+    TimeSeries Recording;  // reserved by the run itself, before its first step
+    std::optional<FinishedRun> Finished;
+    std::uint64_t FinishedRuns = 0;
 };
 
 }  // namespace tidewell

@@ -184,7 +184,7 @@ class WindowLookTest : public QObject {
         QStringList titles;
         for (QAction* menu : bar->actions())
             titles << menu->text();
-        QCOMPARE(titles, QStringList({"ファイル(&F)", "ヘルプ(&H)"}));
+        QCOMPARE(titles, QStringList({"ファイル(&F)", "表示(&V)", "ヘルプ(&H)"}));
     }
 
     void menuCommandDoesWhatItSays_data() {

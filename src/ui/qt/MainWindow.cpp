@@ -28,8 +28,6 @@
 namespace tidewell::window {
 namespace {
 
-const char* const kStaleNote =
-    QT_TRANSLATE_NOOP("MainWindow", "入力が計算後に変更されています。計算開始で再計算してください");
 const QColor kStaleText(128, 128, 128);
 
 void FillBackground(QWidget& widget, QPalette::ColorRole role, const QColor& color) {
@@ -55,13 +53,8 @@ int SelectedRow(const QListWidget& list) {
 }
 
 // Marks a widget as showing what belongs to earlier inputs, or unmarks it:
-// its text greyed and a tooltip saying why. The tooltip it had is kept.
+// its text greyed (the model's tooltip says why).
 void MarkStale(QWidget& widget, QPalette::ColorRole textRole, bool stale) {
-    static const char* const kOwnTip = "tidewellOwnToolTip";
-    if (!widget.property(kOwnTip).isValid())
-        widget.setProperty(kOwnTip, widget.toolTip());
-    widget.setToolTip(stale ? QCoreApplication::translate("MainWindow", kStaleNote)
-                            : widget.property(kOwnTip).toString());
     QPalette palette = widget.palette();
     const QColor text = stale ? kStaleText : QApplication::palette().color(textRole);
     if (palette.color(textRole) == text)
@@ -84,6 +77,10 @@ bool MainWindow::WindowMessages::Ask(const Message& question) {
     return Target.Ask(question);
 }
 
+SaveAnswer MainWindow::WindowMessages::AskToSave(const Message& question) {
+    return Target.AskToSave(question);
+}
+
 MainWindow::MainWindow(MessageSink& messages, std::string reportPath, QWidget* parent)
     : QWidget(parent),
       RunDialog(*this),
@@ -96,7 +93,8 @@ MainWindow::MainWindow(MessageSink& messages, std::string reportPath, QWidget* p
     setFont(FontFor(ControlFont::Window));
 
     BuildControls();
-    Menus = BuildMenuBar(*this, ReportFile);
+    Menus = BuildMenuBar(*this, ReportFile, Menu());
+    RecentMenu = Menus->findChild<QMenu*>(QStringLiteral("RecentMenu"));
     resize(TwipsToPixels(kClientWidth, logicalDpiX()),
            MenuBarHeight() + TwipsToPixels(kClientHeight, logicalDpiY()));
     FitOuterPanel(size());
@@ -106,6 +104,7 @@ MainWindow::MainWindow(MessageSink& messages, std::string reportPath, QWidget* p
     PresenterModel->FormLoad();
     FillLists();
     ShowModel();
+    ShowRecentFiles();
     SetTabOrder();
     ConnectControls();
 }
@@ -259,7 +258,11 @@ int MainWindow::MenuBarHeight() const {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!RunDialog.Running()) {
-        QWidget::closeEvent(event);
+        if (MayDropChanges()) {
+            QWidget::closeEvent(event);
+        } else {
+            event->ignore();
+        }
         return;
     }
     CloseAfterRun = true;
@@ -325,14 +328,27 @@ void MainWindow::ShowModel() {
     for (int n = 1; n <= kFrameCount; ++n)
         ShowFrameColor(n);
     Picture2->SetDrawing(PresenterModel->Legend());
-    ShowStaleResult();
+    ShowResultTips();
+    ShowCaseTitle();
+    ShowLastRun();
 }
 
-void MainWindow::ShowStaleResult() {
+// The result field's own tip, when it has none from the model, is its text
+// when that is cut off.
+void MainWindow::ShowResultTips() {
     const bool stale = PresenterModel->ResultIsStale();
-    MarkStale(*Fields[NumberOf(Field::Result)], QPalette::Text, stale);
-    for (int frame = 1; frame <= kBayFrameCount; ++frame)
+    QLineEdit& result = *Fields[NumberOf(Field::Result)];
+    MarkStale(result, QPalette::Text, stale);
+    const QString resultTip = ModelText(PresenterModel->ResultToolTip());
+    if (resultTip.isEmpty()) {
+        ShowOverflowTip(result);
+    } else {
+        result.setToolTip(resultTip);
+    }
+    for (int frame = 1; frame <= kBayFrameCount; ++frame) {
         MarkStale(*Frames[frame], QPalette::WindowText, stale);
+        Frames[frame]->setToolTip(ModelText(PresenterModel->FrameToolTip(frame)));
+    }
 }
 
 void MainWindow::ShowField(int field) {

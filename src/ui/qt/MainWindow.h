@@ -2,17 +2,22 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 
+#include "MenuBar.h"
 #include "RunProgressDialog.h"
 #include "case/Message.h"
 #include "report/ReportFile.h"
 #include "ui/MainModel.h"
+#include "ui/SavedCase.h"
+#include "ui/SweepTable.h"
 
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QMenuBar;
 class QPushButton;
 
@@ -20,6 +25,8 @@ namespace tidewell::window {
 
 struct ControlLayout;
 class LegendPanel;
+class SeriesChartWindow;
+class SweepDialog;
 
 // The Tidewell window over MainModel. It builds its widgets from the control
 // table, forwards every edit, list pick and command to the model, and then
@@ -36,6 +43,23 @@ class MainWindow final : public QWidget {
     const MainModel& Presenter() const { return *PresenterModel; }
     const RunProgressDialog& Progress() const { return RunDialog; }
 
+    // The menu commands with the path their file dialog would ask for. Each
+    // shows its own failure; false when nothing was opened or written.
+    // Opening asks first when the open case has unsaved changes.
+    bool OpenCaseFile(const QString& path);
+    bool SaveCaseFile(const QString& path);
+    bool ExportSeriesCsv(const QString& path);
+    // A recent file that is gone is dropped from the list, with a message.
+    void OpenRecentFile(const QString& path);
+    QStringList RecentFiles() const;
+
+    // The chart window (one, non-modal, created when first needed), shown
+    // and raised; it always shows the last run.
+    SeriesChartWindow& ShowChart();
+    // A sensitivity dialog for the current case and lists; it deletes itself
+    // when closed. Null while a field holds a text it refused.
+    SweepDialog* ShowSweep();
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
     // During a run, closing cancels the run and closes once it has stopped.
@@ -51,6 +75,7 @@ class MainWindow final : public QWidget {
         WindowMessages(MainWindow& window, MessageSink& target) : Window(window), Target(target) {}
         void Show(const Message& message) override;
         bool Ask(const Message& question) override;
+        SaveAnswer AskToSave(const Message& question) override;
 
       private:
         MainWindow& Window;
@@ -77,7 +102,23 @@ class MainWindow final : public QWidget {
     void ShowField(int field);
     void ShowListSelection(int list);
     void ShowFrameColor(int frame);
-    void ShowStaleResult();
+    void ShowResultTips();
+
+    // MainWindowMenus.cpp: the file and view commands.
+    MenuCommands Menu();
+    void AskAndOpen();
+    bool Save();
+    bool AskAndSaveAs();
+    void AskAndExportCsv();
+    // True when nothing would be lost: no unsaved changes, or the user saved
+    // them or chose to drop them.
+    bool MayDropChanges();
+    void Remember(const QString& path);
+    void SetRecentFiles(const QStringList& files);
+    void ShowRecentFiles();
+    void ShowCaseTitle();
+    void ShowLastRun();
+    void PickCombination(const SweepCombination& combination);
 
     RunProgressDialog RunDialog;
     WindowMessages Messages;
@@ -85,6 +126,10 @@ class MainWindow final : public QWidget {
     std::unique_ptr<MainModel> PresenterModel;
     bool Mirroring = false;      // the widgets are being brought up to the model
     bool CloseAfterRun = false;  // the window was closed during a run
+    SavedCase OpenFile;
+    std::uint64_t PlottedRun = 0;  // the model's run the chart shows
+    SeriesChartWindow* Charts = nullptr;
+    QMenu* RecentMenu = nullptr;
 
     QMenuBar* Menus = nullptr;
     QWidget* Picture1 = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QString>
 
 #include "WindowText.h"
@@ -10,23 +11,28 @@ namespace tidewell::window {
 
 // A modal box without icon, parented to whatever the user is looking at, or
 // else the main window; `buttons` holds `defaultButton`.
-int QtMessageSink::Run(const Message& message, QMessageBox::StandardButtons buttons,
-                       QMessageBox::StandardButton defaultButton) {
+void QtMessageSink::Prepare(QMessageBox& box, const Message& message) {
     QWidget* parent = QApplication::activeModalWidget();
     if (parent == nullptr)
         parent = QApplication::activeWindow();
     if (parent == nullptr)
         parent = MainWindow.data();
     const ShownMessage shown = MessageText(message);
-    QMessageBox box(parent);
+    box.setParent(parent, box.windowFlags());
     box.setWindowTitle(shown.Title);
     box.setTextFormat(Qt::PlainText);
     box.setText(QString(shown.Prompt).replace(QChar('\r'), QChar('\n')));
     box.setIcon(QMessageBox::NoIcon);
+    box.setWindowModality(Qt::ApplicationModal);
+}
+
+int QtMessageSink::Run(const Message& message, QMessageBox::StandardButtons buttons,
+                       QMessageBox::StandardButton defaultButton) {
+    QMessageBox box;
+    Prepare(box, message);
     box.setStandardButtons(buttons);
     box.setDefaultButton(defaultButton);
     box.setEscapeButton(defaultButton);
-    box.setWindowModality(Qt::ApplicationModal);
     return box.exec();
 }
 
@@ -36,6 +42,27 @@ void QtMessageSink::Show(const Message& message) {
 
 bool QtMessageSink::Ask(const Message& question) {
     return Run(question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+}  // namespace tidewell::window
+
+namespace tidewell::window {
+
+SaveAnswer QtMessageSink::AskToSave(const Message& question) {
+    QMessageBox box;
+    Prepare(box, question);
+    QPushButton* save = box.addButton(QCoreApplication::translate("QtMessageSink", "保存"),
+                                      QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QCoreApplication::translate("QtMessageSink", "保存しない"),
+                                         QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QCoreApplication::translate("QtMessageSink", "キャンセル"),
+                                        QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveAnswer::Save;
+    return box.clickedButton() == discard ? SaveAnswer::Discard : SaveAnswer::Cancel;
 }
 
 }  // namespace tidewell::window

@@ -20,8 +20,10 @@ class QtMessageSink final : public MessageSink {
 
     void Show(const Message& message) override;
     bool Ask(const Message& question) override;
+    SaveAnswer AskToSave(const Message& question) override;
 
   private:
+    void Prepare(QMessageBox& box, const Message& message);
     int Run(const Message& message, QMessageBox::StandardButtons buttons,
             QMessageBox::StandardButton defaultButton);
 

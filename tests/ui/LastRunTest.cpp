@@ -1,0 +1,152 @@
+// What the window keeps of the last run (series, steady states, the numbers
+// behind the colours), saving it as CSV, and the case file bookkeeping.
+#include <cstdlib>
+#include <functional>
+#include <regex>
+#include <sstream>
+
+#include "ModelFixture.h"
+#include "engine/SteadyState.h"
+#include "ui/ResultTips.h"
+#include "ui/SavedCase.h"
+#include "ui/SeriesCsvCommand.h"
+
+namespace tidewell {
+namespace {
+
+const std::string kNote(kStaleNote);
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+class LastRun : public StartedModel {};
+
+TEST_F(LastRun, KeepsTheSeriesAndTipsGiveTheCellsAndWhereTheySettle) {
+    EXPECT_FALSE(Model.LastRun().has_value());
+    EXPECT_EQ(Model.ResultToolTip() + Model.FrameToolTip(1), "");
+    EXPECT_TRUE(SaveSeriesCsv(Model, (Folder / "s.csv").string()).has_value());
+    ASSERT_EQ(Model.Command1_Click().Status, RunStatus::Completed);
+    ASSERT_TRUE(Model.LastRun().has_value());
+    const FinishedRun& run = *Model.LastRun();
+    const auto steady = SteadyState(Model.Bay());
+    ASSERT_GT(run.Rows.size(), 100u);
+    EXPECT_EQ(run.Steady, steady);
+    const std::vector<std::string> tip = Lines(Model.ResultToolTip());
+    ASSERT_EQ(tip.size(), std::size_t{kBayCellCount});
+    const std::regex line("セル([1-5]) (1[0-9]\\.[0-9]{3}) ℃（定常 (1[0-9]\\.[0-9]{2}) ℃）");
+    for (int k = 1; k <= kBayCellCount; ++k) {
+        const double cell = Model.Bay().CellConc[kTemperature][k];
+        EXPECT_EQ(run.Rows.back().Cells[k - 1], cell);
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(tip[k - 1], m, line)) << tip[k - 1];
+        EXPECT_EQ(m[1], std::to_string(k));
+        EXPECT_NEAR(std::stod(m[2]), cell, 0.0005);
+        EXPECT_NEAR(std::stod(m[3]), steady[k - 1], 0.005);
+        EXPECT_NEAR(cell, steady[k - 1], 0.01);  // ten residence times: settled
+        const std::string frame = Model.FrameToolTip(k);
+        const std::string head = "セル" + std::to_string(k) + "：";
+        ASSERT_TRUE(frame.starts_with(head) && frame.ends_with("℃")) << frame;
+        const std::string number = frame.substr(head.size(), frame.size() - head.size() - 3);
+        EXPECT_LE(number.size(), 9u) << number;  // seven digits and the point
+        EXPECT_NEAR(std::stod(number), static_cast<float>(cell), 1e-4);
+    }
+    EXPECT_EQ(Model.FrameToolTip(kSeaFrame), "");
+}
+
+struct AfterRunRow {
+    const char* Name;
+    std::function<void(MainModel&)> Act;
+    bool FrameTip;   // the bay frames still show the run's cells
+    bool ResultTip;  // the result field still shows the run's result
+    bool Stale;
+};
+
+class TipsAfter : public LastRun, public testing::WithParamInterface<AfterRunRow> {};
+
+TEST_P(TipsAfter, FollowWhatTheFramesAndResultStillShow) {
+    const AfterRunRow& row = GetParam();
+    Model.Command1_Click();
+    row.Act(Model);
+    const auto has = [](const std::string& tip, const char* text) {
+        return tip.find(text) != std::string::npos;
+    };
+    EXPECT_EQ(has(Model.FrameToolTip(3), "セル3："), row.FrameTip);
+    EXPECT_EQ(has(Model.ResultToolTip(), "セル5 "), row.ResultTip);
+    for (const std::string& tip : {Model.FrameToolTip(3), Model.ResultToolTip()})
+        EXPECT_EQ(tip.ends_with(kNote), row.Stale) << tip;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Actions, TipsAfter,
+    testing::Values(
+        AfterRunRow{"NewDepth", [](MainModel& m) { m.SetFieldText(Field::MeanDepth, "20"); }, true,
+                    true, true},
+        AfterRunRow{"NewSeaTemperatureRecoloursTheFrames",
+                    [](MainModel& m) { m.SetFieldText(Field::SeaTemp, "20"); }, false, true, true},
+        AfterRunRow{"ListPick", [](MainModel& m) { m.SelectListEntry(1, 2); }, true, true, true},
+        AfterRunRow{"Restore", [](MainModel& m) { m.Command3_Click(); }, false, false, false},
+        AfterRunRow{"UnstableRun",
+                    [](MainModel& m) {
+                        m.SetFieldText(Field::BayArea, "20");
+                        m.Command1_Click();
+                    },
+                    false, false, false}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(LastRun, CancelledRunKeepsTheRunBefore) {
+    Model.Command1_Click();
+    const auto before = Model.LastRun()->Rows;
+    Model.SetFieldText(Field::BayArea, "50");
+    Model.SetRunProgress([](std::int64_t, std::int64_t) { return false; });
+    ASSERT_EQ(Model.Command1_Click().Status, RunStatus::Cancelled);
+    EXPECT_EQ(Model.RunNumber(), 1u);
+    EXPECT_EQ(Model.LastRun()->Rows.size(), before.size());
+    EXPECT_EQ(Model.LastRun()->Rows.back().Cells, before.back().Cells);
+}
+
+TEST_F(LastRun, SeriesCsvHasARowPerRecordedStepOrSaysWhyNot) {
+    Model.Command1_Click();
+    const auto path = Folder / "series.csv";
+    EXPECT_EQ(SaveSeriesCsv(Model, path.string()), std::nullopt);
+    const std::vector<std::string> lines = Lines(test::ReadFile(path));
+    ASSERT_EQ(lines.size(), Model.LastRun()->Rows.size() + 1);
+    EXPECT_EQ(lines[0], "day,cell1,cell2,cell3,cell4,cell5");
+    const std::string blocked = (Folder / "no" / "such" / "folder.csv").string();
+    const auto failure = SaveSeriesCsv(Model, blocked);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->Prompt.find(blocked), std::string::npos);
+}
+
+TEST(SavedCase, ChangesCountOnlyAgainstTheFileTheCaseCameFrom) {
+    CaseFile saved;
+    saved.Text(BasicInput::BayArea) = " 1000";
+    CaseFile edited = saved;
+    edited.Text(BasicInput::BayArea) = " 1001";
+    CaseFile picked = saved;
+    picked.Entry(MultiplierList::InflowFactor) = "0.5";
+    SavedCase file;
+    EXPECT_FALSE(file.HasUnsavedChanges(edited));  // no file yet
+    file.Remember("/tmp/a.b/bay.tidewell", saved);
+    EXPECT_EQ(file.FileName(), "bay.tidewell");
+    EXPECT_FALSE(file.HasUnsavedChanges(saved));
+    EXPECT_TRUE(file.HasUnsavedChanges(edited));
+    EXPECT_TRUE(file.HasUnsavedChanges(picked));
+    EXPECT_EQ(WithDefaultExtension("/tmp/a.b/bay", ".tidewell"), "/tmp/a.b/bay.tidewell");
+    EXPECT_EQ(WithDefaultExtension("bay.json", ".tidewell"), "bay.json");
+}
+
+TEST(RecentFiles, NewestFirstEachOnceAtMostFive) {
+    std::vector<std::string> recent;
+    for (const char* path : {"a", "b", "c", "d", "e", "f", "c"})
+        recent = WithRecentFile(recent, path);
+    EXPECT_EQ(recent, (std::vector<std::string>{"c", "f", "e", "d", "b"}));
+    EXPECT_EQ(WithoutFile(recent, "e"), (std::vector<std::string>{"c", "f", "d", "b"}));
+}
+
+}  // namespace
+}  // namespace tidewell
