@@ -85,6 +85,8 @@ class MainModel {
     const LegendDrawing& Legend() const { return CurrentLegend; }
     const FrameTemps& FrameTemperatures() const { return CurrentFrameTemperatures; }
     const std::string& ReportPath() const { return Report.Path(); }
+    // The cells over time of the last calculation.
+    const TimeSeries& Series() const { return RunSeries; }
 
   private:
     void ShowDefaultCase();  // start-up and restore, from the default case on
@@ -136,6 +138,7 @@ class MainModel {
     FrameTemps CurrentFrameTemperatures{};
     Color FrameColor = 0;
     LegendDrawing CurrentLegend;
+    TimeSeries RunSeries;
 };
 
 }  // namespace tidewell
