@@ -167,6 +167,9 @@ INSTANTIATE_TEST_SUITE_P(Files, CliFiles, testing::Values(
                "--batch c.csv --out r.csv && cat r.csv", 0, "\nx,20000,", "", 2},
     CliFileRow{"SweepOfEveryCombination", {}, "--sweep - --bay-area 50 --inflow-rate 20000", 0,
                "\n1.0,1.0,1.0,result,15.168294766393041,", "", 449},
+    // The default case's 12623 steps keep every 7th: the start, 1803 more, the last.
+    CliFileRow{"SeriesToStandardOutput", {}, "--series - --sea-temp 21", 0,
+               "day,cell1,cell2,cell3,cell4,cell5\n0,21,21,21,21,21\n", "計算終了です！", 1806},
     CliFileRow{"TwoFilesOnStandardOutput", {}, "--series - --report -", 2, "", "only one of", 0},
     CliFileRow{"CaseFileThatIsNot", {{"c.tidewell", "{}"}}, "--case c.tidewell", 2, "",
                "c.tidewell", 0}),
