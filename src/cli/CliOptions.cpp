@@ -6,6 +6,7 @@
 #include <charconv>
 #include <iterator>
 #include <string_view>
+#include <utility>
 
 #include "case/Multipliers.h"
 #include "report/ReportFile.h"
@@ -35,16 +36,21 @@ enum OptionCode {
 // The input options take their names from the field table and the lists;
 // the rest are the tool's own.
 const std::vector<option>& Options() {
+    // getopt_long wants C strings: the names are copied into lasting storage.
+    static std::vector<std::string> names;
     static const std::vector<option> options = [] {
-        std::vector<option> all;
+        std::vector<std::pair<std::string_view, int>> inputs;
         for (const FieldInfo& info : FieldTable()) {
             if (!info.Option.empty())
-                all.push_back({info.Option.data(), required_argument, nullptr,
-                               kFieldBase + NumberOf(info.Id)});
+                inputs.emplace_back(info.Option, kFieldBase + NumberOf(info.Id));
         }
-        for (MultiplierList list : kMultiplierLists) {
-            all.push_back({ListName(list).data(), required_argument, nullptr,
-                           kListBase + static_cast<int>(list) + 1});
+        for (MultiplierList list : kMultiplierLists)
+            inputs.emplace_back(ListName(list), kListBase + static_cast<int>(list) + 1);
+        names.reserve(inputs.size());
+        std::vector<option> all;
+        for (const auto& [name, code] : inputs) {
+            names.emplace_back(name);
+            all.push_back({names.back().c_str(), required_argument, nullptr, code});
         }
         const option own[] = {
             {"report", required_argument, nullptr, kReport},
