@@ -158,12 +158,64 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>Tidewell ケース (*.tidewell)</source>
+        <translation>Tidewell case (*.tidewell)</translation>
+    </message>
+    <message>
+        <source>ケースを開く</source>
+        <translation>Open Case</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>結果をCSVで保存</source>
+        <translation>Export Results as CSV</translation>
+    </message>
+    <message>
+        <source>CSV ファイル (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message>
         <source>入力が計算後に変更されています。計算開始で再計算してください</source>
         <translation>The inputs changed after the calculation. Press Calculate to recalculate.</translation>
     </message>
 </context>
 <context>
     <name>MenuBar</name>
+    <message>
+        <source>開く(&amp;O)…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)…</source>
+        <translation>Save &amp;As…</translation>
+    </message>
+    <message>
+        <source>最近使ったファイル(&amp;R)</source>
+        <translation>&amp;Recent Files</translation>
+    </message>
+    <message>
+        <source>結果をCSVで保存(&amp;E)…</source>
+        <translation>&amp;Export Results as CSV…</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>時系列グラフ(&amp;G)</source>
+        <translation>Time Series &amp;Graph</translation>
+    </message>
+    <message>
+        <source>感度分析(&amp;S)…</source>
+        <translation>&amp;Sensitivity Analysis…</translation>
+    </message>
     <message>
         <source>ファイル(&amp;F)</source>
         <translation>&amp;File</translation>
@@ -187,6 +239,62 @@
 </context>
 <context>
     <name>ModelText</name>
+    <message>
+        <source>ファイル「%1」を書き込めませんでした。</source>
+        <translation>Could not write the file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>「%1」への変更を保存しますか？</source>
+        <translation>Save the changes to &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>ケースファイル「%1」が見つかりません。</source>
+        <translation>The case file &quot;%1&quot; was not found.</translation>
+    </message>
+    <message>
+        <source>セル%1：%2℃</source>
+        <translation>Cell %1: %2 ℃</translation>
+    </message>
+    <message>
+        <source>セル%1 %2 ℃（定常 %3 ℃）</source>
+        <translation>Cell %1 %2 ℃ (steady %3 ℃)</translation>
+    </message>
+    <message>
+        <source>入力が計算後に変更されています。計算開始で再計算してください</source>
+        <translation>The inputs changed after the calculation. Press Calculate to recalculate.</translation>
+    </message>
+    <message>
+        <source>CSV出力</source>
+        <translation>CSV export</translation>
+    </message>
+    <message>
+        <source>保存する計算結果がありません。</source>
+        <translation>There is no result to save.</translation>
+    </message>
+    <message>
+        <source>先に計算開始を押してください</source>
+        <translation>Press Calculate first.</translation>
+    </message>
+    <message>
+        <source>CSV出力エラー</source>
+        <translation>CSV export error</translation>
+    </message>
+    <message>
+        <source>変更の保存</source>
+        <translation>Save changes</translation>
+    </message>
+    <message>
+        <source>保存しないと変更は失われます</source>
+        <translation>Changes not saved will be lost.</translation>
+    </message>
+    <message>
+        <source>ファイルがありません</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>最近使ったファイルから外しました</source>
+        <translation>It was removed from the recent files.</translation>
+    </message>
     <message>
         <source>計算不安定</source>
         <translation>Unstable</translation>
@@ -611,6 +719,21 @@
     <message>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV file (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>QtMessageSink</name>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>保存しない</source>
+        <translation>Don't Save</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -6,15 +6,110 @@
 
 #include <cerrno>
 #include <cstring>
+#include <random>
 
 namespace tidewell {
 namespace {
+
+constexpr int kMaxLinks = 40;
 
 std::string SystemReason(int error) {
     return std::strerror(error);
 }
 
-std::optional<std::string> WriteAll(int fd, std::string_view bytes) {
+std::string DirectoryOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "" : path.substr(0, slash + 1);
+}
+
+std::optional<std::string> ReadLink(const std::string& path) {
+    std::string target(4096, '\0');
+    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+    if (n < 0 || static_cast<std::size_t>(n) >= target.size())
+        return std::nullopt;
+    target.resize(static_cast<std::size_t>(n));
+    return target;
+}
+
+WriteTarget Refusal(std::string path, std::string reason) {
+    WriteTarget target;
+    target.Path = std::move(path);
+    target.Reason = std::move(reason);
+    return target;
+}
+
+// A new file beside `path` with a name no one else uses. Created with mode
+// 0666 so that the kernel applies the umask: reading and restoring the umask
+// here would race with other threads writing files.
+int CreateTemporary(const std::string& path, std::string& temporary) {
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = path + ".tmp-";
+        for (int i = 0; i < 8; ++i)
+            temporary += kLetters[random() % (sizeof kLetters - 1)];
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Makes the rename itself survive a crash; a folder that cannot be synced
+// (some file systems refuse) does not make the write fail.
+void SyncFolderOf(const std::string& path) {
+    const std::string folder = DirectoryOf(path);
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+std::optional<std::string> ReplaceFile(const WriteTarget& target, std::string_view bytes) {
+    std::string temporary;
+    const int fd = CreateTemporary(target.Path, temporary);
+    if (fd < 0)
+        return SystemReason(errno);
+    std::optional<std::string> failure;
+    if (target.Kind == TargetKind::ReplacedFile) {
+        // Owner first: a change of owner may clear the set-id bits.
+        if (::fchown(fd, target.Owner, target.Group) != 0 && errno != EPERM)
+            failure = SystemReason(errno);
+        if (!failure && ::fchmod(fd, target.Mode & 07777) != 0)
+            failure = SystemReason(errno);
+    }
+    if (!failure)
+        failure = WriteAllBytes(fd, bytes);
+    if (!failure && ::fsync(fd) != 0 && errno != EINVAL)
+        failure = SystemReason(errno);
+    if (::close(fd) != 0 && !failure)
+        failure = SystemReason(errno);
+    if (!failure && ::rename(temporary.c_str(), target.Path.c_str()) != 0)
+        failure = SystemReason(errno);
+    if (failure) {
+        ::unlink(temporary.c_str());
+        return failure;
+    }
+    SyncFolderOf(target.Path);
+    return std::nullopt;
+}
+
+std::optional<std::string> WriteInPlace(const WriteTarget& target, std::string_view bytes) {
+    const int fd = ::open(target.Path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return SystemReason(errno);
+    std::optional<std::string> failure = WriteAllBytes(fd, bytes);
+    if (::close(fd) != 0 && !failure)
+        failure = SystemReason(errno);
+    return failure;
+}
+
+}  // namespace
+
+std::optional<std::string> WriteAllBytes(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
@@ -24,50 +119,57 @@ std::optional<std::string> WriteAll(int fd, std::string_view bytes) {
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
-    if (::fsync(fd) != 0 && errno != EINVAL)
-        return SystemReason(errno);
     return std::nullopt;
 }
 
-// Gives the new file the permissions an ordinarily created file would have.
-void ApplyUmask(int fd) {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-}
-
-// Makes the rename itself survive a crash; a folder that cannot be synced
-// (some file systems refuse) does not make the write fail.
-void SyncFolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+WriteTarget ResolveWriteTarget(const std::string& path) {
+    std::string current = path;
+    for (int link = 0; link <= kMaxLinks; ++link) {
+        struct stat status {};
+        if (::lstat(current.c_str(), &status) != 0) {
+            if (errno != ENOENT)
+                return Refusal(current, SystemReason(errno));
+            WriteTarget target;
+            target.Kind = TargetKind::NewFile;
+            target.Path = current;
+            return target;
+        }
+        if (S_ISLNK(status.st_mode)) {
+            const std::optional<std::string> next = ReadLink(current);
+            if (!next)
+                return Refusal(current, SystemReason(errno));
+            current = next->starts_with('/') ? *next : DirectoryOf(current) + *next;
+            continue;
+        }
+        WriteTarget target;
+        target.Path = current;
+        if (!S_ISREG(status.st_mode)) {
+            target.Kind = TargetKind::InPlace;
+            return target;
+        }
+        if (::faccessat(AT_FDCWD, current.c_str(), W_OK, AT_EACCESS) != 0)
+            return Refusal(current, SystemReason(errno));
+        target.Kind = TargetKind::ReplacedFile;
+        target.Mode = status.st_mode;
+        target.Owner = status.st_uid;
+        target.Group = status.st_gid;
+        return target;
     }
+    return Refusal(path, SystemReason(ELOOP));
 }
-
-}  // namespace
 
 std::optional<std::string> WriteFileSafely(const std::string& path, std::string_view bytes) {
-    std::string temporary = path + ".tmp-XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return SystemReason(errno);
-    ApplyUmask(fd);
-    std::optional<std::string> failure = WriteAll(fd, bytes);
-    if (::close(fd) != 0 && !failure)
-        failure = SystemReason(errno);
-    if (!failure && ::rename(temporary.c_str(), path.c_str()) != 0)
-        failure = SystemReason(errno);
-    if (failure) {
-        ::unlink(temporary.c_str());
-        return failure;
+    const WriteTarget target = ResolveWriteTarget(path);
+    switch (target.Kind) {
+        case TargetKind::NewFile:
+        case TargetKind::ReplacedFile:
+            return ReplaceFile(target, bytes);
+        case TargetKind::InPlace:
+            return WriteInPlace(target, bytes);
+        case TargetKind::Refused:
+            break;
     }
-    SyncFolderOf(path);
-    return std::nullopt;
+    return target.Reason;
 }
 
 FileRead ReadSmallFile(const std::string& path, std::size_t maxBytes) {

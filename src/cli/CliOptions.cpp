@@ -4,7 +4,13 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <string_view>
+#include <utility>
+
+#include "case/Multipliers.h"
+#include "report/ReportFile.h"
+#include "ui/FieldTable.h"
 
 namespace tidewell {
 namespace {
@@ -16,29 +22,79 @@ enum OptionCode {
     kReport,
     kNoReport,
     kMaxSteps,
+    kSeries,
+    kSweep,
+    kCase,
+    kSaveCase,
+    kBatch,
+    kOut,
+    kReportFolder,
     kFieldBase = 300,  // + field number
     kListBase = 400,   // + list number
 };
 
-// Fields by number, then lists by number: the order they are applied in.
-const option kOptions[] = {
-    {"bay-area", required_argument, nullptr, kFieldBase + 1},
-    {"mean-depth", required_argument, nullptr, kFieldBase + 2},
-    {"mouth-length", required_argument, nullptr, kFieldBase + 4},
-    {"sea-temp", required_argument, nullptr, kFieldBase + 7},
-    {"inflow-temp", required_argument, nullptr, kFieldBase + 8},
-    {"inflow-rate", required_argument, nullptr, kFieldBase + 9},
-    {"section-factor", required_argument, nullptr, kListBase + 1},
-    {"inflow-temp-factor", required_argument, nullptr, kListBase + 2},
-    {"inflow-factor", required_argument, nullptr, kListBase + 3},
-    {"report", required_argument, nullptr, kReport},
-    {"no-report", no_argument, nullptr, kNoReport},
-    {"max-steps", required_argument, nullptr, kMaxSteps},
-    {"json", no_argument, nullptr, kJson},
-    {"help", no_argument, nullptr, kHelp},
-    {"version", no_argument, nullptr, kVersion},
-    {nullptr, 0, nullptr, 0},
-};
+// The input options take their names from the field table and the lists;
+// the rest are the tool's own.
+const std::vector<option>& Options() {
+    // getopt_long wants C strings: the names are copied into lasting storage.
+    static std::vector<std::string> names;
+    static const std::vector<option> options = [] {
+        std::vector<std::pair<std::string_view, int>> inputs;
+        for (const FieldInfo& info : FieldTable()) {
+            if (!info.Option.empty())
+                inputs.emplace_back(info.Option, kFieldBase + NumberOf(info.Id));
+        }
+        for (MultiplierList list : kMultiplierLists)
+            inputs.emplace_back(ListName(list), kListBase + static_cast<int>(list) + 1);
+        names.reserve(inputs.size());
+        std::vector<option> all;
+        for (const auto& [name, code] : inputs) {
+            names.emplace_back(name);
+            all.push_back({names.back().c_str(), required_argument, nullptr, code});
+        }
+        const option own[] = {
+            {"report", required_argument, nullptr, kReport},
+            {"no-report", no_argument, nullptr, kNoReport},
+            {"max-steps", required_argument, nullptr, kMaxSteps},
+            {"json", no_argument, nullptr, kJson},
+            {"series", required_argument, nullptr, kSeries},
+            {"sweep", required_argument, nullptr, kSweep},
+            {"case", required_argument, nullptr, kCase},
+            {"save-case", required_argument, nullptr, kSaveCase},
+            {"batch", required_argument, nullptr, kBatch},
+            {"out", required_argument, nullptr, kOut},
+            {"report-dir", required_argument, nullptr, kReportFolder},
+            {"help", no_argument, nullptr, kHelp},
+            {"version", no_argument, nullptr, kVersion},
+            {nullptr, 0, nullptr, 0},
+        };
+        all.insert(all.end(), std::begin(own), std::end(own));
+        return all;
+    }();
+    return options;
+}
+
+// Why the options cannot go together; empty when they can.
+std::string Conflict(const CliOptions& options, bool outGiven) {
+    const bool batch = !options.BatchPath.empty();
+    const bool sweep = !options.SweepPath.empty();
+    if (batch && (!options.FieldTexts.empty() || !options.ListPicks.empty() ||
+                  !options.CasePath.empty() || !options.SaveCasePath.empty() ||
+                  !options.SeriesPath.empty() || sweep || options.Json || options.MaxSteps))
+        return "--batch takes its cases from the file: only --out and --report-dir go with it";
+    if (!batch && (outGiven || !options.ReportFolder.empty()))
+        return "--out and --report-dir go with --batch only";
+    if (sweep && (!options.SeriesPath.empty() || options.Json))
+        return "--sweep runs no single calculation: --series and --json do not go with it";
+    const bool single = !batch && !sweep;
+    const int toStandardOutput = (single && options.ReportPath == kStandardOutput) +
+                                 (options.SeriesPath == kStandardOutput) +
+                                 (options.SweepPath == kStandardOutput) +
+                                 (batch && options.OutPath == kStandardOutput);
+    if (toStandardOutput > 1)
+        return "only one of --report, --series, --sweep may write to standard output (-)";
+    return {};
+}
 
 void Upsert(std::vector<std::pair<int, std::string>>& entries, int number, std::string value) {
     const auto found = std::find_if(entries.begin(), entries.end(),
@@ -70,10 +126,12 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
     argv.push_back(nullptr);
 
     CliOptions options;
+    bool outGiven = false;
     opterr = 0;  // errors are reported by the caller
     optind = 0;  // start afresh on every call
     const int argc = static_cast<int>(words.size());
-    for (int code; (code = getopt_long(argc, argv.data(), "+:", kOptions, nullptr)) != -1;) {
+    for (int code;
+         (code = getopt_long(argc, argv.data(), "+:", Options().data(), nullptr)) != -1;) {
         const std::string name = optind > 0 && optind <= argc ? argv[optind - 1] : "";
         switch (code) {
             case kJson:
@@ -97,6 +155,28 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
                     return {std::nullopt, "--max-steps needs a whole number of steps, not '" +
                                               std::string(optarg) + "'"};
                 break;
+            case kSeries:
+                options.SeriesPath = optarg;
+                break;
+            case kSweep:
+                options.SweepPath = optarg;
+                break;
+            case kCase:
+                options.CasePath = optarg;
+                break;
+            case kSaveCase:
+                options.SaveCasePath = optarg;
+                break;
+            case kBatch:
+                options.BatchPath = optarg;
+                break;
+            case kOut:
+                options.OutPath = optarg;
+                outGiven = true;
+                break;
+            case kReportFolder:
+                options.ReportFolder = optarg;
+                break;
             case ':':
                 return {std::nullopt, name + " needs a value"};
             case '?':
@@ -116,6 +196,8 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
     const auto byNumber = [](const auto& a, const auto& b) { return a.first < b.first; };
     std::sort(options.FieldTexts.begin(), options.FieldTexts.end(), byNumber);
     std::sort(options.ListPicks.begin(), options.ListPicks.end(), byNumber);
+    if (std::string conflict = Conflict(options, outGiven); !conflict.empty())
+        return {std::nullopt, std::move(conflict)};
     return {options, {}};
 }
 
@@ -142,8 +224,26 @@ field refuses ends the program. Each ENTRY is the text of a list entry:
                              standard error
   --no-report                write no report
   --max-steps N              refuse a run of more than N time steps
-  --json                     print every field, list, frame colour, cell and
-                             message as one JSON object instead
+  --json                     print every field, list, frame colour, cell,
+                             message and the cells' steady state as one JSON
+                             object instead
+  --series FILE              write the run's cells over time as CSV (day,
+                             cell1..cell5; days and degC); - writes it to
+                             standard output and the result to standard error
+  --case FILE                open a case file first; the other options change it
+  --save-case FILE           save the case as given, then calculate as usual
+  --sweep FILE               instead of one calculation, run all 448
+                             combinations of the three lists for the basic
+                             conditions and write them as CSV (- for standard
+                             output); no report is written
+  --batch FILE               instead of one calculation, run every row of a CSV
+                             table of cases: its header names the columns as
+                             the options above (bay-area .. inflow-factor, any
+                             of them, any order) and an optional name; an empty
+                             cell keeps the default
+  --out FILE                 where --batch writes its results (default -)
+  --report-dir DIR           with --batch, write each row's report to
+                             DIR/NAME.txt (or DIR/rowN.txt)
   --help                     print this help and exit
   --version                  print the version and exit
 
@@ -154,11 +254,13 @@ run longer than a second shows its progress on standard error. Ctrl-C (or
 SIGTERM) cancels a run and leaves the previous report as it was.
 
 Exit status:
-  0  the calculation finished and the report was written
-  2  a text or list entry was refused, or the command line is wrong
+  0  the calculation finished and the report was written (--batch: every
+     row has a result; --sweep: always, each row carries its status)
+  2  a text or list entry was refused, the command line is wrong, a case
+     file cannot be opened, or the --batch table cannot be read
   3  no result: the run is unstable, cannot be made, or needs more steps
-     than --max-steps allows
-  4  the report or the output could not be written
+     than --max-steps allows (--batch: some row has no result)
+  4  the report, a file asked for, or the output could not be written
   130, 143  the run was cancelled by SIGINT, SIGTERM
 )";
 }

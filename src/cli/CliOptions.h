@@ -16,6 +16,13 @@ struct CliOptions {
     std::vector<std::pair<int, std::string>> ListPicks;
     std::string ReportPath = "Tidewell_OUT.txt";  // "-": standard output; "": none
     std::optional<std::int64_t> MaxSteps;         // refuse a longer run
+    std::string SeriesPath;                       // the run's series as CSV ("-": stdout)
+    std::string SweepPath;                        // every multiplier combination instead
+    std::string CasePath;                         // a case to open before the options
+    std::string SaveCasePath;                     // where to save the case as given
+    std::string BatchPath;                        // a table of cases instead of one
+    std::string OutPath = "-";                    // the batch's results
+    std::string ReportFolder;                     // a report per batch row
     bool Json = false;
     bool Help = false;
     bool Version = false;
@@ -26,6 +33,8 @@ struct CliParse {
     std::string Error;  // when Options is empty
 };
 
+// Also refuses options that cannot go together: two of them writing to
+// standard output, or --batch with a single case's options.
 CliParse ParseCliOptions(const std::vector<std::string>& arguments);
 
 std::string CliUsage();

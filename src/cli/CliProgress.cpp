@@ -25,7 +25,8 @@ void WatchCancelSignals() {
     sigaction(SIGTERM, &action, nullptr);
 }
 
-ProgressLine::ProgressLine(std::FILE* terminal) : Terminal(terminal) {}
+ProgressLine::ProgressLine(std::FILE* terminal, std::string unit)
+    : Terminal(terminal), Unit(std::move(unit)) {}
 
 bool ProgressLine::Update(std::int64_t done, std::int64_t total) {
     const Clock::time_point now = Clock::now();
@@ -36,6 +37,9 @@ bool ProgressLine::Update(std::int64_t done, std::int64_t total) {
         const double elapsed = std::chrono::duration<double>(now - Start).count();
         std::string line = ProgressText(done, total, elapsed);
         std::replace(line.begin(), line.end(), '\r', ' ');
+        static const std::string kSteps = "ステップ";
+        if (const std::size_t at = line.find(kSteps); !Unit.empty() && at != std::string::npos)
+            line.replace(at, kSteps.size(), Unit);
         std::fprintf(Terminal, "\r\033[K%s", line.c_str());
         std::fflush(Terminal);
         LastShown = now;

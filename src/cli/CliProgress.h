@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 namespace tidewell {
 
@@ -19,7 +20,9 @@ void WatchCancelSignals();
 // shown only once a run has taken a second; Finish erases it.
 class ProgressLine {
   public:
-    explicit ProgressLine(std::FILE* terminal);  // nullptr: shows nothing
+    // nullptr: shows nothing. `unit` counts what is done instead of steps
+    // ("件" for the cases of a batch).
+    explicit ProgressLine(std::FILE* terminal, std::string unit = {});
     // The run's progress callback: false once a cancel signal has arrived.
     bool Update(std::int64_t done, std::int64_t total);
     void Finish();
@@ -27,8 +30,9 @@ class ProgressLine {
   private:
     using Clock = std::chrono::steady_clock;
     std::FILE* Terminal;
-    Clock::time_point Start;
-    Clock::time_point LastShown;
+    std::string Unit;
+    Clock::time_point Start = Clock::now();
+    Clock::time_point LastShown = Start;
     bool Shown = false;
 };
 

@@ -1,8 +1,6 @@
 #include "JsonReport.h"
 
-#include <array>
 #include <cmath>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 
 namespace tidewell {
@@ -21,20 +19,13 @@ json Number(double value) {
 
 }  // namespace
 
-std::string SeventeenDigits(double value) {
-    if (!std::isfinite(value))
-        return "null";
-    std::array<char, 40> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.17g", value);
-    return buffer.data();
-}
-
 std::string JsonString(std::string_view text) {
     return Dump(json(std::string(text)));
 }
 
 std::string JsonReport(const MainModel& model, std::int64_t stepCount, bool hasResult,
-                       const std::vector<Message>& messages) {
+                       const std::vector<Message>& messages,
+                       const std::optional<std::array<double, kBayCellCount>>& steady) {
     const ModelState& bay = model.Bay();
     json fields = json::object();
     for (int field = 1; field <= kFieldCount; ++field)
@@ -62,6 +53,13 @@ std::string JsonReport(const MainModel& model, std::int64_t stepCount, bool hasR
     report["StepCount"] = stepCount;
     report["BayMeanConc"] = hasResult ? Number(bay.BayMeanConc[kTemperature]) : json(nullptr);
     report["messages"] = std::move(shown);
+    json settled = nullptr;
+    if (steady) {
+        settled = json::array();
+        for (double cell : *steady)
+            settled.push_back(Number(cell));
+    }
+    report["steadyState"] = std::move(settled);
     return Dump(report);
 }
 

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -11,15 +12,23 @@
 #include "CliOptions.h"
 #include "CliProgress.h"
 #include "JsonReport.h"
+#include "case/FullPrecisionText.h"
+#include "case/SafeFile.h"
+#include "engine/SteadyState.h"
+#include "report/SeriesCsv.h"
+#include "report/SweepCsv.h"
+#include "ui/CaseBatch.h"
+#include "ui/CaseFileCommands.h"
 #include "ui/MainModel.h"
+#include "ui/TypedInputs.h"
 
 namespace {
 
 using namespace tidewell;
 
-enum ExitStatus { kSuccess = 0, kRefused = 2, kNoResult = 3, kReportFailed = 4 };
+enum ExitStatus { kSuccess = 0, kRefused = 2, kNoResult = 3, kWriteFailed = 4 };
 
-// Prints each message to standard error as "title:prompt" and keeps it.
+// Prints each message to standard error as "title:prompt".
 class PrintedMessages final : public MessageSink {
   public:
     void Show(const Message& message) override {
@@ -31,50 +40,17 @@ class PrintedMessages final : public MessageSink {
                 c = '\n';
         }
         std::cerr << message.Title << ":" << prompt << "\n";
-        Shown.push_back(message);
     }
-    // The command line runs what it is asked to, however long it takes.
-    bool Ask(const Message&) override { return true; }
-    std::vector<Message> Shown;
     ProgressLine* Progress = nullptr;
 };
 
-std::string EntryList(const ListBox& box) {
-    std::string list;
-    for (const std::string& entry : box.Entries)
-        list += (list.empty() ? "" : ", ") + entry;
-    return list;
-}
-
-int PickIndex(const ListBox& box, const std::string& entry) {
-    for (size_t i = 0; i < box.Entries.size(); ++i) {
-        if (box.Entries[i] == entry)
-            return static_cast<int>(i);
-    }
-    return kNoSelection;
-}
-
-// Applies the texts and picks; false when one was refused (its message shown).
-bool ApplyOptions(MainModel& model, PrintedMessages& messages, const CliOptions& options) {
-    for (const auto& [field, text] : options.FieldTexts) {
-        const size_t before = messages.Shown.size();
-        model.SetFieldText(field, text);
-        // An input handler shows a message only when it refuses the text.
-        if (messages.Shown.size() != before)
-            return false;
-    }
-    static const char* const kListNames[] = {"", "湾口部断面積", "流入水水温", "流入水流量"};
-    for (const auto& [list, entry] : options.ListPicks) {
-        const int index = PickIndex(model.List(list), entry);
-        if (index == kNoSelection) {
-            messages.Show({"倍率の指定", "「" + entry + "」は" + kListNames[list] +
-                                             "の倍率にありません。\r" +
-                                             EntryList(model.List(list)) + " から選んでください"});
-            return false;
-        }
-        model.SelectListEntry(list, index);
-    }
-    return true;
+TypedInputs InputsOf(const CliOptions& options) {
+    TypedInputs inputs;
+    for (const auto& [field, text] : options.FieldTexts)
+        inputs.Texts[*FieldNumbered(field)] = text;
+    for (const auto& [list, entry] : options.ListPicks)
+        inputs.Picks[kMultiplierLists[static_cast<std::size_t>(list - 1)]] = entry;
+    return inputs;
 }
 
 void PrintResult(std::ostream& out, const MainModel& model) {
@@ -85,12 +61,16 @@ void PrintResult(std::ostream& out, const MainModel& model) {
     out << "\n";
 }
 
+int CancelStatus() {
+    return 128 + CancelSignal;
+}
+
 int StatusOf(const RunResult& run) {
     if (run.Status == RunStatus::Cancelled && CancelSignal != 0)
-        return 128 + CancelSignal;
+        return CancelStatus();
     if (run.Status != RunStatus::Completed)
         return kNoResult;
-    return run.ReportError ? kReportFailed : kSuccess;
+    return run.ReportError ? kWriteFailed : kSuccess;
 }
 
 // True when the planned run is longer than the user allows (and says so).
@@ -106,14 +86,84 @@ bool TooLong(const MainModel& model, const CliOptions& options, MessageSink& mes
     return true;
 }
 
+// Writes a whole file the user asked for, or standard output for "-"; false
+// (and says why) when it cannot be written.
+bool WriteOutput(const std::string& path, const std::string& text) {
+    if (path == kStandardOutput) {
+        std::cout << text;
+        return true;
+    }
+    if (const std::optional<std::string> failure = WriteFileSafely(path, text)) {
+        std::cerr << "tidewell-cli: cannot write " << path << ": " << *failure << "\n";
+        return false;
+    }
+    return true;
+}
+
 // Flushes what was printed; a failure (a full disk, a closed pipe) is an error.
 int Finish(std::ostream& out, int status) {
     out.flush();
     if (!out) {
         std::cerr << "tidewell-cli: cannot write the output: " << std::strerror(errno) << "\n";
-        return kReportFailed;
+        return kWriteFailed;
     }
     return status;
+}
+
+ProgressLine TerminalProgress(std::string unit = {}) {
+    return ProgressLine(::isatty(STDERR_FILENO) ? stderr : nullptr, std::move(unit));
+}
+
+// Every combination of the lists for the model's basic conditions.
+int RunSweep(const MainModel& model, const CliOptions& options) {
+    const std::vector<SweepCombination> combinations = AllCombinations();
+    std::vector<CaseRecord> cases;
+    for (const SweepCombination& combination : combinations)
+        cases.push_back(WithCombination(model.Record(), combination));
+    WatchCancelSignals();
+    ProgressLine progress = TerminalProgress("件");
+    const std::vector<BatchOutcome> outcomes = RunBatch(cases, [&](std::size_t done,
+                                                                   std::size_t total) {
+        return progress.Update(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));
+    });
+    progress.Finish();
+    if (CancelSignal != 0)
+        return CancelStatus();
+    if (!WriteOutput(options.SweepPath, SweepCsv(combinations, outcomes)))
+        return kWriteFailed;
+    return Finish(std::cout, kSuccess);
+}
+
+int RunBatchFile(const CliOptions& options) {
+    const CaseBatchRead read = ReadCaseBatch(options.BatchPath);
+    if (!read.Batch) {
+        std::cerr << "tidewell-cli: " << read.Problem << "\n";
+        return kRefused;
+    }
+    if (!options.ReportFolder.empty() && !std::filesystem::is_directory(options.ReportFolder)) {
+        std::cerr << "tidewell-cli: --report-dir " << options.ReportFolder << ": no such folder\n";
+        return kRefused;
+    }
+    WatchCancelSignals();
+    ProgressLine progress = TerminalProgress("件");
+    const std::vector<CaseRowResult> results =
+        RunCaseBatch(*read.Batch, options.ReportFolder, [&](std::size_t done, std::size_t total) {
+            return progress.Update(static_cast<std::int64_t>(done),
+                                   static_cast<std::int64_t>(total));
+        });
+    progress.Finish();
+    if (CancelSignal != 0)
+        return CancelStatus();
+    if (!WriteOutput(options.OutPath, CaseBatchCsv(*read.Batch, results)))
+        return kWriteFailed;
+    int status = kSuccess;
+    for (const CaseRowResult& result : results) {
+        if (result.ReportFailed)
+            status = kWriteFailed;
+        else if (!result.HasResult() && status == kSuccess)
+            status = kNoResult;
+    }
+    return Finish(std::cout, status);
 }
 
 }  // namespace
@@ -134,34 +184,60 @@ int main(int argc, char** argv) {
         std::cout << "tidewell-cli (Tidewell Ver110) " << TIDEWELL_VERSION << "\n";
         return Finish(std::cout, kSuccess);
     }
-    // With the report on standard output, the result goes to standard error.
-    std::ostream& out = options.ReportPath == kStandardOutput ? std::cerr : std::cout;
+    if (!options.BatchPath.empty())
+        return RunBatchFile(options);
+    const bool sweep = !options.SweepPath.empty();
+    // With a file on standard output, the result goes to standard error.
+    std::ostream& out =
+        options.ReportPath == kStandardOutput || options.SeriesPath == kStandardOutput ? std::cerr
+                                                                                       : std::cout;
 
-    PrintedMessages messages;
-    MainModel model(messages, options.ReportPath);
+    PrintedMessages printed;
+    MessageLog messages(&printed);
+    MainModel model(messages, sweep ? "" : options.ReportPath);
     model.FormLoad();
-    if (!ApplyOptions(model, messages, options)) {
+    const auto refuse = [&](int status) {
         if (options.Json)
-            out << JsonReport(model, 0, false, messages.Shown) << "\n";
-        return Finish(out, kRefused);
+            out << JsonReport(model, 0, false, messages.Shown, std::nullopt) << "\n";
+        return Finish(out, status);
+    };
+    if (!options.CasePath.empty()) {
+        if (const std::optional<Message> refusal = OpenCase(model, options.CasePath)) {
+            messages.Show(*refusal);
+            return refuse(kRefused);
+        }
     }
-    if (TooLong(model, options, messages)) {
-        if (options.Json)
-            out << JsonReport(model, 0, false, messages.Shown) << "\n";
-        return Finish(out, kNoResult);
+    if (ApplyInputs(model, messages, InputsOf(options)))
+        return refuse(kRefused);
+    if (!options.SaveCasePath.empty()) {
+        if (const std::optional<Message> failure = SaveCase(model, options.SaveCasePath)) {
+            messages.Show(*failure);
+            return refuse(kWriteFailed);
+        }
     }
+    if (sweep)
+        return RunSweep(model, options);
+    if (TooLong(model, options, messages))
+        return refuse(kNoResult);
     WatchCancelSignals();
-    ProgressLine progress(::isatty(STDERR_FILENO) ? stderr : nullptr);
-    messages.Progress = &progress;
+    ProgressLine progress = TerminalProgress();
+    printed.Progress = &progress;
     model.SetRunProgress(
         [&](std::int64_t done, std::int64_t total) { return progress.Update(done, total); });
     const RunResult run = model.Command1_Click();
     progress.Finish();
     const bool hasResult = run.Status == RunStatus::Completed;
+    const bool setUp = hasResult || run.Status == RunStatus::Unstable;
+    int status = StatusOf(run);
+    if (setUp && !options.SeriesPath.empty() &&
+        !WriteOutput(options.SeriesPath, SeriesCsv(model.Series().Rows())))
+        status = kWriteFailed;
     if (options.Json) {
-        out << JsonReport(model, run.StepCount, hasResult, messages.Shown) << "\n";
+        const auto steady = setUp ? std::optional(SteadyState(model.Bay())) : std::nullopt;
+        out << JsonReport(model, run.StepCount, hasResult, messages.Shown, steady) << "\n";
     } else if (hasResult) {
         PrintResult(out, model);
     }
-    return Finish(out, StatusOf(run));
+    const int flushed = Finish(std::cout, status);
+    return &out == &std::cout ? flushed : Finish(out, flushed);
 }

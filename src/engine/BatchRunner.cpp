@@ -30,13 +30,15 @@ struct BatchQueue {
 };
 
 void Work(std::stop_token stop, std::span<const CaseRecord> cases,
-          std::vector<BatchOutcome>& outcomes, BatchQueue& queue) {
+          std::vector<BatchOutcome>& outcomes, BatchQueue& queue, const BatchReports& reports) {
     const RunProgress keepGoing = [&stop](std::int64_t, std::int64_t) {
         return !stop.stop_requested();
     };
     for (std::size_t i = queue.Next++; i < cases.size(); i = queue.Next++) {
-        if (!stop.stop_requested())
-            outcomes[i] = RunOneCase(cases[i], keepGoing);
+        if (!stop.stop_requested()) {
+            const std::unique_ptr<RunReport> report = reports ? reports(i) : nullptr;
+            outcomes[i] = RunOneCase(cases[i], keepGoing, report.get());
+        }
         {
             const std::scoped_lock hold(queue.Lock);
             ++queue.Done;
@@ -47,12 +49,13 @@ void Work(std::stop_token stop, std::span<const CaseRecord> cases,
 
 }  // namespace
 
-BatchOutcome RunOneCase(const CaseRecord& record, const RunProgress& progress) {
+BatchOutcome RunOneCase(const CaseRecord& record, const RunProgress& progress, RunReport* report) {
     BatchOutcome outcome;
     ModelState model;
-    NoReport report;
+    NoReport none;
     KeptMessages messages(outcome.Messages);
-    outcome.Run = RunCalculation(record, model, report, messages, progress);
+    outcome.Run =
+        RunCalculation(record, model, report != nullptr ? *report : none, messages, progress);
     outcome.TimeStep = model.TimeStep;
     outcome.CalcDays = model.CalcDays;
     outcome.Mean = model.BayMeanConc[kTemperature];
@@ -62,7 +65,7 @@ BatchOutcome RunOneCase(const CaseRecord& record, const RunProgress& progress) {
 }
 
 std::vector<BatchOutcome> RunBatch(std::span<const CaseRecord> cases, const BatchProgress& progress,
-                                   unsigned threads) {
+                                   unsigned threads, const BatchReports& reports) {
     std::vector<BatchOutcome> outcomes(cases.size());
     for (BatchOutcome& outcome : outcomes)
         outcome.Run.Status = RunStatus::Cancelled;
@@ -74,7 +77,8 @@ std::vector<BatchOutcome> RunBatch(std::span<const CaseRecord> cases, const Batc
     std::vector<std::jthread> workers;
     workers.reserve(threads);
     for (unsigned t = 0; t < threads; ++t) {
-        workers.emplace_back([&](std::stop_token stop) { Work(stop, cases, outcomes, queue); });
+        workers.emplace_back(
+            [&](std::stop_token stop) { Work(stop, cases, outcomes, queue, reports); });
     }
     std::unique_lock hold(queue.Lock);
     bool cancelled = false;

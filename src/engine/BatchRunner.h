@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -11,7 +12,7 @@
 #include "case/Message.h"
 
 // Many independent cases at once, on every core. Each case runs exactly as a
-// single calculation without a report file, so its numbers are bit-identical
+// single calculation (with its report or none), so its numbers are bit-identical
 // to one run of the same case.
 namespace tidewell {
 
@@ -29,12 +30,20 @@ struct BatchOutcome {
 // cases not yet finished (they come back Cancelled).
 using BatchProgress = std::function<bool(std::size_t done, std::size_t total)>;
 
+// The report of the case at `index`, made on the worker thread that runs it;
+// a null report (or no maker) writes none. Whether it could be written is in
+// the outcome's Run.ReportError.
+using BatchReports = std::function<std::unique_ptr<RunReport>(std::size_t index)>;
+
 // Runs every case on `threads` worker threads (0: one per core) and returns
 // their outcomes in the order of `cases`.
 std::vector<BatchOutcome> RunBatch(std::span<const CaseRecord> cases,
-                                   const BatchProgress& progress = {}, unsigned threads = 0);
+                                   const BatchProgress& progress = {}, unsigned threads = 0,
+                                   const BatchReports& reports = {});
 
-// One case on the calling thread, as a worker runs it.
-BatchOutcome RunOneCase(const CaseRecord& record, const RunProgress& progress = {});
+// One case on the calling thread, as a worker runs it; without a report, none
+// is written.
+BatchOutcome RunOneCase(const CaseRecord& record, const RunProgress& progress = {},
+                        RunReport* report = nullptr);
 
 }  // namespace tidewell

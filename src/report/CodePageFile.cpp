@@ -1,6 +1,6 @@
 #include "CodePageFile.h"
 
-#include "ReportTarget.h"
+#include "case/SafeFile.h"
 
 #include <iconv.h>
 
@@ -70,7 +70,7 @@ std::optional<std::string> WriteCodePage932File(const std::string& path,
     const EncodedLines encoded = EncodeCodePage932Lines(lines);
     if (encoded.Failure)
         return encoded.Failure;
-    return WriteReportBytes(path, encoded.Bytes);
+    return WriteFileSafely(path, encoded.Bytes);
 }
 
 }  // namespace tidewell

@@ -19,7 +19,7 @@ struct EncodedLines {
 // The lines converted to code page 932, each ended by CR LF.
 EncodedLines EncodeCodePage932Lines(const std::vector<std::string>& lines);
 
-// Writes the encoded lines to what `path` names (see WriteReportBytes): the
+// Writes the encoded lines to what `path` names (see WriteFileSafely): the
 // previous file stays intact until the new one is complete, and nothing
 // partial is left. Empty on success; otherwise the reason.
 std::optional<std::string> WriteCodePage932File(const std::string& path,

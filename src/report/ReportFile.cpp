@@ -6,7 +6,7 @@
 
 #include "CodePageFile.h"
 #include "ReportLines.h"
-#include "ReportTarget.h"
+#include "case/SafeFile.h"
 
 namespace tidewell {
 

@@ -88,6 +88,8 @@ class MainModel {
     const LegendDrawing& Legend() const { return CurrentLegend; }
     const FrameTemps& FrameTemperatures() const { return CurrentFrameTemperatures; }
     const std::string& ReportPath() const { return Report.Path(); }
+    // The cells over time of the last calculation.
+    const TimeSeries& Series() const { return Recording; }
 
     // The last calculation that was not cancelled: its status, its cells over
     // time and where each cell settles. Empty before the first.

@@ -1,24 +1,26 @@
 #include "ReplacingFile.h"
 
-#include <QSaveFile>
+#include <QBuffer>
+#include <QFile>
+
+#include "case/SafeFile.h"
 
 namespace tidewell::window {
 
+// The content is made in memory first, so a writer that fails leaves the
+// file untouched; the file itself is written by the program's one writer.
 std::optional<QString> WriteReplacing(const QString& path,
                                       const std::function<bool(QIODevice&)>& write) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (!write(file)) {
-        // A writer can fail with the device still fine: then say so in words.
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("内容を書き出せませんでした");
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!write(buffer))
+        return QStringLiteral("内容を書き出せませんでした");
+    const QByteArray& bytes = buffer.data();
+    const std::optional<std::string> failure = WriteFileSafely(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (failure)
+        return QString::fromLocal8Bit(failure->data(), static_cast<qsizetype>(failure->size()));
     return std::nullopt;
 }
 

@@ -8,10 +8,11 @@ class QIODevice;
 
 namespace tidewell::window {
 
-// Writes a file whole or not at all: `write` fills a temporary file beside
-// `path`, which then replaces `path`. On any failure the old file (if any)
-// stays as it was and no partial file is left. Empty on success; otherwise
-// the reason. `write` returns false when it could not produce its content.
+// Writes a file whole or not at all: `write` fills a buffer, which then
+// replaces what `path` names through WriteFileSafely. On any failure the old
+// file (if any) stays as it was and no partial file is left. Empty on
+// success; otherwise the reason. `write` returns false when it could not
+// produce its content.
 std::optional<QString> WriteReplacing(const QString& path,
                                       const std::function<bool(QIODevice&)>& write);
 

@@ -43,6 +43,12 @@ constexpr const char* kPatterns[] = {
     QT_TRANSLATE_NOOP("ModelText", "版 %1 のケースファイルには対応していません"),
     QT_TRANSLATE_NOOP("ModelText", "画像ファイル「%1」を保存できませんでした。"),
     QT_TRANSLATE_NOOP("ModelText", "CSVファイル「%1」を保存できませんでした。"),
+    QT_TRANSLATE_NOOP("ModelText", "ファイル「%1」を書き込めませんでした。"),
+    QT_TRANSLATE_NOOP("ModelText", "「%1」への変更を保存しますか？"),
+    QT_TRANSLATE_NOOP("ModelText", "ケースファイル「%1」が見つかりません。"),
+    // the result's tooltips
+    QT_TRANSLATE_NOOP("ModelText", "セル%1：%2℃"),
+    QT_TRANSLATE_NOOP("ModelText", "セル%1 %2 ℃（定常 %3 ℃）"),
     // the chart
     QT_TRANSLATE_NOOP("ModelText", "計算が不安定になったため、第%1日で停止しました。"),
     QT_TRANSLATE_NOOP("ModelText", "セル%1 定常"),
@@ -130,10 +136,15 @@ QString CaptionText(std::string_view caption) {
 QString ModelText(std::string_view text) {
     if (text.empty())
         return ToQString(text);  // empty, not null, as any text would be
-    QStringList lines = ToQString(text).split(QLatin1Char('\r'));
-    for (QString& line : lines)
-        line = LineText(line);
-    return lines.join(QLatin1Char('\r'));
+    // Messages break lines with CR, tooltips with LF.
+    QStringList tipLines = ToQString(text).split(QLatin1Char('\n'));
+    for (QString& tipLine : tipLines) {
+        QStringList lines = tipLine.split(QLatin1Char('\r'));
+        for (QString& line : lines)
+            line = LineText(line);
+        tipLine = lines.join(QLatin1Char('\r'));
+    }
+    return tipLines.join(QLatin1Char('\n'));
 }
 
 ShownMessage MessageText(const Message& message) {

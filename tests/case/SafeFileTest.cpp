@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "TestSupport.h"
-#include "report/ReportTarget.h"
+#include "case/SafeFile.h"
 
 namespace tidewell {
 namespace {
@@ -38,15 +38,15 @@ struct stat StatusOf(const fs::path& path, bool followLinks = true) {
     return status;
 }
 
-class ReportTargets : public testing::TestWithParam<TargetRow> {
+class WriteTargets : public testing::TestWithParam<TargetRow> {
   protected:
     test::TemporaryFolder Scratch;
 };
 
-TEST_P(ReportTargets, AreWrittenAsTheirKindAllows) {
+TEST_P(WriteTargets, AreWrittenAsTheirKindAllows) {
     Place place{Scratch.Path(), Scratch.Path() / "Tidewell_OUT.txt"};
     GetParam().Prepare(place);
-    const std::optional<std::string> failure = WriteReportBytes(place.Path.string(), kBytes);
+    const std::optional<std::string> failure = WriteFileSafely(place.Path.string(), kBytes);
     EXPECT_EQ(!failure.has_value(), GetParam().Written) << failure.value_or("");
     GetParam().Check(place);
     for (const auto& entry : fs::recursive_directory_iterator(place.Folder))
@@ -59,7 +59,7 @@ void Existing(Place& place, mode_t mode) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Kinds, ReportTargets,
+    Kinds, WriteTargets,
     testing::Values(
         TargetRow{"NewFile", [](Place&) {}, true,
                   [](const Place& p) { EXPECT_EQ(ReadFile(p.Path), kBytes); }},
@@ -99,20 +99,20 @@ INSTANTIATE_TEST_SUITE_P(
                   [](const Place& p) { EXPECT_TRUE(fs::is_directory(p.Path)); }}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(ReportTarget, FifoReceivesTheBytesInPlace) {
+TEST(WriteFileSafely, FifoReceivesTheBytesInPlace) {
     test::TemporaryFolder scratch;
     const fs::path fifo = scratch.Path() / "pipe";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     std::string received;
     std::jthread reader([&] { received = ReadFile(fifo); });
-    EXPECT_EQ(WriteReportBytes(fifo.string(), kBytes), std::nullopt);
+    EXPECT_EQ(WriteFileSafely(fifo.string(), kBytes), std::nullopt);
     reader.join();
     EXPECT_EQ(received, kBytes);
     EXPECT_TRUE(S_ISFIFO(StatusOf(fifo).st_mode));
 }
 
 // Another user may not replace a report only because the folder lets them.
-TEST(ReportTarget, FileTheUserMayNotWriteIsRefusedAndKept) {
+TEST(WriteFileSafely, FileTheUserMayNotWriteIsRefusedAndKept) {
     const passwd* nobody = getpwnam("nobody");
     if (geteuid() != 0 || nobody == nullptr)
         GTEST_SKIP() << "needs root to act as another user";
@@ -125,9 +125,9 @@ TEST(ReportTarget, FileTheUserMayNotWriteIsRefusedAndKept) {
     if (child == 0) {
         if (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)
             _exit(2);
-        const ReportTarget target = ResolveReportTarget(report.string());
+        const WriteTarget target = ResolveWriteTarget(report.string());
         const bool refused = target.Kind == TargetKind::Refused && !target.Reason.empty() &&
-                             WriteReportBytes(report.string(), kBytes).has_value();
+                             WriteFileSafely(report.string(), kBytes).has_value();
         _exit(refused ? 0 : 1);
     }
     int status = 0;
