@@ -42,11 +42,15 @@ QLineSeries* SeriesOf(const PlotCurve& curve) {
     return series;
 }
 
-QValueAxis* AxisOf(const std::string& title, const AxisRange& range) {
+// `nice`: round ticks, the range only grows. The day axis ends where the
+// run ends instead, so the curves fill the plot.
+QValueAxis* AxisOf(const std::string& title, const AxisRange& range, bool nice) {
     auto* axis = new QValueAxis;
     axis->setTitleText(ModelText(title));
     axis->setRange(range.Low, range.High);
-    axis->applyNiceNumbers();  // round ticks; the range only grows
+    if (nice)
+        axis->applyNiceNumbers();
+    axis->setLabelFormat(QStringLiteral("%.4g"));
     return axis;
 }
 
@@ -70,6 +74,9 @@ SeriesChartWindow::SeriesChartWindow(MessageSink& messages, QWidget* parent)
     ChartView->setObjectName(QStringLiteral("SeriesChart"));
     ChartView->setRenderHint(QPainter::Antialiasing);
     ChartView->setMouseTracking(true);
+    // The cells settle early in a long run: drag a rectangle to zoom in,
+    // right-click to zoom out again.
+    ChartView->setRubberBand(QChartView::RectangleRubberBand);
     ChartView->viewport()->setMouseTracking(true);
     ChartView->viewport()->installEventFilter(this);
     ValueLine = new QLabel(this);
@@ -103,8 +110,8 @@ void SeriesChartWindow::ShowPlot(const SeriesPlot& plot) {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->legend()->setFont(font());
-    QValueAxis* days = AxisOf(plot.DayAxisTitle, plot.Days);
-    QValueAxis* temps = AxisOf(plot.TempAxisTitle, plot.Temps);
+    QValueAxis* days = AxisOf(plot.DayAxisTitle, plot.Days, false);
+    QValueAxis* temps = AxisOf(plot.TempAxisTitle, plot.Temps, true);
     chart->addAxis(days, Qt::AlignBottom);
     chart->addAxis(temps, Qt::AlignLeft);
     for (const PlotCurve& curve : plot.Curves) {
