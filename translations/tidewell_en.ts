@@ -240,6 +240,10 @@
 <context>
     <name>ModelText</name>
     <message>
+        <source>この条件では計算が不安定になるため、計算しませんでした。</source>
+        <translation>The calculation would be unstable with these conditions, so it was not run.</translation>
+    </message>
+    <message>
         <source>ファイル「%1」を書き込めませんでした。</source>
         <translation>Could not write the file &quot;%1&quot;.</translation>
     </message>
