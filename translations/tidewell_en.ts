@@ -240,7 +240,7 @@
 <context>
     <name>ModelText</name>
     <message>
-        <source>この条件では計算が不安定になるため、計算しませんでした。</source>
+        <source>計算が不安定になる条件のため、計算しませんでした。</source>
         <translation>The calculation would be unstable with these conditions, so it was not run.</translation>
     </message>
     <message>

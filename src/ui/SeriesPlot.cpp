@@ -33,7 +33,7 @@ long long StopDayNumber(double day) {
 // A run whose step amplifies its cells is stopped before the first step.
 std::string UnstableMessage(double stopDay) {
     if (stopDay <= 0)
-        return "この条件では計算が不安定になるため、計算しませんでした。";
+        return "計算が不安定になる条件のため、計算しませんでした。";
     return "計算が不安定になったため、第" + std::to_string(StopDayNumber(stopDay)) +
            "日で停止しました。";
 }
