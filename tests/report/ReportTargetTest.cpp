@@ -58,46 +58,47 @@ void Existing(Place& place, mode_t mode) {
     chmod(place.Path.c_str(), mode);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, ReportTargets,
-    testing::Values(
-        TargetRow{"NewFile", [](Place&) {}, true,
-                  [](const Place& p) { EXPECT_EQ(ReadFile(p.Path), kBytes); }},
-        TargetRow{"ReplacedFileKeepsItsMode", [](Place& p) { Existing(p, 0600); }, true,
-                  [](const Place& p) {
-                      EXPECT_EQ(ReadFile(p.Path), kBytes);
-                      EXPECT_EQ(StatusOf(p.Path).st_mode & 07777, 0600u);
-                  }},
-        TargetRow{"LinkIsKeptAndItsTargetReplaced",
-                  [](Place& p) {
-                      fs::create_directory(p.Folder / "elsewhere");
-                      test::WriteFile(p.Folder / "elsewhere" / "real.txt", "previous");
-                      chmod((p.Folder / "elsewhere" / "real.txt").c_str(), 0640);
-                      fs::create_symlink("elsewhere/real.txt", p.Path);
-                  },
-                  true,
-                  [](const Place& p) {
-                      EXPECT_TRUE(fs::is_symlink(p.Path));
-                      EXPECT_EQ(ReadFile(p.Folder / "elsewhere" / "real.txt"), kBytes);
-                      EXPECT_EQ(StatusOf(p.Path).st_mode & 07777, 0640u);
-                  }},
-        TargetRow{"DanglingLinkCreatesItsTarget",
-                  [](Place& p) { fs::create_symlink("made.txt", p.Path); }, true,
-                  [](const Place& p) {
-                      EXPECT_TRUE(fs::is_symlink(p.Path));
-                      EXPECT_EQ(ReadFile(p.Folder / "made.txt"), kBytes);
-                  }},
-        TargetRow{"DeviceStaysADevice", [](Place& p) { p.Path = "/dev/null"; }, true,
-                  [](const Place& p) { EXPECT_TRUE(S_ISCHR(StatusOf(p.Path).st_mode)); }},
-        TargetRow{"LinkToADeviceKeepsBoth",
-                  [](Place& p) { fs::create_symlink("/dev/null", p.Path); }, true,
-                  [](const Place& p) {
-                      EXPECT_TRUE(fs::is_symlink(p.Path));
-                      EXPECT_TRUE(S_ISCHR(StatusOf("/dev/null").st_mode));
-                  }},
-        TargetRow{"FolderIsRefused", [](Place& p) { fs::create_directory(p.Path); }, false,
-                  [](const Place& p) { EXPECT_TRUE(fs::is_directory(p.Path)); }}),
+mode_t Umask() {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return mask;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Kinds, ReportTargets, testing::Values(
+    TargetRow{"NewFileWithTheUsualPermissions", [](Place&) {}, true, [](const Place& p) {
+        EXPECT_EQ(ReadFile(p.Path), kBytes);
+        EXPECT_EQ(StatusOf(p.Path).st_mode & 0777, 0666 & ~Umask());
+    }},
+    TargetRow{"ReplacedFileKeepsItsMode", [](Place& p) { Existing(p, 0600); }, true,
+              [](const Place& p) {
+        EXPECT_EQ(ReadFile(p.Path), kBytes);
+        EXPECT_EQ(StatusOf(p.Path).st_mode & 07777, 0600u);
+    }},
+    TargetRow{"LinkIsKeptAndItsTargetReplaced", [](Place& p) {
+        fs::create_directory(p.Folder / "elsewhere");
+        test::WriteFile(p.Folder / "elsewhere" / "real.txt", "previous");
+        chmod((p.Folder / "elsewhere" / "real.txt").c_str(), 0640);
+        fs::create_symlink("elsewhere/real.txt", p.Path);
+    }, true, [](const Place& p) {
+        EXPECT_TRUE(fs::is_symlink(p.Path));
+        EXPECT_EQ(ReadFile(p.Folder / "elsewhere" / "real.txt"), kBytes);
+        EXPECT_EQ(StatusOf(p.Path).st_mode & 07777, 0640u);
+    }},
+    TargetRow{"DanglingLinkCreatesItsTarget",
+              [](Place& p) { fs::create_symlink("made.txt", p.Path); }, true, [](const Place& p) {
+        EXPECT_TRUE(fs::is_symlink(p.Path));
+        EXPECT_EQ(ReadFile(p.Folder / "made.txt"), kBytes);
+    }},
+    TargetRow{"LinkToADeviceKeepsBoth",
+              [](Place& p) { fs::create_symlink("/dev/null", p.Path); }, true, [](const Place& p) {
+        EXPECT_TRUE(fs::is_symlink(p.Path));
+        EXPECT_TRUE(S_ISCHR(StatusOf("/dev/null").st_mode));
+    }},
+    TargetRow{"FolderIsRefused", [](Place& p) { fs::create_directory(p.Path); }, false,
+              [](const Place& p) { EXPECT_TRUE(fs::is_directory(p.Path)); }}),
     [](const auto& info) { return std::string(info.param.Name); });
+// clang-format on
 
 TEST(ReportTarget, FifoReceivesTheBytesInPlace) {
     test::TemporaryFolder scratch;
