@@ -65,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Runs, SeriesSampling,
 // Run far past the calculation time, every cell reaches the chain's steady
 // state to the rounding of the single-precision rates.
 TEST(SteadyState, IsWhereLongRunsSettle) {
-    for (const CaseRecord& record : {DefaultCase(), WithInflow(2000, 300), WithInflow(40, 3000)}) {
+    for (const CaseRecord& record :
+         {DefaultCase(), WithInflow(2000, 300), WithInflow(40, 3000), WithInflow(1, 100)}) {
         ModelState model;
         RecordedMessages messages;
         ResetModel(model);

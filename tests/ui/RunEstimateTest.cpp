@@ -36,6 +36,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, Words, testing::Values(
              "計算中です　0 / 1,000 ステップ（0.0%）\r残り時間を見積もっています"},
     WordsRow{"QuarterDone", 2500000, 10000000, 60,
              "計算中です　2,500,000 / 10,000,000 ステップ（25.0%）\r残り約3分"},
+    WordsRow{"OneStepRunDone", 1, 1, 1, "計算中です　1 / 1 ステップ（100.0%）\r残り約0秒"},
     WordsRow{"NeverRoundedUpToTheEnd", 99999, 100000, 99999,
              "計算中です　99,999 / 100,000 ステップ（99.9%）\r残り約1秒"}),
     [](const auto& info) { return std::string(info.param.Name); });
