@@ -73,6 +73,16 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"SeaTempBeyondDouble", SeaTemp, "1e999", kSeaTemp}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+// The bay's volume in cubic metres overflows before its area in square metres
+// does when the bay is deep.
+TEST(InputCheck, RefusesADeepBayWhoseVolumeInCubicMetresOverflows) {
+    CaseRecord deep = DefaultCase();
+    ApplyInput(deep, MeanDepth, "1e10");
+    ApplyInput(deep, InflowRate, "1e10");
+    EXPECT_EQ(CheckInput(deep, BayArea, "1e295"), kBayArea);
+    EXPECT_EQ(CheckInput(deep, BayArea, "1e292"), kAccepted);
+}
+
 TEST(ApplyInput, StoresTheTextAsTypedAndWhatFollowsFromIt) {
     CaseRecord c = DefaultCase();
     ApplyInput(c, BasicInput::BayArea, " 2,000 ");
