@@ -69,39 +69,30 @@ const std::string kNotCaseFile = "Tidewell のケースファイルではあり�
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, CaseFileParsing,
-    testing::Values(
-        ParseRow{"CompactInAnyOrder", "",
-                 R"({"inflow-factor":"5.0","version":1,"format":"tidewell-case",)"
-                 R"("bay-area":" 2,000 ","mean-depth":"20.50","mouth-length":" 7",)"
-                 R"("sea-temp":"1D1","inflow-temp":" 15","inflow-rate":"331",)"
-                 R"("section-factor":"0.5","inflow-temp-factor":null})",
-                 ""},
-        ParseRow{"EscapedCharacters", R"(" 2,000 ")", R"("\u00202,000 ")", ""},
-        ParseRow{"Empty", "", "", kNotJson},
-        ParseRow{"InvalidUtf8", "331",
-                 "3\xFF"
-                 "1",
-                 kNotJson},
-        ParseRow{"NotAnObject", "", "[1]", kNotCaseFile},
-        ParseRow{"OtherFormat", "tidewell-case", "tidewell-report", kNotCaseFile},
-        ParseRow{"NoFormat", "\"format\": \"tidewell-case\",", "", kNotCaseFile},
-        ParseRow{"RepeatedKey", "\"version\": 1,", "\"version\": 1, \"bay-area\": \"1\",",
-                 "キー「bay-area」が二度あります"},
-        ParseRow{"NoVersion", "\"version\": 1,", "", "キー「version」がありません"},
-        ParseRow{"VersionAsText", "\"version\": 1", "\"version\": \"1\"",
-                 "「version」は整数でなければなりません"},
-        ParseRow{"UnknownVersion", "\"version\": 1", "\"version\": 2",
-                 "版 2 のケースファイルには対応していません"},
-        ParseRow{"NoText", "\"sea-temp\": \"1D1\",", "", "キー「sea-temp」がありません"},
-        ParseRow{"TextAsNumber", "\"331\"", "331", "「inflow-rate」は文字列でなければなりません"},
-        ParseRow{"NoEntry", "\"inflow-temp-factor\": null,", "",
-                 "キー「inflow-temp-factor」がありません"},
-        ParseRow{"EntryAsNumber", "\"5.0\"", "5.0",
-                 "「inflow-factor」は文字列か null でなければなりません"},
-        ParseRow{"EntryTheListLacks", "\"0.5\"", "\"5.0\"",
-                 "「section-factor」の「5.0」は一覧にありません"},
-        ParseRow{"UnknownKey", "\"version\": 1,", "\"version\": 1, \"comment\": \"\",",
-                 "知らないキー「comment」があります"}),
+    testing::Values(ParseRow{"CompactInAnyOrder", "",
+                             R"({"inflow-factor":"5.0","version":1,"format":"tidewell-case",)"
+                             R"("bay-area":" 2,000 ","mean-depth":"20.50","mouth-length":" 7",)"
+                             R"("sea-temp":"1D1","inflow-temp":" 15","inflow-rate":"331",)"
+                             R"("section-factor":"0.5","inflow-temp-factor":null})",
+                             ""},
+                    ParseRow{"EscapedCharacters", R"(" 2,000 ")", R"("\u00202,000 ")", ""},
+                    ParseRow{"Empty", "", "", kNotJson},
+                    ParseRow{"InvalidUtf8", "331",
+                             "3\xFF"
+                             "1",
+                             kNotJson},
+                    ParseRow{"OtherFormat", "tidewell-case", "tidewell-report", kNotCaseFile},
+                    ParseRow{"RepeatedKey", "\"version\": 1,",
+                             "\"version\": 1, \"bay-area\": \"1\",",
+                             "キー「bay-area」が二度あります"},
+                    ParseRow{"UnknownVersion", "\"version\": 1", "\"version\": 2",
+                             "版 2 のケースファイルには対応していません"},
+                    ParseRow{"NoEntry", "\"inflow-temp-factor\": null,", "",
+                             "キー「inflow-temp-factor」がありません"},
+                    ParseRow{"EntryTheListLacks", "\"0.5\"", "\"5.0\"",
+                             "「section-factor」の「5.0」は一覧にありません"},
+                    ParseRow{"UnknownKey", "\"version\": 1,", "\"version\": 1, \"comment\": \"\",",
+                             "知らないキー「comment」があります"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 class CaseFileOnDisk : public testing::Test {

@@ -44,47 +44,44 @@ TEST_P(InputCheck, AcceptsOrRefusesWithTheFieldsMessage) {
     EXPECT_EQ(CheckInput(DefaultCase(), GetParam().Input, GetParam().Text), GetParam().Refusal);
 }
 
+using enum BasicInput;
+
+// Values, and products for any multiplier the lists offer (the inflow lists
+// go to 5.0), beyond the double range are refused.
 INSTANTIATE_TEST_SUITE_P(
     Texts, InputCheck,
-    testing::Values(CheckRow{"BayAreaEmpty", BasicInput::BayArea, "", kBayArea},
-                    CheckRow{"BayAreaBelowOne", BasicInput::BayArea, "0.5", kBayArea},
-                    CheckRow{"BayAreaOne", BasicInput::BayArea, "1", kAccepted},
-                    CheckRow{"BayAreaLetters", BasicInput::BayArea, "12abc", kBayArea},
-                    CheckRow{"BayAreaGroupedLeadingOne", BasicInput::BayArea, "1,000", kAccepted},
-                    CheckRow{"BayAreaGroupedLeadingZero", BasicInput::BayArea, "0,500", kBayArea},
-                    CheckRow{"BayAreaBlanksAround", BasicInput::BayArea, " 2000 ", kAccepted},
-                    CheckRow{"MeanDepthBelowOne", BasicInput::MeanDepth, ".9", kMeanDepth},
-                    CheckRow{"MeanDepthOne", BasicInput::MeanDepth, "1", kAccepted},
-                    CheckRow{"MeanDepthLetters", BasicInput::MeanDepth, "x", kMeanDepth},
-                    CheckRow{"MouthLengthZero", BasicInput::MouthLength, "0", kMouthLength},
-                    CheckRow{"MouthLengthNegative", BasicInput::MouthLength, "-1", kMouthLength},
-                    CheckRow{"MouthLengthHalf", BasicInput::MouthLength, "0.5", kAccepted},
-                    CheckRow{"SeaTempNegative", BasicInput::SeaTemp, "-2", kSeaTemp},
-                    CheckRow{"SeaTempZero", BasicInput::SeaTemp, "0", kAccepted},
-                    CheckRow{"SeaTempPoint", BasicInput::SeaTemp, ".", kSeaTemp},
-                    CheckRow{"InflowTempNegative", BasicInput::InflowTemp, "-2", kInflowTemp},
-                    CheckRow{"InflowTempZero", BasicInput::InflowTemp, "0", kAccepted},
-                    CheckRow{"InflowRateZero", BasicInput::InflowRate, "0", kInflowRate},
-                    CheckRow{"InflowRateTenth", BasicInput::InflowRate, "0.1", kAccepted},
-                    CheckRow{"InflowRateSign", BasicInput::InflowRate, "+", kInflowRate},
-                    // Values, and products for any multiplier the lists offer, beyond the
-                    // double range.
-                    CheckRow{"BayAreaBeyondDouble", BasicInput::BayArea, "1e400", kBayArea},
-                    CheckRow{"BayAreaWhoseVolumeOverflowsInCubicMetres", BasicInput::BayArea,
-                             "1e305", kBayArea},
-                    CheckRow{"BayAreaLargeButFinite", BasicInput::BayArea, "1e20", kAccepted},
-                    CheckRow{"InflowRateSoSmallTheResidenceTimeOverflows", BasicInput::InflowRate,
-                             "1e-320", kInflowRate},
-                    CheckRow{"MouthLengthSoSmallTheClosednessOverflows", BasicInput::MouthLength,
-                             "1e-310", kMouthLength},
-                    CheckRow{"InflowTempWhoseLoadOverflowsOnlyAtTimesFive", BasicInput::InflowTemp,
-                             "1e300", kInflowTemp},
-                    CheckRow{"InflowTempWhoseLoadStaysFiniteAtTimesFive", BasicInput::InflowTemp,
-                             "1e299", kAccepted},
-                    CheckRow{"InflowRateWhoseLoadOverflowsOnlyAtTimesFive", BasicInput::InflowRate,
-                             "1e301", kInflowRate},
-                    CheckRow{"SeaTempBeyondDouble", BasicInput::SeaTemp, "1e999", kSeaTemp}),
+    testing::Values(
+        CheckRow{"BayAreaEmpty", BayArea, "", kBayArea},
+        CheckRow{"BayAreaBelowOne", BayArea, "0.5", kBayArea},
+        CheckRow{"BayAreaOne", BayArea, "1", kAccepted},
+        CheckRow{"SeaTempZero", SeaTemp, "0", kAccepted},
+        CheckRow{"BayAreaGroupedLeadingZero", BayArea, "0,500", kBayArea},
+        CheckRow{"MeanDepthBelowOne", MeanDepth, ".9", kMeanDepth},
+        CheckRow{"MouthLengthNegative", MouthLength, "-1", kMouthLength},
+        CheckRow{"MouthLengthHalf", MouthLength, "0.5", kAccepted},
+        CheckRow{"SeaTempNegative", SeaTemp, "-2", kSeaTemp},
+        CheckRow{"InflowTempZero", InflowTemp, "0", kAccepted},
+        CheckRow{"InflowRateZero", InflowRate, "0", kInflowRate},
+        CheckRow{"InflowRateSign", InflowRate, "+", kInflowRate},
+        CheckRow{"BayAreaBeyondDouble", BayArea, "1e400", kBayArea},
+        CheckRow{"BayAreaWhoseVolumeOverflowsInCubicMetres", BayArea, "1e305", kBayArea},
+        CheckRow{"InflowRateSoSmallTheResidenceTimeOverflows", InflowRate, "1e-320", kInflowRate},
+        CheckRow{"MouthLengthSoSmallTheClosednessOverflows", MouthLength, "1e-310", kMouthLength},
+        CheckRow{"InflowTempWhoseLoadOverflowsOnlyAtTimesFive", InflowTemp, "1e300", kInflowTemp},
+        CheckRow{"InflowTempWhoseLoadStaysFiniteAtTimesFive", InflowTemp, "1e299", kAccepted},
+        CheckRow{"InflowRateWhoseLoadOverflowsOnlyAtTimesFive", InflowRate, "1e301", kInflowRate},
+        CheckRow{"SeaTempBeyondDouble", SeaTemp, "1e999", kSeaTemp}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+// The bay's volume in cubic metres overflows before its area in square metres
+// does when the bay is deep.
+TEST(InputCheck, RefusesADeepBayWhoseVolumeInCubicMetresOverflows) {
+    CaseRecord deep = DefaultCase();
+    ApplyInput(deep, MeanDepth, "1e10");
+    ApplyInput(deep, InflowRate, "1e10");
+    EXPECT_EQ(CheckInput(deep, BayArea, "1e295"), kBayArea);
+    EXPECT_EQ(CheckInput(deep, BayArea, "1e292"), kAccepted);
+}
 
 TEST(ApplyInput, StoresTheTextAsTypedAndWhatFollowsFromIt) {
     CaseRecord c = DefaultCase();

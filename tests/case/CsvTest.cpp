@@ -38,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CsvCase{"EmptyQuoted", "\"\"\n", {{""}}, 0},
                     CsvCase{"Unclosed", "a\n\"b\n\n", {}, 2},
                     CsvCase{"TextAfterQuote", "a\n\"b\"c\n", {}, 2},
-                    CsvCase{"QuoteInsideField", "ab\"c\n", {}, 1}),
+                    CsvCase{"QuoteInsideField", "ab\"c\n", {}, 1},
+                    CsvCase{"ErrorLineCountsBlankLines", "a\n\nb\"c\n", {}, 3}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(CsvField, QuotesOnlyWhatNeedsIt) {

@@ -8,7 +8,6 @@
 #include "case/CaseInput.h"
 #include "case/DecimalRounding.h"
 #include "engine/RunDriver.h"
-#include "engine/RunDuration.h"
 
 namespace tidewell {
 namespace {
@@ -24,12 +23,6 @@ std::unique_ptr<Run> Calculate(const CaseRecord& c, const RunProgress& progress 
     auto run = std::make_unique<Run>();
     run->Result = RunCalculation(c, run->Model, run->Report, run->Messages, progress);
     return run;
-}
-
-CaseRecord WithInput(BasicInput input, const char* text) {
-    CaseRecord c = DefaultCase();
-    ApplyInput(c, input, text);
-    return c;
 }
 
 CaseRecord With(std::initializer_list<std::pair<BasicInput, const char*>> texts,
@@ -87,13 +80,13 @@ TEST_P(Runs, EndAsTheCaseCallsFor) {
     }
     if (row.StepCount >= 0) {
         EXPECT_EQ(run->Result.StepCount, row.StepCount);
+        EXPECT_EQ(PlannedStepCount(row.Case), row.StepCount);
     }
+    using Calls = std::vector<std::string>;
     if (row.Status == RunStatus::Completed) {
         EXPECT_EQ(run->Result.StepsDone, run->Result.StepCount);
         EXPECT_EQ(RoundDecimals(run->Model.BayMeanConc[kTemperature], 2), row.Mean);
-        EXPECT_EQ(run->Model.CellConc[kTemperature][6], row.Case.SeaTemp.Value());
-        EXPECT_EQ(run->Report.Calls,
-                  (std::vector<std::string>{"Open", "WriteConditions", "WriteResults", "Close"}));
+        EXPECT_EQ(run->Report.Calls, (Calls{"Open", "WriteConditions", "WriteResults", "Close"}));
     } else if (row.Status == RunStatus::Unstable) {
         // The report says so on its last line; there is no mean.
         EXPECT_EQ(run->Report.ResultStatus, RunStatus::Unstable);
@@ -102,115 +95,85 @@ TEST_P(Runs, EndAsTheCaseCallsFor) {
         EXPECT_TRUE(std::isnan(run->Model.BayMeanConc[kTemperature]));
         EXPECT_EQ(run->Result.Scale, row.Scale);
     } else {
-        EXPECT_EQ(run->Report.Calls, (std::vector<std::string>{"Open", "Discard"}));
+        EXPECT_EQ(run->Report.Calls, (Calls{"Open", "Discard"}));
+        EXPECT_EQ(PlannedStepCount(row.Case), std::nullopt);
     }
     if (row.Message != nullptr) {
         ASSERT_FALSE(run->Messages.Shown.empty());
         const std::string& prompt = run->Messages.Shown.back().Prompt;
         EXPECT_EQ(prompt.substr(0, prompt.find('\r')), row.Message);
     }
-    if (row.Exact) {
-        for (int cell = 1; cell <= 5; ++cell) {
-            EXPECT_EQ(run->Model.CellConc[kTemperature][cell], (*row.Exact)[cell - 1]) << cell;
-        }
-    }
+    for (int cell = 1; row.Exact && cell <= 5; ++cell)
+        EXPECT_EQ(run->Model.CellConc[kTemperature][cell], (*row.Exact)[cell - 1]) << cell;
 }
 
 constexpr auto kDiffusion = StepScale::Diffusion;
-constexpr auto kAdvection = StepScale::Advection;
 constexpr auto kCompleted = RunStatus::Completed;
 constexpr auto kUnstable = RunStatus::Unstable;
 constexpr auto kNotRun = RunStatus::NotRun;
 
 // The exact cells were checked against a separate, plain implementation of
 // the step written from the model's description.
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Runs,
-    testing::Values(
-        RunRow{"DefaultCase", DefaultCase(), kCompleted, 718, 12623, 17.70, kDiffusion, nullptr,
-               Cells{17.516242429318552, 17.606310994478246, 17.699603551149814, 17.796235501090912,
-                     17.896326378771921}},
-        RunRow{"WarmerSlowerInflow", With({}, 1.2f, 0.2), kCompleted, 718, 12623, 18.00, kDiffusion,
-               nullptr,
-               Cells{18.000000013400413, 18.000000010758402, 18.000000008097491, 18.000000005417544,
-                     18.000000002718426}},
-        // Large inflows: the first steps overshoot, then the run settles.
-        RunRow{"LargeInflowIntoFiftySquareKilometres", BayOf("50", "20000"), kCompleted, 148, 49,
-               15.17, kDiffusion, nullptr,
-               Cells{15.001515976055419, 15.006917951841125, 15.031569223404716, 15.144062010777546,
-                     15.657408669886401}},
-        RunRow{"LargeInflowIntoEightySquareKilometres", BayOf("80", "12000"), kCompleted, 309, 65,
-               15.30, kDiffusion, nullptr, std::nullopt},
-        RunRow{"LargeInflowIntoSixtySquareKilometres", BayOf("60", "16000"), kCompleted, 203, 57,
-               15.22, kDiffusion, nullptr, std::nullopt},
-        RunRow{"SmallestStableBay", BayOf("24"), kCompleted, 207, 1050, 17.48, kDiffusion, nullptr,
-               std::nullopt},
-        RunRow{"FiftySquareKilometres", BayOf("50"), kCompleted, 265, 1712, 17.53, kDiffusion,
-               nullptr, std::nullopt},
-        RunRow{"HugeBayWithCappedLength", BayOf("100000"), kCompleted, 2456, 369033, 17.83,
-               kDiffusion, nullptr, std::nullopt},
-        RunRow{"MouthWiderThanTheBayBlowsUp", BayOf("22"), kUnstable, 0, -1, 0, kDiffusion, nullptr,
-               std::nullopt},
-        RunRow{"TinyBayBlowsUp", BayOf("20"), kUnstable, 0, -1, 0, kDiffusion, nullptr,
-               std::nullopt},
-        RunRow{"LargeInflowIntoASmallBayBlowsUp", BayOf("20", "10000"), kUnstable, 188, 31, 0,
-               kAdvection, nullptr, std::nullopt},
-        RunRow{"NoCrossSection", WithMouthSection(0), kNotRun, 0, -1, 0, kDiffusion,
-               "湾口部断面積が0になるため計算できません。", std::nullopt},
-        RunRow{"TimeStepRoundsToZero", WithMouthSection(1e-12f), kNotRun, 0, -1, 0, kDiffusion,
-               "時間ステップが0分になるため計算できません。", std::nullopt},
-        RunRow{"StepCountTooLargeToCount", HugeSlowBay("1e-6"), kNotRun, 0, -1, 0, kDiffusion,
-               "計算ステップ数が多すぎるため計算できません。", std::nullopt},
-        RunRow{"CalculationTimeBeyondSinglePrecision", HugeSlowBay("1e-30"), kNotRun, 0, -1, 0,
-               kDiffusion, "条件の値が大きすぎるか小さすぎるため計算できません。", std::nullopt}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, Runs, testing::Values(
+    RunRow{"DefaultCase", DefaultCase(), kCompleted, 718, 12623, 17.70, kDiffusion, nullptr,
+           Cells{17.516242429318552, 17.606310994478246, 17.699603551149814, 17.796235501090912,
+                 17.896326378771921}},
+    RunRow{"WarmerSlowerInflow", With({}, 1.2f, 0.2), kCompleted, 718, 12623, 18.00, kDiffusion,
+           nullptr, Cells{18.000000013400413, 18.000000010758402, 18.000000008097491,
+                          18.000000005417544, 18.000000002718426}},
+    // A large inflow: the first steps overshoot, then the run settles.
+    RunRow{"LargeInflowIntoFiftySquareKilometres", BayOf("50", "20000"), kCompleted, 148, 49,
+           15.17, kDiffusion, nullptr,
+           Cells{15.001515976055419, 15.006917951841125, 15.031569223404716, 15.144062010777546,
+                 15.657408669886401}},
+    RunRow{"SmallestStableBay", BayOf("24"), kCompleted, 207, 1050, 17.48, kDiffusion, nullptr, {}},
+    RunRow{"TinyBayBlowsUp", BayOf("20"), kUnstable, 0, -1, 0, kDiffusion, nullptr, {}},
+    RunRow{"LargeInflowIntoASmallBayBlowsUp", BayOf("20", "10000"), kUnstable, 188, 31, 0,
+           StepScale::Advection, nullptr, {}},
+    RunRow{"NoCrossSection", WithMouthSection(0), kNotRun, 0, -1, 0, kDiffusion,
+           "湾口部断面積が0になるため計算できません。", {}},
+    RunRow{"TimeStepRoundsToZero", WithMouthSection(1e-12f), kNotRun, 0, -1, 0, kDiffusion,
+           "時間ステップが0分になるため計算できません。", {}},
+    RunRow{"StepCountTooLargeToCount", HugeSlowBay("1e-6"), kNotRun, 0, -1, 0, kDiffusion,
+           "計算ステップ数が多すぎるため計算できません。", {}},
+    RunRow{"CalculationTimeBeyondSinglePrecision", HugeSlowBay("1e-30"), kNotRun, 0, -1, 0,
+           kDiffusion, "条件の値が大きすぎるか小さすぎるため計算できません。", {}}),
     [](const auto& info) { return std::string(info.param.Name); });
+// clang-format on
 
-// Step counts beyond 2^31 (but below 2^53) are still counted and run.
-TEST(PlannedStepCount, GivesTheStepsOfARunWithoutRunningOrShowingAnything) {
-    EXPECT_EQ(PlannedStepCount(DefaultCase()), 12623);
+// Step counts beyond 2^31 (but below 2^53) are still counted; the count
+// rounds half up (1440 / 576 = 2.5).
+TEST(PlannedStepCount, CountsBeyondTwoToTheThirtyFirst) {
     EXPECT_EQ(PlannedStepCount(BayOf("1000", "0.001")), 4178272874);
-    EXPECT_EQ(PlannedStepCount(WithMouthSection(0)), std::nullopt);
-    EXPECT_EQ(PlannedStepCount(HugeSlowBay("1e-6")), std::nullopt);
-}
-
-TEST(RunCalculation, InflowAtSeaTemperatureKeepsTheBayAtThatTemperature) {
-    const auto run = Calculate(WithInput(BasicInput::InflowTemp, "18"));
-    ASSERT_EQ(run->Result.Status, RunStatus::Completed);
-    for (int cell = 1; cell <= 6; ++cell) {
-        EXPECT_NEAR(run->Model.CellConc[kTemperature][cell], 18, 5e-7) << cell;
-    }
+    EXPECT_EQ(StepCountOf(1, 576), 3);
 }
 
 TEST(RunCalculation, SecondRunDoesNotDependOnTheFirst) {
     ModelState model;
     RecordedMessages messages;
     NoReport report;
-    RunCalculation(WithInput(BasicInput::BayArea, "50"), model, report, messages);
+    RunCalculation(BayOf("50"), model, report, messages);
     RunCalculation(DefaultCase(), model, report, messages);
     const auto fresh = Calculate(DefaultCase());
-    for (int cell = 1; cell <= 6; ++cell) {
+    for (int cell = 1; cell <= 6; ++cell)
         EXPECT_EQ(model.CellConc[kTemperature][cell], fresh->Model.CellConc[kTemperature][cell]);
-    }
     EXPECT_EQ(model.BayMeanConc[kTemperature], fresh->Model.BayMeanConc[kTemperature]);
 }
 
-TEST(StepCountOf, RoundsHalfUp) {
-    EXPECT_EQ(StepCountOf(1, 576), 3);  // 1440 / 576 = 2.5
-    EXPECT_EQ(StepCountOf(6294, 718), 12623);
-    EXPECT_EQ(StepCountOf(0, 718), 0);
-}
-
 TEST(RunCalculation, ProgressSeesTheStepsAndCanCancel) {
-    std::vector<std::int64_t> seen;
-    const auto cancelAfterTwoReports = [&](std::int64_t done, std::int64_t total) {
+    std::int64_t last = -1;
+    const auto cancelAtTheSecondReport = [&](std::int64_t done, std::int64_t total) {
         EXPECT_EQ(total, 12623);
-        seen.push_back(done);
-        return seen.size() < 3;
+        EXPECT_GT(done, last);
+        const bool first = last < 0;
+        last = done;
+        return first;
     };
-    const auto run = Calculate(DefaultCase(), cancelAfterTwoReports);
+    const auto run = Calculate(DefaultCase(), cancelAtTheSecondReport);
     EXPECT_EQ(run->Result.Status, RunStatus::Cancelled);
-    EXPECT_EQ(seen, (std::vector<std::int64_t>{0, 4096, 8192}));
-    EXPECT_EQ(run->Result.StepsDone, 8192);
+    EXPECT_EQ(run->Result.StepsDone, last);
+    EXPECT_LT(last, 12623);
     EXPECT_EQ(run->Report.Calls.back(), "Discard");
 }
 

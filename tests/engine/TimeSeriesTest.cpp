@@ -62,10 +62,25 @@ INSTANTIATE_TEST_SUITE_P(Runs, SeriesSampling,
                                          SeriesCase{"FewSteps", WithInflow(1000, 100), 899, 900}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
+// However many steps, at most 2000 inner rows, at the smallest stride that
+// keeps them within that.
+TEST(TimeSeries, KeepsAtMostTwoThousandInnerRows) {
+    const ModelState model;
+    for (const auto& [steps, rows] : {std::pair{2000, 2001u}, {2001, 2002u}, {2002, 1002u}}) {
+        TimeSeries series;
+        series.Plan(steps, 1440);
+        for (int step = 0; step <= steps; ++step)
+            series.Offer(step, model);
+        EXPECT_EQ(series.Rows().size(), rows) << steps;
+        EXPECT_EQ(series.Rows().back().Day, steps) << steps;
+    }
+}
+
 // Run far past the calculation time, every cell reaches the chain's steady
 // state to the rounding of the single-precision rates.
 TEST(SteadyState, IsWhereLongRunsSettle) {
-    for (const CaseRecord& record : {DefaultCase(), WithInflow(2000, 300), WithInflow(40, 3000)}) {
+    for (const CaseRecord& record :
+         {DefaultCase(), WithInflow(2000, 300), WithInflow(40, 3000), WithInflow(1, 100)}) {
         ModelState model;
         RecordedMessages messages;
         ResetModel(model);

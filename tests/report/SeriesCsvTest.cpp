@@ -18,18 +18,6 @@ TEST(SeriesCsv, WritesHeaderAndSeventeenDigitRows) {
               "0.33333333333333331\n");
 }
 
-// No inflow gives no calculation time: the series is the start alone.
-TEST(SeriesCsv, RunWithoutStepsIsItsStart) {
-    CaseRecord record = DefaultCase();
-    record.InflowRate = BasicValue(0.0);
-    ModelState model;
-    NoReport report;
-    test::RecordedMessages messages;
-    TimeSeries series;
-    RunCalculation(record, model, report, messages, {}, &series);
-    EXPECT_EQ(SeriesCsv(series.Rows()), "day,cell1,cell2,cell3,cell4,cell5\n0,18,18,18,18,18\n");
-}
-
 // Rows written by hand: one with a result, one without.
 TEST(SweepCsv, WritesEntriesStatusAndFullDigits) {
     const SweepCombination combinations[] = {{0, 0, 0}, {6, 2, 7}};

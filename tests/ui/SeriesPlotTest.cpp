@@ -50,24 +50,22 @@ TEST_P(PlotMessages, SayWhyThereIsNoFullResult) {
 }
 
 const std::string kStopped = "計算が不安定になったため、第";
-INSTANTIATE_TEST_SUITE_P(
-    Runs, PlotMessages,
-    testing::Values(MessageRow{"NoRunYet", PlotOfNoRun(),
-                               "計算結果がありません。計算開始を押してください。", 0},
-                    MessageRow{"Completed", PlotOfRun(HandRun(RunStatus::Completed)), "", 12},
-                    MessageRow{"UnstableInTheFourthDay",
-                               PlotOfRun(HandRun(RunStatus::Unstable, 3.4)),
-                               kStopped + "4日で停止しました。", 12},
-                    MessageRow{"UnstableInTheFirstDay",
-                               PlotOfRun(HandRun(RunStatus::Unstable, 0.01)),
-                               kStopped + "1日で停止しました。", 12},
-                    MessageRow{"UnstableAtTheEndOfADay", PlotOfRun(HandRun(RunStatus::Unstable, 5)),
-                               kStopped + "5日で停止しました。", 12},
-                    MessageRow{"CannotRun", PlotOfRun(HandRun(RunStatus::NotRun)),
-                               "この条件では計算できませんでした。基本条件を見直してください。", 0},
-                    MessageRow{"Cancelled", PlotOfRun(HandRun(RunStatus::Cancelled)),
-                               "計算を中止しました。中止までの経過を表示しています。", 12}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Runs, PlotMessages, testing::Values(
+    MessageRow{"NoRunYet", PlotOfNoRun(), "計算結果がありません。計算開始を押してください。", 0},
+    MessageRow{"Completed", PlotOfRun(HandRun(RunStatus::Completed)), "", 12},
+    MessageRow{"UnstableInTheFourthDay", PlotOfRun(HandRun(RunStatus::Unstable, 3.4)),
+               kStopped + "4日で停止しました。", 12},
+    MessageRow{"UnstableInTheFirstDay", PlotOfRun(HandRun(RunStatus::Unstable, 0.01)),
+               kStopped + "1日で停止しました。", 12},
+    MessageRow{"UnstableAtTheEndOfADay", PlotOfRun(HandRun(RunStatus::Unstable, 5)),
+               kStopped + "5日で停止しました。", 12},
+    MessageRow{"CannotRun", PlotOfRun(HandRun(RunStatus::NotRun)),
+               "この条件では計算できませんでした。基本条件を見直してください。", 0},
+    MessageRow{"Cancelled", PlotOfRun(HandRun(RunStatus::Cancelled)),
+               "計算を中止しました。中止までの経過を表示しています。", 12}),
     [](const auto& info) { return std::string(info.param.Name); });
+// clang-format on
 
 // A value that is not a number, or infinite, leaves out that one point.
 TEST(SeriesPlot, LeavesOutNonFiniteValuesOnly) {
@@ -147,14 +145,15 @@ TEST_P(PointUnderMouse, IsTheNearestCurvePointOnScreen) {
     EXPECT_EQ(PickText(plot, *pick), GetParam().Text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Spots, PointUnderMouse,
-    testing::Values(PickRow{"OnAPoint", {2.0, 17.0}, "セル1（湾奥）　2.00日　17.00℃"},
-                    PickRow{"NearerTheLater", {3.3, 16.4}, "セル1（湾奥）　4.00日　16.00℃"},
-                    PickRow{"FarLeft", {-3.0, 17.0}, "セル1（湾奥）　0.00日　17.80℃"},
-                    PickRow{"NearTheFlatLine", {3.3, 17.9}, "外海水温　3.30日　18.00℃"},
-                    PickRow{"PastTheFlatLine", {5.0, 19.0}, "外海水温　4.00日　18.00℃"}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Spots, PointUnderMouse, testing::Values(
+    PickRow{"OnAPoint", {2.0, 17.0}, "セル1（湾奥）　2.00日　17.00℃"},
+    PickRow{"NearerTheLater", {3.3, 16.4}, "セル1（湾奥）　4.00日　16.00℃"},
+    PickRow{"FarLeft", {-3.0, 17.0}, "セル1（湾奥）　0.00日　17.80℃"},
+    PickRow{"NearTheFlatLine", {3.3, 17.9}, "外海水温　3.30日　18.00℃"},
+    PickRow{"PastTheFlatLine", {5.0, 19.0}, "外海水温　4.00日　18.00℃"}),
     [](const auto& info) { return std::string(info.param.Name); });
+// clang-format on
 
 }  // namespace
 }  // namespace tidewell

@@ -124,37 +124,6 @@ class ViewsTest : public QObject {
         QCOMPARE(shown->isVisible(), !message.isEmpty());
     }
 
-    // The label under the chart names the curve point nearest to the mouse,
-    // also at the very edge of the plot, and nothing away from the plot.
-    void chartShowsTheValueUnderTheMouse_data() {
-        QTest::addColumn<QPointF>("value");  // day, degC
-        QTest::addColumn<QPoint>("offset");  // pixels
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("inner point") << QPointF(2, 15) << QPoint() << "セル2　2.00日　15.00℃";
-        QTest::newRow("last point on the edge")
-            << QPointF(4, 13.5) << QPoint(2, 0) << "セル1（湾奥）　4.00日　13.50℃";
-        QTest::newRow("left of the plot") << QPointF(0, 15) << QPoint(-40, 0) << "";
-    }
-    void chartShowsTheValueUnderTheMouse() {
-        QFETCH(QPointF, value);
-        QFETCH(QPoint, offset);
-        QFETCH(QString, shown);
-        QVERIFY(ShowChart(PlotOfRun({RunStatus::Completed,
-                                     {{0, {12, 14, 16, 17, 17.5}},
-                                      {2, {13, 15, 17, 17.5, 17.8}},
-                                      {4, {13.5, 15.5, 17.5, 17.8, 17.9}}},
-                                     {16, 16.5, 17, 17.5, 17.9},
-                                     18,
-                                     10})));
-        auto* view = Named<QChartView>(Charts.get(), "SeriesChart");
-        const QPointF inChart = Chart()->mapToPosition(value, Lines()[0]);
-        const QPoint at = view->mapFromScene(Chart()->mapToScene(inChart)) + offset;
-        QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(view->viewport(), &move);
-        QCOMPARE(Named<QLabel>(Charts.get(), "PointValue")->text(), shown);
-    }
-
     // By the name's extension; a failure names the path and leaves nothing.
     void chartSavesPngOrSvg_data() {
         QTest::addColumn<QString>("name");
@@ -183,33 +152,6 @@ class ViewsTest : public QObject {
         QCOMPARE(Sink.Shown.size(), start.isEmpty() ? 1u : 0u);
         if (start.isEmpty())
             QVERIFY(QString::fromStdString(Sink.Shown[0].Prompt).contains(path));
-    }
-
-    // Ctrl+S and the button both ask for a name and save there.
-    void chartAsksWhereToSave_data() {
-        QTest::addColumn<bool>("byShortcut");
-        QTest::newRow("button") << false;
-        QTest::newRow("Ctrl+S") << true;
-    }
-    void chartAsksWhereToSave() {
-        QFETCH(bool, byShortcut);
-        QVERIFY(ShowChart(PlotOfNoRun()));
-        const QString path = Folder->filePath("asked.svg");
-        QTimer poll;
-        poll.callOnTimeout(&poll, [&] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                poll.stop();
-                // Typed as a user would: selectFile() races the folder's loading.
-                Named<QLineEdit>(dialog, "fileNameEdit")->setText(path);
-                static_cast<QDialog*>(dialog)->accept();
-            }
-        });
-        poll.start(10);
-        if (byShortcut)
-            QTest::keyClick(Charts.get(), Qt::Key_S, Qt::ControlModifier);
-        else
-            QTest::mouseClick(Named<QPushButton>(Charts.get(), "SaveImage"), Qt::LeftButton);
-        QTRY_VERIFY(QFileInfo(path).size() > 0);
     }
 
     // 448 runs of the default case in the background; switching the held
@@ -251,39 +193,6 @@ class ViewsTest : public QObject {
         QCOMPARE(Sink.Shown.size(), 1u);
         QVERIFY(QString::fromStdString(Sink.Shown[0].Prompt).contains("missing/sweep.csv"));
         QCOMPARE(QDir(Folder->path()).entryList(QDir::Files), QStringList{"sweep.csv"});
-    }
-
-    void sweepHandsOnTheDoubleClickedCombination_data() {
-        QTest::addColumn<int>("held");
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QList<int>>("picked");  // section, inflow temperature, inflow
-        QTest::newRow("inflow temperature held") << 1 << 3 << 2 << 5 << QList<int>{2, 3, 5};
-        QTest::newRow("section held") << 0 << 4 << 1 << 7 << QList<int>{4, 1, 7};
-        QTest::newRow("inflow held") << 2 << 6 << 5 << 0 << QList<int>{5, 0, 6};
-    }
-    void sweepHandsOnTheDoubleClickedCombination() {
-        QFETCH(int, held);
-        QFETCH(int, entry);
-        QFETCH(int, row);
-        QFETCH(int, column);
-        QFETCH(QList<int>, picked);
-        SweepDialog dialog(kEndless, {}, Sink, nullptr, 1);
-        QList<int> got;
-        dialog.SetPickHandler([&got](const SweepCombination& c) {
-            got = {c.Section, c.InflowTemp, c.Inflow};
-        });
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        Named<QComboBox>(&dialog, "HeldList")->setCurrentIndex(held);
-        Named<QComboBox>(&dialog, "HeldEntry")->setCurrentIndex(entry);
-        const QPoint middle =
-            Grid(dialog)->visualItemRect(Grid(dialog)->item(row, column)).center();
-        QTest::mouseClick(Grid(dialog)->viewport(), Qt::LeftButton, {}, middle);
-        QTest::mouseDClick(Grid(dialog)->viewport(), Qt::LeftButton, {}, middle);
-        QCOMPARE(got, picked);
-        QVERIFY(Grid(dialog)->item(row, column)->data(SweepDialog::kCurrentRole).toBool());
     }
 
     // Runs that would take hours stop soon after 中止 or closing the dialog;

@@ -104,6 +104,12 @@ class WindowLookTest : public QObject {
         QWidget* control = Named(name);
         QVERIFY(control);
         const QFontMetrics metrics(control->font());
+        const QString family = QFontInfo(control->font()).family();
+        QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese),
+                 qPrintable(family));
+        for (const uint code : Caption(*control).toUcs4())
+            QVERIFY2(metrics.inFontUcs4(code),
+                     qPrintable("no glyph U+" + QString::number(code, 16)));
         if (auto* frame = dynamic_cast<tidewell::window::SchematicFrame*>(control)) {
             const QStringList lines = frame->CaptionLines();
             QCOMPARE(lines.join(QString()), Caption(*control));
@@ -137,17 +143,6 @@ class WindowLookTest : public QObject {
         QVERIFY(control->font().pointSizeF() == designed || !CaptionWhole(*control, larger));
     }
 
-    void oneRowListsAreSixteenPixelsAtNinetySixDpi() {
-        for (const QString name : {"List1", "List2", "List3"}) {
-            auto* list = Named<QListWidget>(name);
-            QCOMPARE(list->height(),
-                     static_cast<int>(std::lround(240 * list->logicalDpiY() / 1440.0)));
-            if (list->logicalDpiY() == 96)
-                QCOMPARE(list->height(), 16);
-            QVERIFY(list->viewport()->height() >= list->visualItemRect(list->item(0)).height());
-        }
-    }
-
     void wideDisplayValueShowsWholeInTooltip_data() {
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("residence");
@@ -174,59 +169,21 @@ class WindowLookTest : public QObject {
         QCOMPARE(rateField->toolTip(), QString());  // an editable field scrolls instead
     }
 
+    // Resizing moves only the outer panel, which stays below the menu bar.
     void menuBarSitsAboveUnmovedPanels() {
         auto* bar = Named<QMenuBar>("MenuBar");
         QVERIFY(bar && bar->isVisible());
         const int client = static_cast<int>(std::lround(6675 * Window->logicalDpiY() / 1440.0));
         QCOMPARE(bar->geometry(), QRect(0, 0, Window->width(), bar->sizeHint().height()));
         QCOMPARE(Window->height(), bar->height() + client);
-        QCOMPARE(Named("Picture1")->geometry(), Window->rect().adjusted(0, bar->height(), 0, 0));
-        QStringList titles;
-        for (QAction* menu : bar->actions())
-            titles << menu->text();
-        QCOMPARE(titles, QStringList({"ファイル(&F)", "表示(&V)", "ヘルプ(&H)"}));
-    }
-
-    void menuCommandDoesWhatItSays_data() {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QKeySequence>("key");
-        QTest::addColumn<QStringList>("shown");  // in the box it opens; none: the window closes
-        const QString report = "Tidewell_OUT.txt";
-        QTest::newRow("quit") << "QuitAction"
-                              << "終了(&X)" << QKeySequence("Ctrl+Q") << QStringList();
-        QTest::newRow("guide") << "GuideAction"
-                               << "使い方(&U)" << QKeySequence("F1")
-                               << QStringList{"滞留時間", "閉鎖度", "湾容積", "m3/秒", report};
-        QTest::newRow("about") << "AboutAction"
-                               << "バージョン情報(&A)" << QKeySequence()
-                               << QStringList{"1.1.0", "MIT", qVersion()};
-    }
-    void menuCommandDoesWhatItSays() {
-        QFETCH(QString, action);
-        QFETCH(QString, text);
-        QFETCH(QKeySequence, key);
-        QFETCH(QStringList, shown);
-        auto* command = Named<QAction>(action);
-        QVERIFY(command);
-        QCOMPARE(command->text(), text);
-        QCOMPARE(command->shortcut(), key);
-        if (key.isEmpty())
-            command->trigger();
-        else
-            QTest::keySequence(Window.get(), key);
-        if (shown.isEmpty()) {
-            QTRY_VERIFY(!Window->isVisible());
-            return;
-        }
-        QMessageBox* box = nullptr;
-        QTRY_VERIFY(box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
-        const QString boxText = box->text();
-        box->close();
-        for (QString part : shown) {
-            if (part.startsWith("Tidewell_OUT"))  // the report's full path
-                part = QDir(WorkDir->path()).absoluteFilePath(part);
-            QVERIFY2(boxText.contains(part), qPrintable(part));
+        const QRect innerBefore = Named("Picture2")->geometry();
+        const QRect text1Before = Named("Text1")->geometry();
+        for (const QSize size : {Window->size(), QSize(900, 700), QSize(300, 200)}) {
+            Window->resize(size);
+            QTRY_COMPARE(Named("Picture1")->geometry(),
+                         QRect(0, bar->height(), size.width(), size.height() - bar->height()));
+            QCOMPARE(Named("Picture2")->geometry(), innerBefore);
+            QCOMPARE(Named("Text1")->geometry(), text1Before);
         }
     }
 
@@ -234,7 +191,6 @@ class WindowLookTest : public QObject {
         tidewell::window::SetApplicationIcon();
         QCOMPARE(QGuiApplication::desktopFileName(), QString("io.github.tidewell.Tidewell"));
         const QImage icon = QIcon(tidewell::window::kBuiltInIcon).pixmap(32).toImage();
-        QVERIFY(!icon.isNull());
         QVERIFY(icon.pixelColor(16, 16).alpha() > 0);  // drawn, not an empty square
         QMessageBox box(Window.get());
         QCOMPARE(box.windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());

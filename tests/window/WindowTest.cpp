@@ -184,10 +184,13 @@ class WindowTest : public QObject {
         QTRY_VERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level window was left open");
     }
 
+    // The default case's texts and colours (on screen, not only in the
+    // palette), the model's legend, and three one-row lists showing "1.0" with
+    // nothing selected.
     void showsDefaultCaseAtStartUp() {
         QCOMPARE(Texts(), kStartTexts);
         QCOMPARE(Colors(), kStartColors);
-        for (int n = 1; n <= 7; ++n) {  // on screen, not only in the palette
+        for (int n = 1; n <= 7; ++n) {
             const QImage image = Frames[n]->grab().toImage();
             QCOMPARE(image.pixelColor(image.width() / 2, image.height() - 4), kStartColors[n - 1]);
         }
@@ -196,78 +199,14 @@ class WindowTest : public QObject {
         auto* legend = dynamic_cast<tidewell::window::LegendPanel*>(Named("Picture2"));
         QVERIFY2(legend && legend->Drawing() == Window->Presenter().Legend(),
                  "Picture2 does not carry the model's legend");
-    }
-
-    void fillsListsOneRowHighWithNothingSelected_data() {
-        QTest::addColumn<int>("list");
-        QTest::addColumn<QStringList>("entries");
         const QStringList seven{"1.0", "0.2", "0.5", "0.8", "1.2", "1.5", "2.0"};
-        QTest::newRow("List1 section") << 1 << seven;
-        QTest::newRow("List2 inflow temperature") << 2 << (seven + QStringList{"5.0"});
-        QTest::newRow("List3 inflow rate") << 3 << (seven + QStringList{"5.0"});
-    }
-    void fillsListsOneRowHighWithNothingSelected() {
-        QFETCH(int, list);
-        QFETCH(QStringList, entries);
-        QListWidget* box = Lists[list];
-        QCOMPARE(Collect(box->count(), [box](int n) { return box->item(n - 1)->text(); }), entries);
+        for (int list = 1; list <= 3; ++list) {
+            QListWidget* box = Lists[list];
+            QCOMPARE(Collect(box->count(), [box](int n) { return box->item(n - 1)->text(); }),
+                     list == 1 ? seven : seven + QStringList{"5.0"});
+            QCOMPARE(TopEntry(list), QString("1.0"));
+        }
         QCOMPARE(Selections(), QList<int>({-1, -1, -1}));
-        QCOMPARE(Window->Presenter().List(list).Selected, tidewell::kNoSelection);
-        QCOMPARE(TopEntry(list), QString("1.0"));
-    }
-
-    void captionsUseFaceWithJapaneseGlyphs() {
-        int captioned = 0;
-        for (QWidget* control : Window->findChildren<QWidget*>()) {
-            if (!control->inherits("QLabel") && !control->inherits("QGroupBox") &&
-                !control->inherits("QPushButton"))
-                continue;
-            ++captioned;
-            const QString caption =
-                control->property(control->inherits("QGroupBox") ? "title" : "text").toString();
-            const QString where = control->objectName() + ": " + caption;
-            const QFontMetrics metrics(control->font());
-            const QString family = QFontInfo(control->font()).family();
-            QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese),
-                     qPrintable(where + " resolves to " + family));
-            for (const uint code : caption.toUcs4())
-                QVERIFY2(metrics.inFontUcs4(code),
-                         qPrintable(where + " lacks U+" + QString::number(code, 16)));
-        }
-        QVERIFY(captioned >= 30);
-    }
-
-    // Tab goes through the fields in number order, with the restore button
-    // after Text12, and on to the lists.
-    void tabVisitsFieldsInNumberOrder() {
-        const QRegularExpression named("^(Text\\d+|List\\d|Command3)$");
-        QStringList order;
-        QWidget* widget = Fields[1];
-        do {
-            if (named.match(widget->objectName()).hasMatch())
-                order << widget->objectName();
-            widget = widget->nextInFocusChain();
-        } while (widget != Fields[1] && order.size() < 100);
-        QStringList expected;
-        for (int n = 1; n <= 16; ++n)
-            expected << QString("Text%1").arg(n) << (n == 12 ? "Command3" : "");
-        expected.removeAll("");
-        QCOMPARE(order, expected + QStringList({"List1", "List2", "List3"}));
-    }
-
-    void resizingMovesOnlyOuterPanel() {
-        auto* outer = Named("Picture1");
-        auto* inner = Named("Picture2");
-        const QRect innerBefore = inner->geometry();
-        const QRect text1Before = Fields[1]->geometry();
-        for (const QSize size : {QSize(900, 700), QSize(300, 200)}) {
-            Window->resize(size);
-            const int menuBar = Named("MenuBar")->height();
-            QTRY_COMPARE(outer->geometry(),
-                         QRect(0, menuBar, size.width(), size.height() - menuBar));
-            QCOMPARE(inner->geometry(), innerBefore);
-            QCOMPARE(Fields[1]->geometry(), text1Before);
-        }
     }
 
     // Every field the user may type into hands each keystroke to the model;
@@ -312,56 +251,57 @@ class WindowTest : public QObject {
         QCOMPARE(Texts(), StartTextsWith({{9, "0"}}));
     }
 
-    // Whatever a one-row list shows after scrolling is the entry in force.
-    void scrollingListPicksTheEntryInView_data() {
+    // Whatever a one-row list shows after scrolling or a click is the entry
+    // in force.
+    void listPicksTheEntryInView_data() {
+        QTest::addColumn<int>("list");
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("changedSection");
-        QTest::newRow("down arrow twice") << "arrows"
-                                          << "0.5"
-                                          << " .063";
-        QTest::newRow("wheel one notch") << "wheel"
-                                         << "0.2"
-                                         << " .0252";
-        QTest::newRow("down key twice") << "keys"
-                                        << "0.5"
-                                        << " .063";
+        QTest::addColumn<int>("field");  // the changed field and its text
+        QTest::addColumn<QString>("text");
+        // clang-format off
+        QTest::newRow("down arrow twice") << 1 << "arrows" << "0.5" << 11 << " .063";
+        QTest::newRow("wheel one notch") << 1 << "wheel" << "0.2" << 11 << " .0252";
+        QTest::newRow("down key twice") << 1 << "keys" << "0.5" << 11 << " .063";
+        QTest::newRow("click") << 2 << "click" << "1.2" << 12 << " 5958";
+        // clang-format on
     }
-    void scrollingListPicksTheEntryInView() {
+    void listPicksTheEntryInView() {
+        QFETCH(int, list);
         QFETCH(QString, how);
         QFETCH(QString, entry);
-        QFETCH(QString, changedSection);
-        QListWidget* list = Lists[1];
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QListWidget* box = Lists[list];
         if (how == "arrows") {
             for (int click = 0; click < 2; ++click)
-                list->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+                box->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         } else if (how == "wheel") {
-            const QPointF at = list->viewport()->rect().center();
-            QWheelEvent wheel(at, list->viewport()->mapToGlobal(at), {}, QPoint(0, -120),
+            const QPointF at = box->viewport()->rect().center();
+            QWheelEvent wheel(at, box->viewport()->mapToGlobal(at), {}, QPoint(0, -120),
                               Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(list->viewport(), &wheel);
+            QApplication::sendEvent(box->viewport(), &wheel);
+        } else if (how == "keys") {
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Down);
+            QTest::keyClick(box, Qt::Key_Down);
         } else {
-            list->setFocus();
-            QTest::keyClick(list, Qt::Key_Down);
-            QTest::keyClick(list, Qt::Key_Down);
+            QVERIFY(PickEntry(list, entry));
         }
-        QCOMPARE(TopEntry(1), entry);
-        const int row = list->row(list->findItems(entry, Qt::MatchExactly).value(0));
-        QCOMPARE(Window->Presenter().List(1).Selected, row);
-        QCOMPARE(Selections(), QList<int>({row, -1, -1}));
-        QCOMPARE(Fields[11]->text(), changedSection);
+        QCOMPARE(TopEntry(list), entry);
+        const int row = box->row(box->findItems(entry, Qt::MatchExactly).value(0));
+        QCOMPARE(Window->Presenter().List(list).Selected, row);
+        QList<int> selections{-1, -1, -1};
+        selections[list - 1] = row;
+        QCOMPARE(Selections(), selections);
+        QCOMPARE(Fields[field]->text(), text);
+        QCOMPARE(Texts(), ModelTexts());
         QCOMPARE(Fields[6]->text(), QString(" .126"));
     }
 
-    void pickingListEntryRefreshesWidgetsAndModel() {
-        QVERIFY(PickEntry(2, "1.2"));
-        QCOMPARE(Selections(), QList<int>({-1, 4, -1}));
-        QCOMPARE(Window->Presenter().List(2).Selected, 4);
-        QCOMPARE(Texts(), StartTextsWith({{12, " 5958"}, {15, " .029"}}));
-        QCOMPARE(Colors()[5], kOrange);
-    }
-
-    void calculateShowsResultColoursBayFramesAndWritesReport() {
+    // The result and the bay's colours are on screen while the completion
+    // message shows; an edit afterwards marks both stale until the next run.
+    void calculateShowsResultThenMarksItStaleAfterAnEdit() {
         QVERIFY(!QFile::exists(ReportPath));
         QStringList textsUnderMessage;
         QList<QColor> colorsUnderMessage;
@@ -379,40 +319,32 @@ class WindowTest : public QObject {
         QVERIFY(Sink->Asked.empty());
         QVERIFY(!Window->Progress().WasShown());
         QCOMPARE(Report().count("\r\n"), 26);
-    }
 
-    void resultAndBayFramesMarkedStaleAfterAnInputChange() {
         const QColor ownText = Fields[16]->palette().color(QPalette::Text);
-        Click(1);
-        QVERIFY(TypeInto(2, "20"));  // after the run: the result is stale
+        const auto staleMarks = [this] {
+            QList<bool> marked{Fields[16]->toolTip().contains(kStaleNote)};
+            for (int frame = 1; frame <= 7; ++frame)
+                marked << Frames[frame]->toolTip().contains(kStaleNote);
+            return marked;
+        };
+        QVERIFY(TypeInto(2, "20"));
         QCOMPARE(Fields[16]->text(), QString(" 17.7"));
-        QVERIFY(Fields[16]->toolTip().endsWith("）\n" + kStaleNote));  // after the cells
+        QCOMPARE(staleMarks(), QList<bool>({true, true, true, true, true, true, false, false}));
         QVERIFY(Fields[16]->palette().color(QPalette::Text) != ownText);
-        for (int frame = 1; frame <= 5; ++frame)
-            QVERIFY(Frames[frame]->toolTip().endsWith("℃\n" + kStaleNote));
-        QVERIFY(Window->Presenter().ResultIsStale());
         Click(1);  // a new run: fresh again
-        QCOMPARE(Fields[16]->toolTip(),
-                 QString::fromStdString(Window->Presenter().ResultToolTip()));
-        QVERIFY(!Fields[16]->toolTip().contains(kStaleNote));
+        QCOMPARE(staleMarks(), QList<bool>(8, false));
         QCOMPARE(Fields[16]->palette().color(QPalette::Text), ownText);
-        QCOMPARE(Frames[7]->toolTip(), QString());
     }
 
-    void longRunAsksFirstAndRunsNothingOnNo() {
-        TypeLongCase();
-        const QStringList before = Texts();
-        Click(1);
-        QCOMPARE(Sink->Asked.size(), std::size_t{1});
-        QCOMPARE(Sink->Asked[0].Title, std::string("計算時間の確認"));
-        QVERIFY(QString::fromStdString(Sink->Asked[0].Prompt)
-                    .endsWith("かかる見込みです。\r実行しますか？"));
-        QVERIFY(!QFile::exists(ReportPath));
-        QCOMPARE(Texts(), before);
-        QVERIFY(Sink->Shown.empty());
+    // A long run is asked about first; cancelling its progress dialog or
+    // closing the window stops it soon and keeps the result, frames and report.
+    void longRunStopsWhenCancelledOrClosed_data() {
+        QTest::addColumn<bool>("closing");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("close the window") << true;
     }
-
-    void cancellingLongRunKeepsResultFramesAndReport() {
+    void longRunStopsWhenCancelledOrClosed() {
+        QFETCH(bool, closing);
         Click(1);
         const QByteArray reportBefore = Report();
         TypeLongCase();
@@ -423,6 +355,10 @@ class WindowTest : public QObject {
         QString progressText;
         QTimer poll;
         WhenDialogAppears<QProgressDialog>(poll, [&](QProgressDialog* dialog) {
+            if (closing) {
+                Window->close();
+                return;
+            }
             QTest::qWait(600);  // the words follow the clock
             progressText = dialog->labelText();
             dialog->cancel();
@@ -430,61 +366,48 @@ class WindowTest : public QObject {
         QElapsedTimer clock;
         clock.start();
         Click(1);
-        QVERIFY2(clock.elapsed() < 5000, "the run went on after it was cancelled");
+        QVERIFY2(clock.elapsed() < 5000, "the run went on after it was stopped");
+        QCOMPARE(Sink->Asked.size(), std::size_t{1});
+        QCOMPARE(Sink->Asked[0].Title, std::string("計算時間の確認"));
+        QCOMPARE(Report(), reportBefore);
+        QCOMPARE(Window->isVisible(), !closing);
+        QCOMPARE(Sink->Shown.size(), std::size_t{closing ? 0u : 1u});
+        if (closing)
+            return;
         QVERIFY(Window->Progress().WasShown() && Window->Progress().Dialog() == nullptr);
         QVERIFY2(progressText.contains(QRegularExpression("ステップ（[0-9]+\\.[0-9]%）\n残り約")),
                  qPrintable(progressText));
-        QCOMPARE(Sink->Shown.size(), std::size_t{1});
         QCOMPARE(Sink->Shown.front().Title, std::string("計算中止"));
         QCOMPARE(Texts(), textsBefore);
         QCOMPARE(Colors(), colorsBefore);
-        QCOMPARE(Report(), reportBefore);
         QVERIFY(Named("Picture1")->isEnabled());
     }
 
-    void closingWindowDuringRunCancelsAndCloses() {
-        TypeLongCase();
-        Sink->Answer = true;
-        QTimer poll;
-        WhenDialogAppears<QProgressDialog>(poll, [&](QProgressDialog*) { Window->close(); });
-        QElapsedTimer clock;
-        clock.start();
-        Click(1);
-        QVERIFY2(clock.elapsed() < 5000, "the run went on after the window was closed");
-        QVERIFY(!Window->isVisible());
-        QVERIFY(Sink->Shown.empty());
-        QVERIFY(!QFile::exists(ReportPath));
-    }
-
-    void keyPressesTheFocusedButton_data() {
-        QTest::addColumn<int>("key");
+    // The restore button, clicked or pressed by key, brings back the start-up
+    // state with every list showing and holding "1.0".
+    void restoreButtonBringsBackStartState_data() {
+        QTest::addColumn<int>("key");  // 0: a click
+        QTest::newRow("click") << 0;
         QTest::newRow("Return") << int(Qt::Key_Return);
         QTest::newRow("Enter") << int(Qt::Key_Enter);
         QTest::newRow("Space") << int(Qt::Key_Space);
     }
-    void keyPressesTheFocusedButton() {
+    void restoreButtonBringsBackStartState() {
         QFETCH(int, key);
-        QVERIFY(TypeInto(1, "2000"));
-        Commands[3]->setFocus();
-        QTest::keyClick(Commands[3], Qt::Key(key));
-        QCOMPARE(Texts(), kStartTexts);
-        QCOMPARE(Selections(), QList<int>({0, 0, 0}));
-    }
-
-    void restoreDefaultsBringsBackStartStateAndIsIdempotent() {
         QVERIFY(PickEntry(3, "5.0"));
         QVERIFY(TypeInto(7, "25"));
         Click(1);
         QVERIFY(Texts() != kStartTexts && Colors() != kStartColors);
-        for (int restores = 1; restores <= 2; ++restores) {  // the second one changes nothing
+        Commands[3]->setFocus();
+        if (key == 0)
             Click(3);
-            QCOMPARE(Texts(), kStartTexts);
-            QCOMPARE(Colors(), kStartColors);
-            QCOMPARE(Selections(), QList<int>({0, 0, 0}));
-            for (int n = 1; n <= 3; ++n)
-                QCOMPARE(TopEntry(n), QString("1.0"));
-        }
-        QCOMPARE(Sink->Shown.size(), std::size_t{1});
+        else
+            QTest::keyClick(Commands[3], Qt::Key(key));
+        QCOMPARE(Texts(), kStartTexts);
+        QCOMPARE(Colors(), kStartColors);
+        QCOMPARE(Selections(), QList<int>({0, 0, 0}));
+        for (int n = 1; n <= 3; ++n)
+            QCOMPARE(TopEntry(n), QString("1.0"));
     }
 
     void exitCommandClosesWindow() {
