@@ -56,6 +56,8 @@ INSTANTIATE_TEST_SUITE_P(Runs, PlotMessages, testing::Values(
     MessageRow{"Completed", PlotOfRun(HandRun(RunStatus::Completed)), "", 12},
     MessageRow{"UnstableInTheFourthDay", PlotOfRun(HandRun(RunStatus::Unstable, 3.4)),
                kStopped + "4日で停止しました。", 12},
+    MessageRow{"UnstableBeforeTheFirstStep", PlotOfRun(HandRun(RunStatus::Unstable, 0)),
+               "計算が不安定になる条件のため、計算しませんでした。", 12},
     MessageRow{"UnstableInTheFirstDay", PlotOfRun(HandRun(RunStatus::Unstable, 0.01)),
                kStopped + "1日で停止しました。", 12},
     MessageRow{"UnstableAtTheEndOfADay", PlotOfRun(HandRun(RunStatus::Unstable, 5)),
