@@ -26,7 +26,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 class LastRun : public StartedModel {};
 
-TEST_F(LastRun, KeepsTheSeriesAndTipsGiveTheCellsAndWhereTheySettle) {
+TEST_F(LastRun, KeepsTheSeriesTipsGiveTheCellsAndWhereTheySettleCsvHasEveryStep) {
     EXPECT_FALSE(Model.LastRun().has_value());
     EXPECT_EQ(Model.ResultToolTip() + Model.FrameToolTip(1), "");
     EXPECT_TRUE(SaveSeriesCsv(Model, (Folder / "s.csv").string()).has_value());
@@ -39,23 +39,30 @@ TEST_F(LastRun, KeepsTheSeriesAndTipsGiveTheCellsAndWhereTheySettle) {
     const std::vector<std::string> tip = Lines(Model.ResultToolTip());
     ASSERT_EQ(tip.size(), std::size_t{kBayCellCount});
     const std::regex line("セル([1-5]) (1[0-9]\\.[0-9]{3}) ℃（定常 (1[0-9]\\.[0-9]{2}) ℃）");
+    const std::regex frameLine("セル([1-5])：([0-9.]{1,9})℃");  // seven digits and the point
     for (int k = 1; k <= kBayCellCount; ++k) {
         const double cell = Model.Bay().CellConc[kTemperature][k];
         EXPECT_EQ(run.Rows.back().Cells[k - 1], cell);
-        std::smatch m;
+        std::smatch m, f;
+        const std::string frame = Model.FrameToolTip(k);
         ASSERT_TRUE(std::regex_match(tip[k - 1], m, line)) << tip[k - 1];
-        EXPECT_EQ(m[1], std::to_string(k));
+        ASSERT_TRUE(std::regex_match(frame, f, frameLine)) << frame;
+        EXPECT_EQ(m[1].str() + f[1].str(), std::to_string(k) + std::to_string(k));
         EXPECT_NEAR(std::stod(m[2]), cell, 0.0005);
         EXPECT_NEAR(std::stod(m[3]), steady[k - 1], 0.005);
         EXPECT_NEAR(cell, steady[k - 1], 0.01);  // ten residence times: settled
-        const std::string frame = Model.FrameToolTip(k);
-        const std::string head = "セル" + std::to_string(k) + "：";
-        ASSERT_TRUE(frame.starts_with(head) && frame.ends_with("℃")) << frame;
-        const std::string number = frame.substr(head.size(), frame.size() - head.size() - 3);
-        EXPECT_LE(number.size(), 9u) << number;  // seven digits and the point
-        EXPECT_NEAR(std::stod(number), static_cast<float>(cell), 1e-4);
+        EXPECT_NEAR(std::stod(f[2]), static_cast<float>(cell), 1e-4);
     }
     EXPECT_EQ(Model.FrameToolTip(kSeaFrame), "");
+    // The series as CSV: a row per recorded step, or why not.
+    EXPECT_EQ(SaveSeriesCsv(Model, (Folder / "s.csv").string()), std::nullopt);
+    const std::vector<std::string> lines = Lines(test::ReadFile(Folder / "s.csv"));
+    ASSERT_EQ(lines.size(), run.Rows.size() + 1);
+    EXPECT_EQ(lines[0], "day,cell1,cell2,cell3,cell4,cell5");
+    const std::string blocked = (Folder / "no" / "folder.csv").string();
+    const auto failure = SaveSeriesCsv(Model, blocked);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->Prompt.find(blocked), std::string::npos);
 }
 
 struct AfterRunRow {
@@ -109,38 +116,20 @@ TEST_F(LastRun, CancelledRunKeepsTheRunBefore) {
     EXPECT_EQ(Model.LastRun()->Rows.back().Cells, before.back().Cells);
 }
 
-TEST_F(LastRun, SeriesCsvHasARowPerRecordedStepOrSaysWhyNot) {
-    Model.Command1_Click();
-    const auto path = Folder / "series.csv";
-    EXPECT_EQ(SaveSeriesCsv(Model, path.string()), std::nullopt);
-    const std::vector<std::string> lines = Lines(test::ReadFile(path));
-    ASSERT_EQ(lines.size(), Model.LastRun()->Rows.size() + 1);
-    EXPECT_EQ(lines[0], "day,cell1,cell2,cell3,cell4,cell5");
-    const std::string blocked = (Folder / "no" / "such" / "folder.csv").string();
-    const auto failure = SaveSeriesCsv(Model, blocked);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->Prompt.find(blocked), std::string::npos);
-}
-
-TEST(SavedCase, ChangesCountOnlyAgainstTheFileTheCaseCameFrom) {
-    CaseFile saved;
-    saved.Text(BasicInput::BayArea) = " 1000";
-    CaseFile edited = saved;
+TEST(SavedCase, ChangesCountAgainstTheFileTheCaseCameFromAndRecentFilesAreFiveAtMost) {
+    CaseFile saved, edited, picked;
+    saved.Text(BasicInput::BayArea) = picked.Text(BasicInput::BayArea) = " 1000";
     edited.Text(BasicInput::BayArea) = " 1001";
-    CaseFile picked = saved;
     picked.Entry(MultiplierList::InflowFactor) = "0.5";
     SavedCase file;
     EXPECT_FALSE(file.HasUnsavedChanges(edited));  // no file yet
     file.Remember("/tmp/a.b/bay.tidewell", saved);
     EXPECT_EQ(file.FileName(), "bay.tidewell");
-    EXPECT_FALSE(file.HasUnsavedChanges(saved));
-    EXPECT_TRUE(file.HasUnsavedChanges(edited));
-    EXPECT_TRUE(file.HasUnsavedChanges(picked));
+    EXPECT_EQ(std::vector<bool>({file.HasUnsavedChanges(saved), file.HasUnsavedChanges(edited),
+                                 file.HasUnsavedChanges(picked)}),
+              std::vector<bool>({false, true, true}));
     EXPECT_EQ(WithDefaultExtension("/tmp/a.b/bay", ".tidewell"), "/tmp/a.b/bay.tidewell");
     EXPECT_EQ(WithDefaultExtension("bay.json", ".tidewell"), "bay.json");
-}
-
-TEST(RecentFiles, NewestFirstEachOnceAtMostFive) {
     std::vector<std::string> recent;
     for (const char* path : {"a", "b", "c", "d", "e", "f", "c"})
         recent = WithRecentFile(recent, path);
