@@ -32,30 +32,6 @@ inline double StageValue(const double* conc, const float* previous, double h, in
     return conc[j] + h * static_cast<double>(previous[j]);
 }
 
-// Rate of change of bay cell i, from the previous stage's rates at an offset
-// of h seconds:
-//   dC/dt = (sum over faces of [-F (w_ij Cj + w_ji Ci) - E (Ci - Cj)] + L) / V
-// The set-up builds the chain 1-2-...-5-sea with upwind faces: cell i > 1
-// faces i - 1 and then i + 1 (cell 1 only 2), and a face carries its
-// head-side cell's value (weights 1 and 0). Those are known here: 1 x C is C
-// exactly and 0 x C is still multiplied, so the rate is the one of the
-// general formula, with one product and the face lookups fewer.
-inline float StageRate(const StepPlanCell& cell, const double* conc, const float* previous,
-                       double h, int i, double loadRate, double volume) {
-    const double ci = StageValue(conc, previous, h, i);
-    double sum = 0;
-    if (i > 1) {
-        const double cj = StageValue(conc, previous, h, i - 1);
-        const double advective = cell.Faces[0].Flow * (cj + 0.0 * ci);
-        sum = AddFace(sum, cell.Faces[0], advective, conc, previous, h, i, i - 1, previous[i]);
-    }
-    const StepFace& seaward = cell.Faces[i > 1 ? 1 : 0];
-    const double cj = StageValue(conc, previous, h, i + 1);
-    const double advective = seaward.Flow * (0.0 * cj + ci);
-    sum = AddFace(sum, seaward, advective, conc, previous, h, i, i + 1, previous[i]);
-    return static_cast<float>((sum + loadRate) / volume);
-}
-
 }  // namespace step_detail
 
 // Advances every bay cell by one TimeStep with the classical fourth-order
@@ -66,16 +42,38 @@ inline float StageRate(const StepPlanCell& cell, const double* conc, const float
 inline void AdvanceStep(ModelState& m) {
     const double dt = 60 * m.TimeStep;
     const double offsets[5] = {0, 0, dt * 0.5, dt * 0.5, dt};
+    // The set-up builds the chain 1-2-...-5-sea with upwind faces: cell i > 1
+    // faces i - 1 and then i + 1 (cell 1 only 2), a face carries its head-side
+    // cell's value (weights 1 and 0), every seaward face the same flow and
+    // exchange, every headward face their opposite flow, every cell the same
+    // volume. So the rate of cell i,
+    //   dC/dt = (sum over faces of [-F (w_ij Cj + w_ji Ci) - E (Ci - Cj)] + L) / V,
+    // is computed with those values read once: 1 x C is C exactly and 0 x C
+    // is still multiplied, so it is the general formula's result bit for bit.
+    const StepFace seaward = m.StepPlan[1].Faces[0];
+    const StepFace headward = m.StepPlan[2].Faces[0];
+    const double volume = m.CellVolume[1];
     for (int c = 1; c <= m.ComponentCount; ++c) {
         double* conc = m.CellConc[c].data();
+        const CellTable<double>& loads = m.LoadRate[c];
         step_detail::StageRates rates{};
         // Within a stage every cell reads only the previous stage's rates, and
         // the cells change only after all four stages.
         for (int s = 1; s <= 4; ++s) {
+            const float* previous = rates[s - 1].data();
+            const double h = offsets[s];
             for (int i = 1; i <= kBayCellCount; ++i) {
-                rates[s][i] =
-                    step_detail::StageRate(m.StepPlan[i], conc, rates[s - 1].data(), offsets[s], i,
-                                           m.LoadRate[c][i], m.CellVolume[i]);
+                const double ci = step_detail::StageValue(conc, previous, h, i);
+                double sum = 0;
+                if (i > 1) {
+                    const double cj = step_detail::StageValue(conc, previous, h, i - 1);
+                    sum = step_detail::AddFace(sum, headward, headward.Flow * (cj + 0.0 * ci), conc,
+                                               previous, h, i, i - 1, previous[i]);
+                }
+                const double cj = step_detail::StageValue(conc, previous, h, i + 1);
+                sum = step_detail::AddFace(sum, seaward, seaward.Flow * (0.0 * cj + ci), conc,
+                                           previous, h, i, i + 1, previous[i]);
+                rates[s][i] = static_cast<float>((sum + loads[i]) / volume);
             }
         }
         for (int i = 1; i <= kBayCellCount; ++i) {

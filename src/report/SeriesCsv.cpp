@@ -9,7 +9,7 @@ std::string SeriesCsv(std::span<const SeriesRow> rows) {
     for (const SeriesRow& row : rows) {
         csv += SeventeenDigits(row.Day);
         for (double cell : row.Cells)
-            csv += "," + SeventeenDigits(cell);
+            csv.append(1, ',').append(SeventeenDigits(cell));
         csv += "\n";
     }
     return csv;

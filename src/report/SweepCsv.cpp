@@ -33,9 +33,9 @@ std::string SweepCsv(std::span<const SweepCombination> combinations,
                entry(MultiplierList::InflowTempFactor, c.InflowTemp) + "," +
                entry(MultiplierList::InflowFactor, c.Inflow) + "," + StatusWord(outcome.Run.Status);
         const bool hasResult = outcome.Run.Status == RunStatus::Completed;
-        csv += "," + (hasResult ? SeventeenDigits(outcome.Mean) : std::string());
+        csv.append(1, ',').append(hasResult ? SeventeenDigits(outcome.Mean) : std::string());
         for (double cell : outcome.Cells)
-            csv += "," + (hasResult ? SeventeenDigits(cell) : std::string());
+            csv.append(1, ',').append(hasResult ? SeventeenDigits(cell) : std::string());
         csv += "\n";
     }
     return csv;

@@ -51,6 +51,24 @@ TEST_P(SetUpCases, ChooseTheTimeStepAndWarnAboveOneMetrePerSecond) {
     const Message warning{"流量等の入力制限",
                           "流入水流量を小さくするか湾口部断面積を大きくしてください"};
     EXPECT_EQ(messages.Shown, row.Warns ? std::vector<Message>{warning} : std::vector<Message>{});
+    // The step reads one seaward and one headward face and one volume for all cells.
+    const StepFace seaward = model.StepPlan[1].Faces[0];
+    for (int i = 1; i <= kBayCellCount; ++i) {
+        const StepPlanCell& cell = model.StepPlan[i];
+        ASSERT_EQ(cell.FaceCount, i == 1 ? 1 : 2) << i;
+        const StepFace& down = cell.Faces[i == 1 ? 0 : 1];
+        EXPECT_TRUE(down.Other == i + 1 && down.Flow == seaward.Flow &&
+                    down.Exchange == seaward.Exchange && down.WeightOther == 0 &&
+                    down.WeightSelf == 1 && model.CellVolume[i] == model.CellVolume[1])
+            << i;
+        if (i > 1) {
+            const StepFace& up = cell.Faces[0];
+            EXPECT_TRUE(up.Other == i - 1 && up.Flow == -seaward.Flow &&
+                        up.Exchange == seaward.Exchange && up.WeightOther == 1 &&
+                        up.WeightSelf == 0)
+                << i;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
