@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "TestSupport.h"
+#include "CliRun.h"
 #include "case/Csv.h"
 #include "ui/CaseBatch.h"
 
@@ -20,27 +20,8 @@ namespace fs = std::filesystem;
 
 using test::ReadFile;
 
-struct Outcome {
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
-
-Outcome RunCli(const fs::path& folder, const std::string& arguments) {
-    const fs::path err = folder / "stderr.txt";
-    const std::string command = "cd '" + folder.string() + "' && '" TIDEWELL_CLI "' " + arguments +
-                                " 2>'" + err.string() + "'";
-    Outcome outcome;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        outcome.Out.append(buffer, n);
-    const int status = pclose(pipe);
-    outcome.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    outcome.Err = ReadFile(err);
-    fs::remove(err);
-    return outcome;
-}
+using test::Outcome;
+using test::RunCli;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

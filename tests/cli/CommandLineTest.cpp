@@ -11,8 +11,8 @@
 #include <string>
 
 #include "CliOptions.h"
+#include "CliRun.h"
 #include "JsonReport.h"
-#include "TestSupport.h"
 
 namespace tidewell {
 namespace {
@@ -21,30 +21,12 @@ namespace fs = std::filesystem;
 
 using test::ReadFile;
 
-struct Outcome {
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
+using test::Outcome;
 
 // Runs tidewell-cli in a private working folder.
 class CommandLine : public testing::Test {
   protected:
-    Outcome Run(const std::string& arguments) const {
-        const fs::path err = Folder / "stderr.txt";
-        const std::string command = "cd '" + Folder.string() + "' && '" TIDEWELL_CLI "' " +
-                                    arguments + " 2>'" + err.string() + "'";
-        Outcome outcome;
-        FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            outcome.Out.append(buffer, n);
-        const int status = pclose(pipe);
-        outcome.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        outcome.Err = ReadFile(err);
-        fs::remove(err);
-        return outcome;
-    }
+    Outcome Run(const std::string& arguments) const { return test::RunCli(Folder, arguments); }
 
     fs::path Report() const { return Folder / "Tidewell_OUT.txt"; }
 

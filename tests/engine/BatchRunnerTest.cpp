@@ -3,6 +3,7 @@
 #include <bit>
 #include <chrono>
 
+#include "BayCases.h"
 #include "EngineFixtures.h"
 #include "case/BasicValue.h"
 #include "engine/BatchRunner.h"
@@ -11,21 +12,14 @@
 namespace tidewell {
 namespace {
 
-CaseRecord WithBay(double area, double inflowRate = 331) {
-    CaseRecord record = DefaultCase();
-    record.BayArea = BasicValue(area);
-    record.BayVolume = BayVolumeOf(area, record.MeanDepth.Value());
-    record.InflowRate = BasicValue(inflowRate);
-    record.InflowLoad = InflowLoadOf(inflowRate, record.InflowTemp.Value());
-    return record;
-}
+using test::BayCase;
 
 // Each outcome equals one run of the same case on this thread, bit for bit,
 // whatever worker ran it and in whatever order.
 TEST(BatchRunner, EveryOutcomeEqualsASingleRunOfItsCase) {
     const std::vector<SweepCombination> all = AllCombinations();
     ASSERT_EQ(all.size(), 7u * 8u * 8u);
-    std::vector<CaseRecord> cases{WithBay(20), WithBay(1000)};  // the first diverges
+    std::vector<CaseRecord> cases{BayCase(20), BayCase(1000)};  // the first diverges
     for (const SweepCombination& c : all) {
         if (c.Inflow != 1 && (c.Section + c.InflowTemp + c.Inflow) % 9 == 0)
             cases.push_back(WithCombination(DefaultCase(), c));  // a spread, without long runs
@@ -57,7 +51,7 @@ TEST(BatchRunner, EveryOutcomeEqualsASingleRunOfItsCase) {
 // A batch of runs that would take hours ends soon after the progress
 // callback asks it to, with every unfinished case marked as cancelled.
 TEST(BatchRunner, CancelStopsRunningAndWaitingCases) {
-    const std::vector<CaseRecord> cases(6, WithBay(1000, 1e-7));
+    const std::vector<CaseRecord> cases(6, BayCase(1000, 1e-7));
     std::size_t calls = 0;
     const auto started = std::chrono::steady_clock::now();
     const std::vector<BatchOutcome> outcomes = RunBatch(

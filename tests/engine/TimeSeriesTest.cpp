@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "BayCases.h"
 #include "EngineFixtures.h"
 #include "engine/ModelSetup.h"
 #include "engine/RunDriver.h"
@@ -12,14 +13,7 @@
 namespace tidewell {
 namespace {
 
-CaseRecord WithInflow(double rate, double area = 1000) {
-    CaseRecord record = DefaultCase();
-    record.BayArea = BasicValue(area);
-    record.BayVolume = BayVolumeOf(area, record.MeanDepth.Value());
-    record.InflowRate = BasicValue(rate);
-    record.InflowLoad = InflowLoadOf(rate, record.InflowTemp.Value());
-    return record;
-}
+using test::BayCase;
 
 struct SeriesCase {
     const char* Name;
@@ -58,8 +52,8 @@ TEST_P(SeriesSampling, KeepsStartEvenlySpacedStepsAndEnd) {
 // runs 52 229 steps, kept every 27th: 1934 inner rows; 899 steps keep all.
 INSTANTIATE_TEST_SUITE_P(Runs, SeriesSampling,
                          testing::Values(SeriesCase{"DefaultCase", DefaultCase(), 12623, 1805},
-                                         SeriesCase{"SlowRiver", WithInflow(80), 52229, 1936},
-                                         SeriesCase{"FewSteps", WithInflow(1000, 100), 899, 900}),
+                                         SeriesCase{"SlowRiver", BayCase(1000, 80), 52229, 1936},
+                                         SeriesCase{"FewSteps", BayCase(100, 1000), 899, 900}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 // However many steps, at most 2000 inner rows, at the smallest stride that
@@ -80,7 +74,7 @@ TEST(TimeSeries, KeepsAtMostTwoThousandInnerRows) {
 // state to the rounding of the single-precision rates.
 TEST(SteadyState, IsWhereLongRunsSettle) {
     for (const CaseRecord& record :
-         {DefaultCase(), WithInflow(2000, 300), WithInflow(40, 3000), WithInflow(1, 100)}) {
+         {DefaultCase(), BayCase(300, 2000), BayCase(3000, 40), BayCase(100, 1)}) {
         ModelState model;
         RecordedMessages messages;
         ResetModel(model);

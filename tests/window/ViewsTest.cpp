@@ -7,7 +7,7 @@
 #include <QtWidgets>
 #include <memory>
 
-#include "case/BasicValue.h"
+#include "BayCases.h"
 #include "engine/RunDriver.h"
 #include "ui/qt/SeriesChartWindow.h"
 #include "ui/qt/SweepDialog.h"
@@ -24,15 +24,7 @@ class RecordingSink final : public MessageSink {
     std::vector<Message> Shown;
 };
 
-CaseRecord WithBay(double area, double inflowRate = 331) {
-    CaseRecord record = DefaultCase();
-    record.BayArea = BasicValue(area);
-    record.BayVolume = BayVolumeOf(area, record.MeanDepth.Value());
-    record.InflowRate = BasicValue(inflowRate);
-    record.InflowLoad = InflowLoadOf(inflowRate, record.InflowTemp.Value());
-    return record;
-}
-const CaseRecord kEndless = WithBay(1000, 1e-7);  // each run would take hours
+const CaseRecord kEndless = test::BayCase(1000, 1e-7);  // each run would take hours
 
 SeriesPlot PlotOfCase(const CaseRecord& record) {
     ModelState model;
@@ -102,7 +94,7 @@ class ViewsTest : public QObject {
         QFETCH(double, bayArea);
         QFETCH(int, lineCount);
         QFETCH(QString, message);
-        const SeriesPlot plot = bayArea == 0 ? PlotOfNoRun() : PlotOfCase(WithBay(bayArea));
+        const SeriesPlot plot = bayArea == 0 ? PlotOfNoRun() : PlotOfCase(test::BayCase(bayArea));
         Charts->ShowPlot(PlotOfCase(DefaultCase()));  // replaced by the next
         QVERIFY(ShowChart(plot));
         QCOMPARE(Charts->windowTitle(), QString("時系列グラフ - Tidewell"));

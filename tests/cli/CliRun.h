@@ -1,0 +1,37 @@
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "TestSupport.h"
+
+namespace tidewell::test {
+
+struct Outcome {
+    int Status = -1;
+    std::string Out;
+    std::string Err;
+};
+
+// Runs tidewell-cli with `arguments` in `folder`: exit status, standard
+// output and standard error.
+inline Outcome RunCli(const std::filesystem::path& folder, const std::string& arguments) {
+    const std::filesystem::path err = folder / "stderr.txt";
+    const std::string command = "cd '" + folder.string() + "' && '" TIDEWELL_CLI "' " + arguments +
+                                " 2>'" + err.string() + "'";
+    Outcome outcome;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        outcome.Out.append(buffer, n);
+    const int status = pclose(pipe);
+    outcome.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    outcome.Err = ReadFile(err);
+    std::filesystem::remove(err);
+    return outcome;
+}
+
+}  // namespace tidewell::test
