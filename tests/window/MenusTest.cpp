@@ -1,27 +1,37 @@
-// The window's menus forward to the model and mirror it: case files and the
-// title's unsaved mark, recent files, the chart window, the sensitivity dialog.
-#include <QtTest>
-#include <QtWidgets>
+// The window's menus forward to the model and mirror it (case files and the
+// title's unsaved mark, recent files), and the windows they open: the chart
+// window and the sensitivity dialog.
+#include <QChart>
+#include <QChartView>
+#include <QLineSeries>
+#include <QValueAxis>
 #include <memory>
 
+#include "BayCases.h"
+#include "WindowHarness.h"
+#include "engine/RunDriver.h"
 #include "ui/qt/MainWindow.h"
-#include "ui/qt/QtMessageSink.h"
 #include "ui/qt/SeriesChartWindow.h"
 #include "ui/qt/SweepDialog.h"
 
 using namespace tidewell;
+using test::Named;
+using window::SeriesChartWindow;
+using window::SweepDialog;
 
 namespace {
-class Sink final : public MessageSink {
-  public:
-    void Show(const Message& message) override { Shown.push_back(message); }
-    SaveAnswer AskToSave(const Message& question) override {
-        Asked.push_back(question);
-        return Answer;
-    }
-    std::vector<Message> Shown, Asked;
-    SaveAnswer Answer = SaveAnswer::Cancel;
-};
+
+const CaseRecord kEndless = test::BayCase(1000, 1e-7);  // each run would take hours
+
+SeriesPlot PlotOfCase(const CaseRecord& record) {
+    ModelState model;
+    NoReport report;
+    test::RecordingSink messages;
+    TimeSeries series;
+    const RunResult run = RunCalculation(record, model, report, messages, {}, &series);
+    return PlotOfRun(FinishedRunOf(run.Status, series, model));
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(tidewell::SaveAnswer)
@@ -29,24 +39,34 @@ Q_DECLARE_METATYPE(tidewell::SaveAnswer)
 class MenusTest : public QObject {
     Q_OBJECT
 
-    template <typename T = QWidget>
-    T* Named(const QString& name) const {
-        T* found = Window->findChild<T*>(name);
-        if (!found)
-            qFatal("no child named %s", qPrintable(name));
-        return found;
-    }
-    void Type(int field, const QString& text) {
-        auto* box = Named<QLineEdit>(QStringLiteral("Text%1").arg(field));
-        box->selectAll();
-        QTest::keyClicks(box, text);
-    }
+    void Type(int field, const QString& text) { test::Type(*Window, field, text); }
     QString CasePath() const { return Dir->filePath("bay.tidewell"); }
+    QListWidget* List(int n) const {
+        return Named<QListWidget>(*Window, QStringLiteral("List%1").arg(n));
+    }
+
+    QChart* Chart() const { return Named<QChartView>(*Charts, "SeriesChart")->chart(); }
+    QList<QLineSeries*> Lines() const {
+        QList<QLineSeries*> lines;
+        for (QAbstractSeries* series : Chart()->series())
+            lines << qobject_cast<QLineSeries*>(series);
+        return lines;
+    }
+    static QTableWidget* Grid(SweepDialog& dialog) {
+        return Named<QTableWidget>(dialog, "SweepGrid");
+    }
+    bool ShowChart(const SeriesPlot& plot) {
+        Charts->ShowPlot(plot);
+        Charts->show();
+        Charts->activateWindow();
+        return QTest::qWaitForWindowActive(Charts.get());
+    }
 
     QTemporaryDir Settings;
     std::unique_ptr<QTemporaryDir> Dir;
-    std::unique_ptr<Sink> Messages;
+    std::unique_ptr<test::RecordingSink> Messages;
     std::unique_ptr<window::MainWindow> Window;
+    std::unique_ptr<SeriesChartWindow> Charts;  // one of its own, apart from the window's
 
   private slots:
     void initTestCase() {
@@ -54,49 +74,44 @@ class MenusTest : public QObject {
     }
     void init() {
         Dir = std::make_unique<QTemporaryDir>();
-        Messages = std::make_unique<Sink>();
+        Messages = std::make_unique<test::RecordingSink>();
         Window =
             std::make_unique<window::MainWindow>(*Messages, Dir->filePath("out.txt").toStdString());
         Window->show();
         QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
+        Charts = std::make_unique<SeriesChartWindow>(*Messages);
     }
     void cleanup() {
+        Charts.reset();
         Window.reset();
         QSettings().clear();
         QTRY_VERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level window was left open");
     }
 
-    // Captions with mnemonics, shortcuts, and the file menu's order.
+    // Each entry with its mnemonic and shortcut, in its menu's order.
     void menuEntries() {
-        const QStringList entries{"FileMenu/OpenAction/開く(&O)…/Ctrl+O",
-                                  "FileMenu/SaveAction/保存(&S)/Ctrl+S",
-                                  "FileMenu/SaveAsAction/名前を付けて保存(&A)…/Ctrl+Shift+S",
-                                  "FileMenu/ExportCsvAction/結果をCSVで保存(&E)…/",
-                                  "FileMenu/QuitAction/終了(&X)/Ctrl+Q",
-                                  "ViewMenu/ChartAction/時系列グラフ(&G)/Ctrl+G",
-                                  "ViewMenu/SweepAction/感度分析(&S)…/Ctrl+T"};
-        for (const QString& entry : entries) {
-            const QStringList part = entry.split('/');
-            const QAction* action = Named<QMenu>(part[0])->findChild<QAction*>(part[1]);
-            QVERIFY2(action && Named<QMenu>(part[0])->actions().contains(action),
-                     qPrintable(entry));
-            QCOMPARE(action->text() + "/" + action->shortcut().toString(), part[2] + "/" + part[3]);
+        QStringList entries;
+        for (const char* menu : {"FileMenu", "ViewMenu"}) {
+            for (const QAction* action : Named<QMenu>(*Window, menu)->actions()) {
+                if (!action->isSeparator())
+                    entries << action->text() + " " + action->shortcut().toString();
+            }
         }
-        QStringList file;
-        for (QAction* item : Named<QMenu>("FileMenu")->actions())
-            file << (item->menu() ? item->menu()->objectName() : item->objectName());
-        QCOMPARE(file, QStringList({"OpenAction", "SaveAction", "SaveAsAction", "RecentMenu",
-                                    "ExportCsvAction", "", "QuitAction"}));
+        QCOMPARE(entries,
+                 QStringList({"開く(&O)… Ctrl+O", "保存(&S) Ctrl+S",
+                              "名前を付けて保存(&A)… Ctrl+Shift+S", "最近使ったファイル(&R) ",
+                              "結果をCSVで保存(&E)… ", "終了(&X) Ctrl+Q", "時系列グラフ(&G) Ctrl+G",
+                              "感度分析(&S)… Ctrl+T"}));
     }
 
     void chartFollowsEveryRunAndCsvNeedsOne() {
-        auto* exportCsv = Named<QAction>("ExportCsvAction");
+        auto* exportCsv = Named<QAction>(*Window, "ExportCsvAction");
         QVERIFY(!exportCsv->isEnabled());
         window::SeriesChartWindow& chart = Window->ShowChart();
         QVERIFY(chart.Plot().Curves.empty() && !chart.Plot().Message.empty());
         for (const char* area : {"1000", "3000"}) {
             Type(1, area);
-            QTest::mouseClick(Named<QPushButton>("Command1"), Qt::LeftButton);
+            QTest::mouseClick(Named<QPushButton>(*Window, "Command1"), Qt::LeftButton);
             const auto& rows = Window->Presenter().LastRun()->Rows;
             QCOMPARE(chart.Plot().Curves.at(4).Points.size(), rows.size());
             QCOMPARE(chart.Plot().Curves.at(4).Points.back().Temp, rows.back().Cells[4]);
@@ -109,22 +124,20 @@ class MenusTest : public QObject {
     }
 
     void caseRoundTripsAndTitleMarksUnsavedChanges() {
-        QCOMPARE(Window->windowTitle(), QString("Tidewell Ver110"));
         Type(1, "3000");
-        Named<QListWidget>("List3")->setCurrentRow(2);
+        List(3)->setCurrentRow(2);
         QVERIFY(!Window->isWindowModified());  // no file: nothing to mark
         QVERIFY(Window->SaveCaseFile(CasePath()));
         QCOMPARE(Window->windowTitle(), QString("bay.tidewell[*] - Tidewell Ver110"));
         QVERIFY(!Window->isWindowModified());
-        QTest::mouseClick(Named<QPushButton>("Command3"), Qt::LeftButton);  // the defaults
+        QTest::mouseClick(Named<QPushButton>(*Window, "Command3"), Qt::LeftButton);  // defaults
         QVERIFY(Window->isWindowModified());
-        Messages->Answer = SaveAnswer::Discard;
+        Messages->SaveReply = SaveAnswer::Discard;
         QVERIFY(Window->OpenCaseFile(CasePath()));
         QCOMPARE(Messages->Asked.size(), std::size_t{1});
-        QCOMPARE(Named<QLineEdit>("Text1")->text(), QString("3000"));
-        QCOMPARE(Named<QListWidget>("List3")->currentRow(), 2);
-        QVERIFY(!Window->isWindowModified());
-        QVERIFY(Messages->Shown.empty());
+        QCOMPARE(test::TextField(*Window, 1)->text(), QString("3000"));
+        QCOMPARE(List(3)->currentRow(), 2);
+        QVERIFY(!Window->isWindowModified() && Messages->Shown.empty());
     }
 
     void closingWithUnsavedChangesAsks_data() {
@@ -145,7 +158,7 @@ class MenusTest : public QObject {
         QVERIFY(Messages->Asked.empty() && !Window->isVisible());
         Window->show();
         Type(1, "4000");
-        Messages->Answer = answer;
+        Messages->SaveReply = answer;
         Window->close();
         QCOMPARE(Messages->Asked.size(), std::size_t{1});
         QCOMPARE(Window->isVisible(), stays);
@@ -154,41 +167,10 @@ class MenusTest : public QObject {
         QVERIFY(saved.readAll().contains(("\"" + savedArea + "\"").toUtf8()));
     }
 
-    // The box offers the three answers, キャンセル the default; each click is
-    // its own answer.
-    void saveQuestionBoxAnswersWhatIsClicked() {
-        const QList<std::pair<QString, SaveAnswer>> clicks{{"保存", SaveAnswer::Save},
-                                                           {"保存しない", SaveAnswer::Discard},
-                                                           {"キャンセル", SaveAnswer::Cancel}};
-        for (const auto& [click, answer] : clicks) {
-            QStringList buttons;
-            QTimer poll;
-            connect(&poll, &QTimer::timeout, &poll, [&] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (!box)
-                    return;
-                poll.stop();
-                for (QAbstractButton* button : box->buttons())
-                    buttons << button->text();
-                buttons << "default " + box->defaultButton()->text();
-                for (QAbstractButton* button : box->buttons()) {
-                    if (button->text() == click)
-                        button->click();
-                }
-            });
-            poll.start(10);
-            window::QtMessageSink sink;
-            QCOMPARE(sink.AskToSave({"変更の保存", "?"}), answer);
-            buttons.sort();
-            QCOMPARE(buttons,
-                     QStringList({"default キャンセル", "キャンセル", "保存", "保存しない"}));
-        }
-    }
-
     void missingRecentFileLeavesTheList() {
         QVERIFY(Window->SaveCaseFile(CasePath()));
         QVERIFY(Window->SaveCaseFile(Dir->filePath("other.tidewell")));
-        auto* recent = Named<QMenu>("RecentMenu");
+        auto* recent = Named<QMenu>(*Window, "RecentMenu");
         QCOMPARE(recent->actions().size(), 2);
         QCOMPARE(recent->actions().at(0)->text(), QString("&1 other.tidewell"));
         QVERIFY(QFile::remove(CasePath()));
@@ -198,40 +180,155 @@ class MenusTest : public QObject {
         QCOMPARE(recent->actions().size(), 1);
     }
 
-    // The dialog opens on the window's picks and hands its pick back to them.
+    // The dialog opens on the window's picks and hands its pick back to them;
+    // a refused text runs no sweep.
     void sweepPickSetsTheWindowsLists() {
-        Named<QListWidget>("List2")->setCurrentRow(4);
-        Named<QListWidget>("List3")->setCurrentRow(5);
+        List(2)->setCurrentRow(4);
+        List(3)->setCurrentRow(5);
         QPointer<window::SweepDialog> dialog = Window->ShowSweep();
         QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
         const SweepCombination opened = dialog->Table().Current();
         QVERIFY(opened.Section == 0 && opened.InflowTemp == 4 && opened.Inflow == 5);
-        auto* grid = dialog->findChild<QTableWidget*>(QStringLiteral("SweepGrid"));
+        auto* grid = Named<QTableWidget>(*dialog, "SweepGrid");
         const QPoint cell = grid->visualRect(grid->model()->index(3, 6)).center();
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
         const SweepCombination picked = dialog->Table().Current();
         QCOMPARE(picked.Inflow, 6);  // the column's entry
-        const QList<int> expected{picked.Section, picked.InflowTemp, picked.Inflow};
-        for (int list = 1; list <= 3; ++list) {
-            QCOMPARE(Named<QListWidget>(QStringLiteral("List%1").arg(list))->currentRow(),
-                     expected[list - 1]);
-        }
+        QCOMPARE(QList<int>({List(1)->currentRow(), List(2)->currentRow(), List(3)->currentRow()}),
+                 QList<int>({picked.Section, picked.InflowTemp, picked.Inflow}));
         dialog->close();
         QTRY_VERIFY(dialog.isNull());  // deleted on close
-        Type(9, "0");                  // a refused text: no sweep on it
+        Type(9, "0");
         const std::size_t shown = Messages->Shown.size();
         QCOMPARE(Window->ShowSweep(), nullptr);
         QCOMPARE(Messages->Shown.size(), shown + 1);
     }
+
+    void chartShowsTheRunItIsGiven_data() {
+        QTest::addColumn<double>("bayArea");  // 0: no run yet
+        QTest::addColumn<int>("lineCount");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no run yet")
+            << 0.0 << 0 << "計算結果がありません。計算開始を押してください。";
+        QTest::newRow("default bay") << 1000.0 << 12 << "";
+        QTest::newRow("unstable small bay") << 20.0 << 12 << "計算が不安定";
+    }
+    void chartShowsTheRunItIsGiven() {
+        QFETCH(double, bayArea);
+        QFETCH(int, lineCount);
+        QFETCH(QString, message);
+        const SeriesPlot plot = bayArea == 0 ? PlotOfNoRun() : PlotOfCase(test::BayCase(bayArea));
+        Charts->ShowPlot(PlotOfCase(DefaultCase()));  // replaced by the next
+        QVERIFY(ShowChart(plot));
+        QCOMPARE(Charts->windowTitle(), QString("時系列グラフ - Tidewell"));
+        const QList<QLineSeries*> lines = Lines();
+        QCOMPARE(lines.size(), lineCount);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const PlotCurve& curve = plot.Curves[static_cast<std::size_t>(i)];
+            QCOMPARE(lines[i]->name(), QString::fromStdString(curve.Name));
+            QCOMPARE(lines[i]->count(), static_cast<int>(curve.Points.size()));
+            QCOMPARE(lines[i]->pen().style(), i >= 7 ? Qt::DashLine : Qt::SolidLine);
+            if (i >= 7)
+                QCOMPARE(lines[i]->pen().color(), lines[i - 7]->pen().color());
+        }
+        QCOMPARE(Chart()->legend()->isVisible(), lineCount > 0);
+        QCOMPARE(qobject_cast<QValueAxis*>(Chart()->axes(Qt::Horizontal).value(0))->titleText(),
+                 QString("経過日数（日）"));
+        auto* shown = Named<QLabel>(*Charts, "PlotMessage");
+        QVERIFY(shown->text().startsWith(message));
+        QCOMPARE(shown->isVisible(), !message.isEmpty());
+    }
+
+    // By the name's extension; a failure names the path and leaves nothing.
+    void chartSavesPngOrSvg_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("start");  // empty: the save fails
+        QTest::newRow("png") << "chart.png" << QByteArray("\x89PNG");
+        QTest::newRow("svg") << "chart.SVG" << QByteArray("<?xml");
+        QTest::newRow("no extension") << "chart" << QByteArray("\x89PNG");
+        QTest::newRow("missing folder") << "missing/chart.png" << QByteArray();
+    }
+    void chartSavesPngOrSvg() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, start);
+        QVERIFY(ShowChart(PlotOfCase(DefaultCase())));
+        const QString path = Dir->filePath(name);
+        QCOMPARE(Charts->SaveImage(path), !start.isEmpty());
+        QFile file(path);
+        QCOMPARE(file.open(QIODevice::ReadOnly), !start.isEmpty());
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith(start) && (start != "<?xml" || bytes.contains("</svg>")));
+        QCOMPARE(QDir(Dir->path()).entryList(QDir::Files).size(), start.isEmpty() ? 0 : 1);
+        QCOMPARE(Messages->Shown.size(), start.isEmpty() ? 1u : 0u);
+        QVERIFY(start.size() || QString::fromStdString(Messages->Shown[0].Prompt).contains(path));
+    }
+
+    // 448 runs of the default case in the background; switching the held
+    // list re-slices without running again; the whole sweep saves as CSV.
+    void sweepFillsEveryCombinationAndSavesThemAsCsv() {
+        SweepDialog dialog(DefaultCase(), {}, *Messages);
+        dialog.show();
+        QVERIFY(dialog.IsRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.IsRunning(), 90000);
+        QCOMPARE(dialog.Table().AllOutcomes().size(), 448u);
+        for (const BatchOutcome& outcome : dialog.Table().AllOutcomes())
+            QVERIFY(outcome.Run.Status != RunStatus::Cancelled);
+        QTableWidget* grid = Grid(dialog);
+        QCOMPARE(QList<int>({grid->rowCount(), grid->columnCount()}), QList<int>({7, 8}));
+        QCOMPARE(grid->verticalHeaderItem(1)->text() + grid->horizontalHeaderItem(7)->text(),
+                 QString("0.25.0"));
+        QCOMPARE(grid->item(0, 0)->text(), QString(" 17.7"));
+        QCOMPARE(grid->item(0, 0)->background().color(), QColor(255, 255, 0));
+        QVERIFY(grid->item(0, 0)->data(SweepDialog::kCurrentRole).toBool());
+        QVERIFY(!grid->item(0, 1)->data(SweepDialog::kCurrentRole).toBool());
+        const QString caption = Named<QLabel>(dialog, "SweepCaption")->text();
+        QVERIFY(caption.indexOf("湾口部断面積") < caption.indexOf("流入水流量"));
+
+        Named<QComboBox>(dialog, "HeldList")->setCurrentIndex(0);  // hold the section
+        QVERIFY(!dialog.IsRunning());
+        QCOMPARE(QList<int>({grid->rowCount(), grid->columnCount()}), QList<int>({8, 8}));
+        QCOMPARE(grid->item(0, 0)->text(), QString(" 17.7"));
+        Named<QComboBox>(dialog, "HeldEntry")->setCurrentIndex(1);
+        QVERIFY(grid->item(0, 0)->text() != QString(" 17.7"));
+
+        const QString path = Dir->filePath("sweep.csv");
+        QVERIFY(dialog.SaveCsv(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(lines.size(), 450);  // header, 448 rows, nothing after the last LF
+        QVERIFY(lines[1].startsWith("1.0,1.0,1.0,result,17.7"));
+        QVERIFY(!dialog.SaveCsv(Dir->filePath("missing/sweep.csv")));
+        QCOMPARE(Messages->Shown.size(), 1u);
+        QVERIFY(QString::fromStdString(Messages->Shown[0].Prompt).contains("missing/sweep.csv"));
+        QCOMPARE(QDir(Dir->path()).entryList(QDir::Files), QStringList{"sweep.csv"});
+    }
+
+    // Runs that would take hours stop soon after 中止 or closing the dialog;
+    // the combinations not finished show as not calculated.
+    void sweepStopsWhenCancelledOrClosed_data() {
+        QTest::addColumn<bool>("byClosing");
+        QTest::newRow("中止") << false;
+        QTest::newRow("closing") << true;
+    }
+    void sweepStopsWhenCancelledOrClosed() {
+        QFETCH(bool, byClosing);
+        SweepDialog dialog(kEndless, {}, *Messages, nullptr, 2);
+        dialog.show();
+        QTest::qWait(200);
+        QVERIFY(dialog.IsRunning());
+        if (byClosing)
+            dialog.close();
+        else
+            QTest::mouseClick(Named<QPushButton>(dialog, "CancelSweep"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.IsRunning(), 20000);
+        QCOMPARE(Grid(dialog)->item(0, 0)->text(), QString("未計算"));
+    }
 };
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    MenusTest test;
-    return QTest::qExec(&test, argc, argv);
+    return tidewell::test::RunWindowTest<MenusTest>(argc, argv);
 }
 
 #include "MenusTest.moc"

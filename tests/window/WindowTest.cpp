@@ -1,19 +1,22 @@
 // The window driven through its widgets as a user would: it forwards events to
-// the model, mirrors the model, and gets its dialogs, lists and keys right.
-#include <QtTest>
-#include <QtWidgets>
+// the model, mirrors the model, and gets its dialogs, lists and keys right;
+// every caption is whole in its control with the font it is drawn in.
 #include <cmath>
-#include <functional>
 #include <memory>
 
+#include "WindowHarness.h"
+#include "ui/qt/AppIdentity.h"
+#include "ui/qt/ControlTable.h"
+#include "ui/qt/GothicFonts.h"
+#include "ui/qt/Language.h"
 #include "ui/qt/LegendPanel.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/QtMessageSink.h"
+#include "ui/qt/SchematicFrame.h"
 
-using tidewell::Field;
-using tidewell::Message;
-using tidewell::window::MainWindow;
-using FieldTexts = QMap<int, QString>;
+using namespace tidewell;
+using test::Named;
+using window::MainWindow;
 
 namespace {
 
@@ -27,183 +30,131 @@ const QList<QColor> kStartColors{kOrange, kOrange,      kOrange, kOrange,
                                  kOrange, kYellowGreen, kOrange};  // bay 1..5, inflow, sea
 const QString kStaleNote("入力が計算後に変更されています。計算開始で再計算してください");
 
-QStringList StartTextsWith(const FieldTexts& changes) {
-    QStringList texts = kStartTexts;
-    for (auto change = changes.begin(); change != changes.end(); ++change)
-        texts[change.key() - 1] = change.value();
-    return texts;
+QString Caption(const QWidget& control) {
+    return control.property(control.inherits("QGroupBox") ? "title" : "text").toString();
 }
 
-// Calls act once on the first Dialog that comes up while poll runs.
-template <typename Dialog>
-void WhenDialogAppears(QTimer& poll, std::function<void(Dialog*)> act) {
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, &poll, [&poll, act] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<Dialog*>(top); dialog && dialog->isVisible()) {
-                poll.stop();
-                act(dialog);
-                return;
-            }
-        }
-    });
-    poll.start();
+// What of `control` is hidden by the controls stacked above it, in its own coordinates.
+QRegion Covered(const QWidget& control) {
+    QRegion covered;
+    const QObjectList& all = control.parentWidget()->children();
+    for (qsizetype n = all.indexOf(const_cast<QWidget*>(&control)) + 1; n < all.size(); ++n) {
+        if (auto* above = qobject_cast<QWidget*>(all[n]); above && above->isVisible())
+            covered += above->geometry().translated(-control.pos());
+    }
+    return covered;
 }
 
-// Records the window's messages and questions instead of showing boxes.
-class RecordingSink final : public tidewell::MessageSink {
-  public:
-    void Show(const Message& message) override {
-        Shown.push_back(message);
-        OnShow();
+// Whether the caption, drawn in `font`, is whole and uncovered: a label's
+// starts at its contents' left, a button's is centred in the contents its
+// style lays out; both are centred vertically. Only the ink counts upwards
+// and downwards, the whole advance across.
+bool CaptionWhole(const QWidget& control, const QFont& font) {
+    const QFontMetrics metrics(font);
+    QRect room = control.contentsRect();
+    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     }
-    bool Ask(const Message& question) override {
-        Asked.push_back(question);
-        return Answer;
-    }
-    std::function<void()> OnShow = [] {};  // called while the message would be on screen
-    std::vector<Message> Shown;
-    std::vector<Message> Asked;
-    bool Answer = false;
-};
+    const int width = metrics.horizontalAdvance(Caption(control));
+    const int left = control.inherits("QPushButton") ? room.center().x() - width / 2 : room.left();
+    const QRect ink = metrics.tightBoundingRect(Caption(control));  // relative to the baseline
+    const int baseline = (control.height() - metrics.height()) / 2 + metrics.ascent();
+    const QRect text(left, baseline + ink.top(), width, ink.height());
+    return room.contains(text) && (Covered(control) & text).isEmpty();
+}
 
 }  // namespace
 
 class WindowTest : public QObject {
     Q_OBJECT
 
-  private:
-    template <typename T = QWidget>
-    T* Named(const QString& name) const {
-        return Window->findChild<T*>(name);
+    QLineEdit* Field(int n) const { return test::TextField(*Window, n); }
+    QListWidget* List(int n) const {
+        return Named<QListWidget>(*Window, QStringLiteral("List%1").arg(n));
     }
-    bool TypeInto(int field, const QString& text) {
-        Fields[field]->setFocus();
-        QTest::keyClick(Fields[field], Qt::Key_A, Qt::ControlModifier);  // select all
-        if (Fields[field]->selectedText() != Fields[field]->text())
-            return false;
-        QTest::keyClicks(Fields[field], text);
-        return true;
-    }
-    bool PickEntry(int list, const QString& entry) {
-        const QList<QListWidgetItem*> found = Lists[list]->findItems(entry, Qt::MatchExactly);
-        if (found.size() != 1)
-            return false;
-        Lists[list]->scrollToItem(found.front(), QAbstractItemView::PositionAtTop);
-        const QPoint middle = Lists[list]->visualItemRect(found.front()).center();
-        QTest::mouseClick(Lists[list]->viewport(), Qt::LeftButton, {}, middle);
-        return true;
-    }
-    void Click(int command) { QTest::mouseClick(Commands[command], Qt::LeftButton); }
-    template <typename Read>
-    static auto Collect(int count, Read read) {
-        QList<decltype(read(1))> all;
-        for (int n = 1; n <= count; ++n)
-            all << read(n);
-        return all;
+    void Click(int command) {
+        QTest::mouseClick(Named<QPushButton>(*Window, QStringLiteral("Command%1").arg(command)),
+                          Qt::LeftButton);
     }
     QStringList Texts() const {
-        return Collect(16, [this](int n) { return Fields[n]->text(); });
+        QStringList texts;
+        for (int n = 1; n <= 16; ++n)
+            texts << Field(n)->text();
+        return texts;
     }
     QStringList ModelTexts() const {
-        return Collect(
-            16, [this](int n) { return QString::fromStdString(Window->Presenter().FieldText(n)); });
+        QStringList texts;
+        for (int n = 1; n <= 16; ++n)
+            texts << QString::fromStdString(Window->Presenter().FieldText(n));
+        return texts;
+    }
+    QGroupBox* Frame(int n) const {  // 1..5 the bay, 6 inflow, 7 sea
+        return Named<QGroupBox>(*Window, n <= 5 ? QStringLiteral("Frame1_%1").arg(n - 1)
+                                                : QStringLiteral("Frame%1").arg(n - 4));
     }
     QList<QColor> Colors() const {
-        return Collect(7, [this](int n) { return Frames[n]->palette().color(QPalette::Window); });
+        QList<QColor> colors;
+        for (int n = 1; n <= 7; ++n)
+            colors << Frame(n)->palette().color(QPalette::Window);
+        return colors;
     }
     QList<int> Selections() const {  // the selected row of each list, -1 for none
-        return Collect(
-            3, [this](int n) { return Lists[n]->selectionModel()->selectedRows().value(0).row(); });
+        QList<int> rows;
+        for (int n = 1; n <= 3; ++n)
+            rows << List(n)->selectionModel()->selectedRows().value(0).row();
+        return rows;
     }
-    QString TopEntry(int list) const {
-        return Lists[list]->indexAt(QPoint(2, 2)).data().toString();
-    }
+    QString TopEntry(int list) const { return List(list)->indexAt(QPoint(2, 2)).data().toString(); }
     QByteArray Report() const {
         QFile report(ReportPath);
         return report.open(QIODevice::ReadOnly) ? report.readAll() : QByteArray();
     }
-    // A wide, deep bay with little inflow: hundreds of millions of steps,
-    // minutes on any machine.
-    void TypeLongCase() {
-        QVERIFY(TypeInto(1, "100000"));
-        QVERIFY(TypeInto(2, "100"));
-        QVERIFY(TypeInto(9, "1"));
-    }
 
-    // Fails a test that would hang on an unexpected modal window: when time is
-    // up it notes the culprit and rejects every dialog, so cleanup() can fail.
-    QTimer Watchdog;
-    QString Culprit;
-    void Bite() {
-        QWidget* modal = QApplication::activeModalWidget();
-        Culprit = modal ? "modal window left open: " + modal->windowTitle()
-                        : QString("test ran past its time limit");
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<QDialog*>(top); dialog && dialog->isVisible())
-                dialog->reject();
-        }
-    }
     std::unique_ptr<QTemporaryDir> WorkDir;
-    std::unique_ptr<RecordingSink> Sink;
+    std::unique_ptr<test::RecordingSink> Sink;
     std::unique_ptr<MainWindow> Window;
     QString ReportPath;
-    std::array<QLineEdit*, 17> Fields{};     // Text1 .. Text16
-    std::array<QListWidget*, 4> Lists{};     // List1 .. List3
-    std::array<QGroupBox*, 8> Frames{};      // 1..5 the bay, 6 inflow, 7 sea
-    std::array<QPushButton*, 4> Commands{};  // Command1 calculate, 2 exit, 3 restore
+
   private slots:
+    void initTestCase() { window::UseLanguage(window::SystemLanguage()); }  // as the program does
     void init() {
-        Culprit.clear();
-        connect(&Watchdog, &QTimer::timeout, this, &WindowTest::Bite, Qt::UniqueConnection);
-        Watchdog.start(30000);
         WorkDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(WorkDir->isValid());
         ReportPath = WorkDir->filePath("Tidewell_OUT.txt");
-        Sink = std::make_unique<RecordingSink>();
+        Sink = std::make_unique<test::RecordingSink>();
         Window = std::make_unique<MainWindow>(*Sink, ReportPath.toStdString());
         Window->show();
         QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
-        for (int n = 1; n <= 16; ++n)
-            QVERIFY(Fields[n] = Named<QLineEdit>(QString("Text%1").arg(n)));
-        for (int n = 1; n <= 3; ++n) {
-            QVERIFY(Lists[n] = Named<QListWidget>(QString("List%1").arg(n)));
-            QVERIFY(Commands[n] = Named<QPushButton>(QString("Command%1").arg(n)));
-        }
-        for (int n = 1; n <= 7; ++n)
-            QVERIFY(Frames[n] = Named<QGroupBox>(n <= 5 ? QString("Frame1_%1").arg(n - 1)
-                                                        : QString("Frame%1").arg(n - 4)));
     }
-
     void cleanup() {
-        Watchdog.stop();
         Window.reset();
         Sink.reset();
         WorkDir.reset();
-        QVERIFY2(Culprit.isEmpty(), qPrintable(Culprit));
         QTRY_VERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level window was left open");
     }
 
     // The default case's texts and colours (on screen, not only in the
-    // palette), the model's legend, and three one-row lists showing "1.0" with
+    // palette), the model's legend and lists, each showing "1.0" with
     // nothing selected.
     void showsDefaultCaseAtStartUp() {
         QCOMPARE(Texts(), kStartTexts);
         QCOMPARE(Colors(), kStartColors);
         for (int n = 1; n <= 7; ++n) {
-            const QImage image = Frames[n]->grab().toImage();
+            const QImage image = Frame(n)->grab().toImage();
             QCOMPARE(image.pixelColor(image.width() / 2, image.height() - 4), kStartColors[n - 1]);
         }
         QVERIFY(Sink->Shown.empty());
         QCOMPARE(Window->windowTitle(), QString("Tidewell Ver110"));
-        auto* legend = dynamic_cast<tidewell::window::LegendPanel*>(Named("Picture2"));
-        QVERIFY2(legend && legend->Drawing() == Window->Presenter().Legend(),
-                 "Picture2 does not carry the model's legend");
-        const QStringList seven{"1.0", "0.2", "0.5", "0.8", "1.2", "1.5", "2.0"};
+        auto* legend = dynamic_cast<window::LegendPanel*>(Named(*Window, "Picture2"));
+        QVERIFY(legend && legend->Drawing() == Window->Presenter().Legend());
         for (int list = 1; list <= 3; ++list) {
-            QListWidget* box = Lists[list];
-            QCOMPARE(Collect(box->count(), [box](int n) { return box->item(n - 1)->text(); }),
-                     list == 1 ? seven : seven + QStringList{"5.0"});
+            QStringList entries;
+            for (const std::string& entry : Window->Presenter().List(list).Entries)
+                entries << QString::fromStdString(entry);
+            for (int row = 0; row < List(list)->count(); ++row)
+                entries.removeOne(List(list)->item(row)->text());
+            QVERIFY(entries.isEmpty() && List(list)->count() == (list == 1 ? 7 : 8));
             QCOMPARE(TopEntry(list), QString("1.0"));
         }
         QCOMPARE(Selections(), QList<int>({-1, -1, -1}));
@@ -211,44 +162,36 @@ class WindowTest : public QObject {
 
     // Every field the user may type into hands each keystroke to the model;
     // the display fields take none.
-    void typingReachesModelInEditableFieldsOnly_data() {
+    void typingReachesTheModelInEditableFieldsOnly_data() {
         QTest::addColumn<int>("field");
         QTest::addColumn<bool>("editable");
-        QTest::newRow("Text1 bay area") << 1 << true;
-        QTest::newRow("Text2 mean depth") << 2 << true;
-        QTest::newRow("Text3 bay volume") << 3 << false;
-        QTest::newRow("Text4 mouth length") << 4 << true;
-        QTest::newRow("Text7 sea temperature") << 7 << true;
-        QTest::newRow("Text8 inflow temperature") << 8 << true;
-        QTest::newRow("Text9 inflow rate") << 9 << true;
-        QTest::newRow("Text16 result") << 16 << false;
+        const QList<int> editable{1, 2, 4, 7, 8, 9};
+        for (int n = 1; n <= 16; ++n)
+            QTest::newRow(qPrintable(QString("Text%1").arg(n))) << n << editable.contains(n);
     }
-    void typingReachesModelInEditableFieldsOnly() {
+    void typingReachesTheModelInEditableFieldsOnly() {
         QFETCH(int, field);
         QFETCH(bool, editable);
-        const tidewell::CaseRecord before = Window->Presenter().Record();
-        Fields[field]->setFocus();
-        QTest::keyClick(Fields[field], Qt::Key_End);
-        QTest::keyClicks(Fields[field], "5");  // " 1000" -> " 10005" and so on: all accepted
-        const QString typed = kStartTexts[field - 1] + "5";
-        QCOMPARE(Fields[field]->text(), editable ? typed : kStartTexts[field - 1]);
-        QCOMPARE(ModelTexts()[field - 1], Fields[field]->text());
+        const CaseRecord before = Window->Presenter().Record();
+        Field(field)->setFocus();
+        QTest::keyClick(Field(field), Qt::Key_End);
+        QTest::keyClicks(Field(field), "5");  // " 1000" -> " 10005" and so on: all accepted
+        QCOMPARE(Field(field)->text(), kStartTexts[field - 1] + (editable ? "5" : ""));
         QCOMPARE(Window->Presenter().Record() != before, editable);
         QCOMPARE(Texts(), ModelTexts());  // the dependent fields on screen too
-        QCOMPARE(Fields[field]->cursorPosition(), Fields[field]->text().size());
+        QCOMPARE(Field(field)->cursorPosition(), Field(field)->text().size());
         QVERIFY(Sink->Shown.empty());
     }
 
     void calculateWithRefusedTextRunsNothingAndFocusesTheField() {
-        QVERIFY(TypeInto(9, "0"));
+        test::Type(*Window, 9, "0");
         QCOMPARE(Sink->Shown.size(), std::size_t{1});
         Click(1);  // the click takes the focus to the button
         QCOMPARE(Sink->Shown.size(), std::size_t{2});
         QCOMPARE(Sink->Shown[1], Sink->Shown[0]);
         QCOMPARE(Sink->Shown[1].Title, std::string("流量の入力制限"));
-        QTRY_VERIFY(Fields[9]->hasFocus());
+        QTRY_VERIFY(Field(9)->hasFocus());
         QVERIFY(!QFile::exists(ReportPath));
-        QCOMPARE(Texts(), StartTextsWith({{9, "0"}}));
     }
 
     // Whatever a one-row list shows after scrolling or a click is the entry
@@ -259,12 +202,14 @@ class WindowTest : public QObject {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<int>("field");  // the changed field and its text
         QTest::addColumn<QString>("text");
-        // clang-format off
-        QTest::newRow("down arrow twice") << 1 << "arrows" << "0.5" << 11 << " .063";
-        QTest::newRow("wheel one notch") << 1 << "wheel" << "0.2" << 11 << " .0252";
-        QTest::newRow("down key twice") << 1 << "keys" << "0.5" << 11 << " .063";
-        QTest::newRow("click") << 2 << "click" << "1.2" << 12 << " 5958";
-        // clang-format on
+        QTest::newRow("down arrow twice") << 1 << "arrows"
+                                          << "0.5" << 11 << " .063";
+        QTest::newRow("wheel one notch") << 1 << "wheel"
+                                         << "0.2" << 11 << " .0252";
+        QTest::newRow("down key twice") << 1 << "keys"
+                                        << "0.5" << 11 << " .063";
+        QTest::newRow("click") << 2 << "click"
+                               << "1.2" << 12 << " 5958";
     }
     void listPicksTheEntryInView() {
         QFETCH(int, list);
@@ -272,7 +217,8 @@ class WindowTest : public QObject {
         QFETCH(QString, entry);
         QFETCH(int, field);
         QFETCH(QString, text);
-        QListWidget* box = Lists[list];
+        QListWidget* box = List(list);
+        const int row = box->row(box->findItems(entry, Qt::MatchExactly).value(0));
         if (how == "arrows") {
             for (int click = 0; click < 2; ++click)
                 box->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -286,23 +232,22 @@ class WindowTest : public QObject {
             QTest::keyClick(box, Qt::Key_Down);
             QTest::keyClick(box, Qt::Key_Down);
         } else {
-            QVERIFY(PickEntry(list, entry));
+            box->scrollToItem(box->item(row), QAbstractItemView::PositionAtTop);
+            QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
+                              box->visualItemRect(box->item(row)).center());
         }
         QCOMPARE(TopEntry(list), entry);
-        const int row = box->row(box->findItems(entry, Qt::MatchExactly).value(0));
         QCOMPARE(Window->Presenter().List(list).Selected, row);
         QList<int> selections{-1, -1, -1};
         selections[list - 1] = row;
         QCOMPARE(Selections(), selections);
-        QCOMPARE(Fields[field]->text(), text);
+        QCOMPARE(Field(field)->text(), text);
         QCOMPARE(Texts(), ModelTexts());
-        QCOMPARE(Fields[6]->text(), QString(" .126"));
     }
 
     // The result and the bay's colours are on screen while the completion
     // message shows; an edit afterwards marks both stale until the next run.
     void calculateShowsResultThenMarksItStaleAfterAnEdit() {
-        QVERIFY(!QFile::exists(ReportPath));
         QStringList textsUnderMessage;
         QList<QColor> colorsUnderMessage;
         Sink->OnShow = [&] {
@@ -310,30 +255,30 @@ class WindowTest : public QObject {
             colorsUnderMessage = Colors();
         };
         Click(1);
-        const QList<QColor> yellowBay{kYellow, kYellow,      kYellow, kYellow,
-                                      kYellow, kYellowGreen, kOrange};
-        QCOMPARE(textsUnderMessage, StartTextsWith({{16, " 17.7"}}));
-        QCOMPARE(colorsUnderMessage, yellowBay);
+        QStringList result = kStartTexts;
+        result[15] = " 17.7";
+        QCOMPARE(textsUnderMessage, result);
+        QCOMPARE(colorsUnderMessage, QList<QColor>({kYellow, kYellow, kYellow, kYellow, kYellow,
+                                                    kYellowGreen, kOrange}));
         const Message done{"計算終了です！", "計算結果(湾内平均水温)\r 17.7(℃)"};
         QCOMPARE(Sink->Shown, std::vector<Message>{done});
-        QVERIFY(Sink->Asked.empty());
-        QVERIFY(!Window->Progress().WasShown());
+        QVERIFY(Sink->Asked.empty() && !Window->Progress().WasShown());
         QCOMPARE(Report().count("\r\n"), 26);
 
-        const QColor ownText = Fields[16]->palette().color(QPalette::Text);
+        const QColor ownText = Field(16)->palette().color(QPalette::Text);
         const auto staleMarks = [this] {
-            QList<bool> marked{Fields[16]->toolTip().contains(kStaleNote)};
+            QList<bool> marked{Field(16)->toolTip().contains(kStaleNote)};
             for (int frame = 1; frame <= 7; ++frame)
-                marked << Frames[frame]->toolTip().contains(kStaleNote);
+                marked << Frame(frame)->toolTip().contains(kStaleNote);
             return marked;
         };
-        QVERIFY(TypeInto(2, "20"));
-        QCOMPARE(Fields[16]->text(), QString(" 17.7"));
+        test::Type(*Window, 2, "20");
+        QCOMPARE(Field(16)->text(), QString(" 17.7"));
         QCOMPARE(staleMarks(), QList<bool>({true, true, true, true, true, true, false, false}));
-        QVERIFY(Fields[16]->palette().color(QPalette::Text) != ownText);
+        QVERIFY(Field(16)->palette().color(QPalette::Text) != ownText);
         Click(1);  // a new run: fresh again
         QCOMPARE(staleMarks(), QList<bool>(8, false));
-        QCOMPARE(Fields[16]->palette().color(QPalette::Text), ownText);
+        QCOMPARE(Field(16)->palette().color(QPalette::Text), ownText);
     }
 
     // A long run is asked about first; cancelling its progress dialog or
@@ -347,14 +292,17 @@ class WindowTest : public QObject {
         QFETCH(bool, closing);
         Click(1);
         const QByteArray reportBefore = Report();
-        TypeLongCase();
+        // A wide, deep bay with little inflow: minutes on any machine.
+        test::Type(*Window, 1, "100000");
+        test::Type(*Window, 2, "100");
+        test::Type(*Window, 9, "1");
         Sink->Answer = true;
         const QStringList textsBefore = Texts();
         const QList<QColor> colorsBefore = Colors();
         Sink->Shown.clear();
         QString progressText;
         QTimer poll;
-        WhenDialogAppears<QProgressDialog>(poll, [&](QProgressDialog* dialog) {
+        test::WhenDialogAppears<QProgressDialog>(poll, [&](QProgressDialog* dialog) {
             if (closing) {
                 Window->close();
                 return;
@@ -380,29 +328,40 @@ class WindowTest : public QObject {
         QCOMPARE(Sink->Shown.front().Title, std::string("計算中止"));
         QCOMPARE(Texts(), textsBefore);
         QCOMPARE(Colors(), colorsBefore);
-        QVERIFY(Named("Picture1")->isEnabled());
+        QVERIFY(Named(*Window, "Picture1")->isEnabled());
     }
 
     // The restore button, clicked or pressed by key, brings back the start-up
-    // state with every list showing and holding "1.0".
-    void restoreButtonBringsBackStartState_data() {
+    // state with every list showing and holding "1.0"; the exit button closes
+    // the window without a word.
+    void buttonsRestoreOrExit_data() {
+        QTest::addColumn<int>("command");
         QTest::addColumn<int>("key");  // 0: a click
-        QTest::newRow("click") << 0;
-        QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("Enter") << int(Qt::Key_Enter);
-        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("restore click") << 3 << 0;
+        QTest::newRow("restore Return") << 3 << int(Qt::Key_Return);
+        QTest::newRow("restore Enter") << 3 << int(Qt::Key_Enter);
+        QTest::newRow("restore Space") << 3 << int(Qt::Key_Space);
+        QTest::newRow("exit click") << 2 << 0;
     }
-    void restoreButtonBringsBackStartState() {
+    void buttonsRestoreOrExit() {
+        QFETCH(int, command);
         QFETCH(int, key);
-        QVERIFY(PickEntry(3, "5.0"));
-        QVERIFY(TypeInto(7, "25"));
+        List(3)->setCurrentRow(7);
+        test::Type(*Window, 7, "25");
         Click(1);
         QVERIFY(Texts() != kStartTexts && Colors() != kStartColors);
-        Commands[3]->setFocus();
+        const std::size_t shown = Sink->Shown.size();
+        auto* button = Named<QPushButton>(*Window, QStringLiteral("Command%1").arg(command));
+        button->setFocus();
         if (key == 0)
-            Click(3);
+            Click(command);
         else
-            QTest::keyClick(Commands[3], Qt::Key(key));
+            QTest::keyClick(button, Qt::Key(key));
+        QCOMPARE(Sink->Shown.size(), shown);
+        if (command == 2) {
+            QTRY_VERIFY(!Window->isVisible());
+            return;
+        }
         QCOMPARE(Texts(), kStartTexts);
         QCOMPARE(Colors(), kStartColors);
         QCOMPARE(Selections(), QList<int>({0, 0, 0}));
@@ -410,59 +369,166 @@ class WindowTest : public QObject {
             QCOMPARE(TopEntry(n), QString("1.0"));
     }
 
-    void exitCommandClosesWindow() {
-        Click(2);
-        QTRY_VERIFY(!Window->isVisible());
-        QVERIFY(!QFile::exists(ReportPath));
-        QVERIFY(Sink->Shown.empty());
-    }
-
-    void messageBoxIsModalWithTitlePromptAndButtons_data() {
-        QTest::addColumn<bool>("question");
-        QTest::addColumn<QString>("prompt");
+    // Message boxes are modal with the title, the prompt's line breaks, no
+    // icon and their buttons; a question's default is its safe answer, and
+    // each button gives its own answer.
+    void messageBoxShowsTheMessageAndAnswersWhatIsClicked_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("click");  // empty: the box is closed
         QTest::addColumn<QString>("shown");
-        QTest::newRow("completion with line break") << false << "計算結果(湾内平均水温)\r 17.7(℃)"
-                                                    << "計算結果(湾内平均水温)\n 17.7(℃)\nOK";
-        QTest::newRow("question defaulting to No")
-            << true << "計算に約1分かかる見込みです。\r実行しますか？"
-            << "計算に約1分かかる見込みです。\n実行しますか？\nYes No default No";
+        QTest::addColumn<int>("answer");
+        const QString result = "計算結果(湾内平均水温)\n 17.7(℃)";
+        const QString saveButtons = "\nキャンセル 保存 保存しない default キャンセル";
+        QTest::newRow("message") << "show"
+                                 << "" << result + "\nOK default OK" << 0;
+        QTest::newRow("question closed") << "ask"
+                                         << "" << result + "\nNo Yes default No" << int(false);
+        QTest::newRow("question yes") << "ask"
+                                      << "Yes" << result + "\nNo Yes default No" << int(true);
+        QTest::newRow("save") << "save"
+                              << "保存" << result + saveButtons << int(SaveAnswer::Save);
+        QTest::newRow("don't save")
+            << "save"
+            << "保存しない" << result + saveButtons << int(SaveAnswer::Discard);
+        QTest::newRow("cancel") << "save"
+                                << "キャンセル" << result + saveButtons << int(SaveAnswer::Cancel);
     }
-    void messageBoxIsModalWithTitlePromptAndButtons() {
-        QFETCH(bool, question);
-        QFETCH(QString, prompt);
+    void messageBoxShowsTheMessageAndAnswersWhatIsClicked() {
+        QFETCH(QString, kind);
+        QFETCH(QString, click);
         QFETCH(QString, shown);
+        QFETCH(int, answer);
         QStringList seen;
         QTimer poll;
-        WhenDialogAppears<QMessageBox>(poll, [&](QMessageBox* box) {
+        test::WhenDialogAppears<QMessageBox>(poll, [&](QMessageBox* box) {
             QStringList buttons;
-            for (auto button : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No}) {
-                if (box->button(button))
-                    buttons << box->button(button)->text().remove('&');
-            }
-            if (box->defaultButton() == box->button(QMessageBox::No))
-                buttons << "default No";
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text().remove('&');
+            buttons.sort();
+            if (box->defaultButton())
+                buttons << "default " + box->defaultButton()->text().remove('&');
             seen << box->windowTitle() << box->text() + "\n" + buttons.join(' ')
-                 << (box->icon() == QMessageBox::NoIcon ? "no icon" : "icon")
-                 << (box->isModal() ? "modal" : "modeless");
+                 << (box->icon() == QMessageBox::NoIcon && box->isModal() ? "modal" : "other");
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text().remove('&') == click)
+                    return button->click();
+            }
             box->reject();
         });
-        tidewell::window::QtMessageSink sink;
-        const Message message{"題名", prompt.toStdString()};
-        if (question) {
-            QVERIFY(!sink.Ask(message));  // closing the box is the default answer
-        } else {
+        window::QtMessageSink sink;
+        const Message message{"題名", "計算結果(湾内平均水温)\r 17.7(℃)"};
+        int given = 0;
+        if (kind == "ask")
+            given = sink.Ask(message);
+        else if (kind == "save")
+            given = int(sink.AskToSave(message));
+        else
             sink.Show(message);
+        QCOMPARE(given, answer);
+        QCOMPARE(seen, QStringList({"題名", shown, "modal"}));
+    }
+
+    void captionFitsItsControl_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("designed");  // the point size the layout asks for
+        for (const auto& control : window::Controls()) {
+            if (!control.Caption.empty()) {
+                const QString name = QString::fromUtf8(control.Name.data(), control.Name.size());
+                QTest::newRow(qPrintable(name))
+                    << name << window::FontFor(control.Font).pointSizeF();
+            }
         }
-        QCOMPARE(seen, QStringList({"題名", shown, "no icon", "modal"}));
+    }
+    void captionFitsItsControl() {
+        QFETCH(QString, name);
+        QFETCH(double, designed);
+        QWidget* control = Named(*Window, name);
+        const QFontMetrics metrics(control->font());
+        const QString family = QFontInfo(control->font()).family();
+        QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese),
+                 qPrintable(family));
+        for (const uint code : Caption(*control).toUcs4())
+            QVERIFY2(metrics.inFontUcs4(code),
+                     qPrintable("no glyph U+" + QString::number(code, 16)));
+        if (auto* frame = dynamic_cast<window::SchematicFrame*>(control)) {
+            const QStringList lines = frame->CaptionLines();
+            QCOMPARE(lines.join(QString()), Caption(*control));
+            const QRect inside = frame->rect().adjusted(2, 0, -2, -2);  // clear of the border
+            QRegion covered = Covered(*frame);
+            for (const QWidget* child : frame->findChildren<QWidget*>())  // e.g. Label27
+                covered += child->geometry();
+            for (int n = 0; n < lines.size(); ++n) {
+                const QRect line = frame->CaptionLineRect(n);
+                QVERIFY2(inside.contains(line) && (covered & line).isEmpty(), qPrintable(lines[n]));
+                QCOMPARE(line.width(), metrics.horizontalAdvance(lines[n]));
+            }
+            // Smaller only to stay on one line, and only as far as needed.
+            const double size = frame->font().pointSizeF();
+            QVERIFY(size == designed || (lines.size() == 1 && size >= 7.5));
+            if (size < designed) {
+                QFont larger = frame->font();
+                larger.setPointSizeF(size + 0.5);
+                frame->setFont(larger);
+                QVERIFY(frame->CaptionLines().size() > 1);
+            }
+            return;
+        }
+        QVERIFY2(CaptionWhole(*control, control->font()),
+                 qPrintable(QString("%1 px at %2 pt")
+                                .arg(metrics.horizontalAdvance(Caption(*control)))
+                                .arg(control->font().pointSizeF())));
+        // Shrunk only as far as needed: half a point larger no longer fits.
+        QFont larger = control->font();
+        larger.setPointSizeF(larger.pointSizeF() + 0.5);
+        QVERIFY(control->font().pointSizeF() == designed || !CaptionWhole(*control, larger));
+    }
+
+    // A display value wider than its field shows whole in the field's
+    // tooltip, and only while it is too wide.
+    void wideDisplayValueShowsWholeInTooltip() {
+        auto* rate = Field(9);
+        auto* residence = Field(13);
+        for (const QString text : {" .0001", " 331"}) {
+            rate->setText(text);
+            emit rate->textEdited(text);
+            const bool wide = text == " .0001";
+            QCOMPARE(residence->text(), wide ? " 2083333333.3" : " 629.4");
+            QCOMPARE(residence->toolTip(), wide ? residence->text() : QString());
+            QCOMPARE(rate->toolTip(), QString());  // an editable field scrolls instead
+        }
+    }
+
+    // Resizing moves only the outer panel, which stays below the menu bar.
+    void menuBarSitsAboveUnmovedPanels() {
+        auto* bar = Named<QMenuBar>(*Window, "MenuBar");
+        QVERIFY(bar && bar->isVisible());
+        const int client = static_cast<int>(std::lround(6675 * Window->logicalDpiY() / 1440.0));
+        QCOMPARE(bar->geometry(), QRect(0, 0, Window->width(), bar->sizeHint().height()));
+        QCOMPARE(Window->height(), bar->height() + client);
+        const QRect innerBefore = Named(*Window, "Picture2")->geometry();
+        const QRect text1Before = Named(*Window, "Text1")->geometry();
+        for (const QSize size : {Window->size(), QSize(900, 700), QSize(300, 200)}) {
+            Window->resize(size);
+            QTRY_COMPARE(Named(*Window, "Picture1")->geometry(),
+                         QRect(0, bar->height(), size.width(), size.height() - bar->height()));
+            QCOMPARE(Named(*Window, "Picture2")->geometry(), innerBefore);
+            QCOMPARE(Named(*Window, "Text1")->geometry(), text1Before);
+        }
+    }
+
+    void everyWindowCarriesTheProgramIcon() {
+        window::SetApplicationIcon();
+        QCOMPARE(QGuiApplication::desktopFileName(), QString("io.github.tidewell.Tidewell"));
+        const QImage icon = QIcon(window::kBuiltInIcon).pixmap(32).toImage();
+        QVERIFY(icon.pixelColor(16, 16).alpha() > 0);  // drawn, not an empty square
+        QMessageBox box(Window.get());
+        QCOMPARE(box.windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+        QVERIFY(!Window->windowIcon().isNull());
     }
 };
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    WindowTest test;
-    return QTest::qExec(&test, argc, argv);
+    return tidewell::test::RunWindowTest<WindowTest>(argc, argv);
 }
 
 #include "WindowTest.moc"
