@@ -17,15 +17,12 @@
 #include <QValueAxis>
 
 #include "GothicFonts.h"
+#include "QtText.h"
 #include "ReplacingFile.h"
 #include "WindowText.h"
 
 namespace tidewell::window {
 namespace {
-
-QColor ToQColor(Color c) {
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
 
 QLineSeries* SeriesOf(const PlotCurve& curve) {
     auto* series = new QLineSeries;
