@@ -263,6 +263,28 @@ class MenusTest : public QObject {
         QCOMPARE(shown->isVisible(), !message.isEmpty());
     }
 
+    // The value under the mouse is the point nearest on screen: at (5 days,
+    // 15 degC), one day off to the side is nearer than three degrees up.
+    void chartNamesThePointNearestOnScreen() {
+        SeriesPlot plot{"",
+                        "",
+                        {{"上", CurveKind::Cell, 0, false, false, {{5, 18}}},
+                         {"横", CurveKind::Cell, 0, false, false, {{6, 15}}}},
+                        {0, 10},
+                        {10, 20},
+                        ""};
+        Charts->resize(900, 600);
+        QVERIFY(ShowChart(plot));
+        auto* view = Named<QChartView>(*Charts, "SeriesChart");
+        const QPointF at = view->mapFromScene(Chart()->mapToScene(Chart()->mapToPosition({5, 15})));
+        QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &move);
+        const QRectF area = Chart()->plotArea();
+        QVERIFY(area.width() > area.height() && area.width() < 3 * area.height());
+        QCOMPARE(Named<QLabel>(*Charts, "PointValue")->text(), QString("横　6.00日　15.00℃"));
+    }
+
     // By the name's extension; a failure names the path and leaves nothing.
     void chartSavesPngOrSvg_data() {
         QTest::addColumn<QString>("name");
