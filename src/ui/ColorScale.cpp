@@ -53,8 +53,6 @@ void BuildColorRamp(ColorScale& s) {
         } else {
             g = g - 255.0 / third;
         }
-        if (r < 0)
-            r = 0;
         if (g < 0)
             g = 0;
         if (b < 0)
