@@ -32,7 +32,8 @@ void BuildColorRamp(ColorScale& s) {
     s.RampBlue[1] = 255;
 
     // The steps above level 1 form three ramps: blue to cyan, cyan to yellow
-    // (which takes any remainder), yellow to red.
+    // (which takes any remainder), yellow to red. With the scale's twelve
+    // steps each is a quarter of 255, exact in binary, so no channel passes 0.
     const int steps = s.ScaleLevelCount - 1;
     const int third = steps / 3;
     const int rest = steps % 3;
@@ -53,10 +54,6 @@ void BuildColorRamp(ColorScale& s) {
         } else {
             g = g - 255.0 / third;
         }
-        if (g < 0)
-            g = 0;
-        if (b < 0)
-            b = 0;
         s.RampRed[k] = r;
         s.RampGreen[k] = g;
         s.RampBlue[k] = RoundChannel(b);
