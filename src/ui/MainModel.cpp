@@ -10,16 +10,7 @@
 namespace tidewell {
 
 MainModel::MainModel(MessageSink& messages, std::string reportPath)
-    : Messages(messages), Report(std::move(reportPath)) {
-    // Until start-up replaces them, fields show their own names and frames
-    // their design colours.
-    for (int field = 1; field <= kFieldCount; ++field)
-        Texts[field] = "Text" + std::to_string(field);
-    for (int frame = 1; frame <= kBayFrameCount; ++frame)
-        FrameBackgrounds[frame] = Rgb(128, 255, 255);
-    FrameBackgrounds[kInflowFrame] = Rgb(255, 128, 0);
-    FrameBackgrounds[kSeaFrame] = Rgb(128, 128, 255);
-}
+    : Messages(messages), Report(std::move(reportPath)) {}
 
 void MainModel::FormLoad() {
     FillLists();
