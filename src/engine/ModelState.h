@@ -84,8 +84,7 @@ struct ModelState {
     std::array<StepPlanCell, kMaxCells + 1> StepPlan{};
 };
 
-// Clears the face tables, the neighbours, the state, the step changes and the
-// daily loads, so that nothing of a previous run reaches the next one.
+// Back to a model that has never run: nothing of a previous run reaches the next one.
 void ResetModel(ModelState& model);
 
 }  // namespace tidewell
