@@ -70,40 +70,44 @@ struct AfterRunRow {
     std::function<void(MainModel&)> Act;
     bool FrameTip;   // the bay frames still show the run's cells
     bool ResultTip;  // the result field still shows the run's result
-    bool Stale;
+    bool Stale;      // the inputs changed since
 };
 
-class TipsAfter : public LastRun, public testing::WithParamInterface<AfterRunRow> {};
+class AfterRun : public LastRun, public testing::WithParamInterface<AfterRunRow> {};
 
-TEST_P(TipsAfter, FollowWhatTheFramesAndResultStillShow) {
+// The tips follow what the frames and the result field still show; a shown
+// result goes stale when an accepted input changes after the run.
+TEST_P(AfterRun, TipsAndStalenessFollowTheInputs) {
     const AfterRunRow& row = GetParam();
     Model.Command1_Click();
     row.Act(Model);
-    const auto has = [](const std::string& tip, const char* text) {
-        return tip.find(text) != std::string::npos;
-    };
-    EXPECT_EQ(has(Model.FrameToolTip(3), "セル3："), row.FrameTip);
-    EXPECT_EQ(has(Model.ResultToolTip(), "セル5 "), row.ResultTip);
+    EXPECT_EQ(Model.FrameToolTip(3).find("セル3：") != std::string::npos, row.FrameTip);
+    EXPECT_EQ(Model.ResultToolTip().find("セル5 ") != std::string::npos, row.ResultTip);
     for (const std::string& tip : {Model.FrameToolTip(3), Model.ResultToolTip()})
         EXPECT_EQ(tip.ends_with(kNote), row.Stale) << tip;
+    EXPECT_EQ(Model.ResultIsStale(), row.Stale);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Actions, TipsAfter,
-    testing::Values(
-        AfterRunRow{"NewDepth", [](MainModel& m) { m.SetFieldText(Field::MeanDepth, "20"); }, true,
-                    true, true},
-        AfterRunRow{"NewSeaTemperatureRecoloursTheFrames",
-                    [](MainModel& m) { m.SetFieldText(Field::SeaTemp, "20"); }, false, true, true},
-        AfterRunRow{"ListPick", [](MainModel& m) { m.SelectListEntry(1, 2); }, true, true, true},
-        AfterRunRow{"Restore", [](MainModel& m) { m.Command3_Click(); }, false, false, false},
-        AfterRunRow{"UnstableRun",
-                    [](MainModel& m) {
-                        m.SetFieldText(Field::BayArea, "20");
-                        m.Command1_Click();
-                    },
-                    false, false, false}),
+void Edit(MainModel& m) {
+    m.SetFieldText(Field::InflowRate, "300");
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Actions, AfterRun, testing::Values(
+    AfterRunRow{"Nothing", [](MainModel&) {}, true, true, false},
+    AfterRunRow{"NewDepth", [](MainModel& m) { m.SetFieldText(Field::MeanDepth, "20"); }, true,
+                true, true},
+    AfterRunRow{"NewSeaTemperatureRecoloursTheFrames",
+                [](MainModel& m) { m.SetFieldText(Field::SeaTemp, "20"); }, false, true, true},
+    AfterRunRow{"RefusedEdit", [](MainModel& m) { m.SetFieldText(Field::BayArea, ""); }, true,
+                true, false},
+    AfterRunRow{"ListPick", [](MainModel& m) { m.SelectListEntry(1, 2); }, true, true, true},
+    AfterRunRow{"RunAgain", [](MainModel& m) { Edit(m); m.Command1_Click(); }, true, true, false},
+    AfterRunRow{"Restore", [](MainModel& m) { Edit(m); m.Command3_Click(); }, false, false, false},
+    AfterRunRow{"UnstableRun", [](MainModel& m) { m.SetFieldText(Field::BayArea, "20");
+                                                  m.Command1_Click(); }, false, false, false}),
     [](const auto& info) { return std::string(info.param.Name); });
+// clang-format on
 
 TEST_F(LastRun, CancelledRunKeepsTheRunBefore) {
     Model.Command1_Click();
