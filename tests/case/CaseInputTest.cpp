@@ -83,19 +83,5 @@ TEST(InputCheck, RefusesADeepBayWhoseVolumeInCubicMetresOverflows) {
     EXPECT_EQ(CheckInput(deep, BayArea, "1e292"), kAccepted);
 }
 
-TEST(ApplyInput, StoresTheTextAsTypedAndWhatFollowsFromIt) {
-    CaseRecord c = DefaultCase();
-    ApplyInput(c, BasicInput::BayArea, " 2,000 ");
-    ASSERT_TRUE(c.BayArea.HoldsText());
-    EXPECT_EQ(c.BayArea.TextValue(), " 2,000 ");
-    EXPECT_EQ(c.BayArea.Value(), 2000);
-    EXPECT_EQ(c.BayVolume, 36);
-    ApplyInput(c, BasicInput::MeanDepth, "20");
-    EXPECT_EQ(c.MouthDepth, c.MeanDepth);
-    EXPECT_EQ(c.MouthDepth.TextValue(), "20");
-    EXPECT_EQ(c.MouthSection, 0.14f);
-    EXPECT_EQ(c.BayVolume, 40);
-}
-
 }  // namespace
 }  // namespace tidewell
