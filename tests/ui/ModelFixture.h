@@ -51,7 +51,6 @@ class StartedModel : public testing::Test {
         ASSERT_NE(found, entries.end()) << "no entry " << entry << " in List" << list;
         ASSERT_TRUE(model.SelectListEntry(list, static_cast<int>(found - entries.begin())));
     }
-    void Pick(int list, const std::string& entry) { Pick(Model, list, entry); }
     void Enter(MainModel& model, const Entries& steps) {
         for (const auto& [number, text] : steps) {
             if (number > 0)

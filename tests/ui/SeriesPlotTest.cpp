@@ -45,7 +45,6 @@ class PlotMessages : public testing::TestWithParam<MessageRow> {};
 TEST_P(PlotMessages, SayWhyThereIsNoFullResult) {
     EXPECT_EQ(GetParam().Plot.Message, GetParam().Message);
     EXPECT_EQ(GetParam().Plot.Curves.size(), GetParam().Curves);
-    EXPECT_EQ(GetParam().Plot.TempAxisTitle, "水温（℃）");
     EXPECT_TRUE(AllPointsInRange(GetParam().Plot));
 }
 
