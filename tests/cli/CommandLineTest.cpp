@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                kPrevious},
         CliRow{"NoReport", "--no-report", 0, "~ 17.7\n", "", kPrevious},
         CliRow{"ReportPathIsAFolder", "--report .", 4, "~ 17.7\n",
-               "レポート出力エラー:", kPrevious},
+               "レポート出力エラー:レポートファイル「.」を書き込めませんでした。", kPrevious},
         CliRow{"OutputCannotBeWritten", "--json >/dev/full", 4, "", "cannot write the output",
                kGoldenReport}),
     [](const auto& info) { return std::string(info.param.Name); });

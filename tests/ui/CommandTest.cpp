@@ -78,17 +78,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, RunsWithoutTemperature, testing::Values(
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 
-TEST_F(Commands, ReportFailureIsNamedAndTheResultStillShown) {
-    MainModel blocked(Messages, Folder.string());  // the report path is a folder
-    blocked.SetRunEstimator({});
-    blocked.FormLoad();
-    EXPECT_EQ(blocked.Command1_Click().ReportError.has_value(), true);
-    EXPECT_EQ(blocked.FieldText(Field::Result), " 17.7");
-    ASSERT_EQ(Messages.Shown.size(), 2u);
-    EXPECT_EQ(Messages.Shown[1].Title, "レポート出力エラー");
-    EXPECT_NE(Messages.Shown[1].Prompt.find(Folder.string()), std::string::npos);
-}
-
 class RefusedTextOnScreen : public StartedModel, public testing::WithParamInterface<Field> {};
 
 // The run would use the last accepted value, which the screen no longer
