@@ -22,14 +22,16 @@ const std::string kBytes = "new report\r\n";
 
 struct Place {
     fs::path Folder;
-    fs::path Path;  // what the report is written to
+    fs::path Path;        // what the report is written to
+    std::jthread Reader;  // reads a pipe into Received
+    std::string Received;
 };
 
 struct TargetRow {
     const char* Name;
     std::function<void(Place&)> Prepare;  // makes what Path names
     bool Written;
-    std::function<void(const Place&)> Check;  // after the write
+    std::function<void(Place&)> Check;  // after the write
 };
 
 struct stat StatusOf(const fs::path& path, bool followLinks = true) {
@@ -44,7 +46,7 @@ class WriteTargets : public testing::TestWithParam<TargetRow> {
 };
 
 TEST_P(WriteTargets, AreWrittenAsTheirKindAllows) {
-    Place place{Scratch.Path(), Scratch.Path() / "Tidewell_OUT.txt"};
+    Place place{Scratch.Path(), Scratch.Path() / "Tidewell_OUT.txt", {}, {}};
     GetParam().Prepare(place);
     const std::optional<std::string> failure = WriteFileSafely(place.Path.string(), kBytes);
     EXPECT_EQ(!failure.has_value(), GetParam().Written) << failure.value_or("");
@@ -95,21 +97,20 @@ INSTANTIATE_TEST_SUITE_P(
                       EXPECT_TRUE(fs::is_symlink(p.Path));
                       EXPECT_TRUE(S_ISCHR(StatusOf("/dev/null").st_mode));
                   }},
+        TargetRow{"FifoReceivesTheBytesInPlace",
+                  [](Place& p) {
+                      ASSERT_EQ(mkfifo(p.Path.c_str(), 0600), 0);
+                      p.Reader = std::jthread([&p] { p.Received = ReadFile(p.Path); });
+                  },
+                  true,
+                  [](Place& p) {
+                      p.Reader.join();
+                      EXPECT_EQ(p.Received, kBytes);
+                      EXPECT_TRUE(S_ISFIFO(StatusOf(p.Path).st_mode));
+                  }},
         TargetRow{"FolderIsRefused", [](Place& p) { fs::create_directory(p.Path); }, false,
                   [](const Place& p) { EXPECT_TRUE(fs::is_directory(p.Path)); }}),
     [](const auto& info) { return std::string(info.param.Name); });
-
-TEST(WriteFileSafely, FifoReceivesTheBytesInPlace) {
-    test::TemporaryFolder scratch;
-    const fs::path fifo = scratch.Path() / "pipe";
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    std::string received;
-    std::jthread reader([&] { received = ReadFile(fifo); });
-    EXPECT_EQ(WriteFileSafely(fifo.string(), kBytes), std::nullopt);
-    reader.join();
-    EXPECT_EQ(received, kBytes);
-    EXPECT_TRUE(S_ISFIFO(StatusOf(fifo).st_mode));
-}
 
 // Another user may not replace a report only because the folder lets them.
 TEST(WriteFileSafely, FileTheUserMayNotWriteIsRefusedAndKept) {

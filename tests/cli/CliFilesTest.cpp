@@ -1,8 +1,7 @@
+// The files the command line reads and writes besides the report: batch
+// tables, time series, sweeps and case files.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -11,17 +10,13 @@
 #include "case/Csv.h"
 #include "ui/CaseBatch.h"
 
-// The files the command line reads and writes besides the report: batch
-// tables, time series, sweeps and case files.
 namespace tidewell {
 namespace {
 
 namespace fs = std::filesystem;
 
+using test::CliFolder;
 using test::ReadFile;
-
-using test::Outcome;
-using test::RunCli;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -33,56 +28,52 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 struct BatchRow {
-    const char* Name;
     const char* Cells;  // under "name,bay-area,section-factor,inflow-factor"
     const char* Status;
-    const char* Single;  // the same case as options of one run ("" for none)
+    const char* Single;  // the same case as options of one run (nullptr: no result)
     const char* Message;
 };
 
 const BatchRow kBatchRows[] = {
-    {"EmptyCellsKeepTheDefaults", "plain,,,", "result", "", ""},
-    {"QuotedNameWithCommaAndQuotes", "\"a,\"\"b\"\"\",500,0.5,2.0", "result",
+    {"plain,,,", "result", "", ""},
+    {"\"a,\"\"b\"\"\",500,0.5,2.0", "result",
      "--bay-area 500 --section-factor 0.5 --inflow-factor 2.0", ""},
-    {"RefusedText", "low,0.5,,", "refused", nullptr, "湾面積の入力制限: 湾面積は1km2以上"},
-    {"EntryNotInItsList", "five,,5.0,", "refused", nullptr, "倍率の指定: 「5.0」は湾口部断面積"},
-    {"Unstable", "small,20,,", "unstable", nullptr, "計算が不安定です: 計算が不安定になり"},
+    {"low,0.5,,", "refused", nullptr, "湾面積の入力制限: 湾面積は1km2以上"},
+    {"five,,5.0,", "refused", nullptr, "倍率の指定: 「5.0」は湾口部断面積"},
+    {"small,20,,", "unstable", nullptr, "計算が不安定です: 計算が不安定になり"},
 };
 
 // Each row of a batch gives what one run of its case gives, to the last bit.
-TEST(CaseBatch, RowsMatchSingleRunsAndSayWhyOthersFailed) {
+TEST_F(CliFolder, BatchRowsMatchSingleRunsAndSayWhyOthersFailed) {
     std::string table = "name,bay-area,section-factor,inflow-factor\n";
     for (const BatchRow& row : kBatchRows)
         table += std::string(row.Cells) + "\n";
     const CaseBatchRead read = ParseCaseBatch(table);
     ASSERT_TRUE(read.Batch) << read.Problem;
     const std::string csv = CaseBatchCsv(*read.Batch, RunCaseBatch(*read.Batch, ""));
-    const CsvTable out = ReadCsv(csv);
-    ASSERT_EQ(out.Records.size(), std::size(kBatchRows) + 1) << csv;
-    EXPECT_EQ(out.Records[0], (CsvRecord{"name", "bay-area", "section-factor", "inflow-factor",
-                                         "residence-time", "closedness", "load-per-volume",
-                                         "time-step", "step-count", "status", "mean", "result",
-                                         "cell1", "cell2", "cell3", "cell4", "cell5", "message"}));
+    const std::vector<CsvRecord> out = ReadCsv(csv).Records;
+    ASSERT_EQ(out.size(), std::size(kBatchRows) + 1) << csv;
+    EXPECT_EQ(out[0], (CsvRecord{"name", "bay-area", "section-factor", "inflow-factor",
+                                 "residence-time", "closedness", "load-per-volume", "time-step",
+                                 "step-count", "status", "mean", "result", "cell1", "cell2",
+                                 "cell3", "cell4", "cell5", "message"}));
     EXPECT_EQ(Lines(csv)[2].substr(0, 18), "\"a,\"\"b\"\"\",500,0.5,") << "quoted as CSV";
     // The default case as its report gives it: indices, time step, steps, mean.
     EXPECT_EQ(
-        CsvRecord(out.Records[1].begin() + 4, out.Records[1].begin() + 11),
+        CsvRecord(out[1].begin() + 4, out[1].begin() + 11),
         (CsvRecord{" 629.4", " 4.52", " .024", "718", "12623", "result", "17.702943770961888"}));
-    test::TemporaryFolder scratch;
     for (std::size_t r = 0; r < std::size(kBatchRows); ++r) {
         const BatchRow& row = kBatchRows[r];
-        const CsvRecord& record = out.Records[r + 1];
-        SCOPED_TRACE(row.Name);
-        EXPECT_EQ(record[9], row.Status);
+        const CsvRecord& record = out[r + 1];
+        EXPECT_EQ(record[9], row.Status) << r;
+        EXPECT_EQ(record[10].empty(), row.Single == nullptr) << r;
         EXPECT_EQ(record[17].find(row.Message), 0u) << record[17];
-        if (row.Single == nullptr) {
-            EXPECT_EQ(record[10] + record[11] + record[12], "");
-            continue;
-        }
         // The result text, then the five cells, as a single run prints them.
-        const Outcome single = RunCli(scratch.Path(), std::string(row.Single) + " --no-report");
-        EXPECT_EQ(single.Out, record[11] + "\n" + record[12] + " " + record[13] + " " + record[14] +
-                                  " " + record[15] + " " + record[16] + "\n");
+        const std::string printed =
+            row.Single ? Run(std::string(row.Single) + " --no-report").Out : "\n    \n";
+        EXPECT_EQ(printed, record[11] + "\n" + record[12] + " " + record[13] + " " + record[14] +
+                               " " + record[15] + " " + record[16] + "\n")
+            << r;
     }
 }
 
@@ -96,13 +87,12 @@ struct CliFileRow {
     int OutLines;     // -1: any
 };
 
-class CliFiles : public testing::TestWithParam<CliFileRow> {};
+class CliFiles : public CliFolder, public testing::WithParamInterface<CliFileRow> {};
 
 TEST_P(CliFiles, AreReadAndWrittenAsAsked) {
-    test::TemporaryFolder scratch;
     for (const auto& [name, text] : GetParam().Files)
-        test::WriteFile(scratch.Path() / name, text);
-    const Outcome run = RunCli(scratch.Path(), GetParam().Arguments);
+        test::WriteFile(Folder / name, text);
+    const test::Outcome run = Run(GetParam().Arguments);
     EXPECT_EQ(run.Status, GetParam().Status) << run.Err;
     EXPECT_NE(run.Out.find(GetParam().Out), std::string::npos) << run.Out;
     EXPECT_NE(run.Err.find(GetParam().Err), std::string::npos) << run.Err;
@@ -110,8 +100,6 @@ TEST_P(CliFiles, AreReadAndWrittenAsAsked) {
         EXPECT_EQ(Lines(run.Out).size(), static_cast<std::size_t>(GetParam().OutLines));
     }
 }
-
-const std::string kSmallBay = "--bay-area 50 --inflow-rate 20000";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Files, CliFiles, testing::Values(
@@ -141,56 +129,27 @@ INSTANTIATE_TEST_SUITE_P(Files, CliFiles, testing::Values(
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 
-std::vector<double> Numbers(const std::string& text, char separator) {
-    std::vector<double> numbers;
-    for (const char* at = text.c_str(); *at != '\0'; ++at) {
-        numbers.push_back(std::strtod(at, const_cast<char**>(&at)));
-        if (*at != separator)
-            break;
-    }
-    return numbers;
-}
-
-// The series ends where the run ends; the steady state comes with it.
-TEST(Series, EndsWithTheFinalCells) {
-    test::TemporaryFolder scratch;
-    const Outcome run = RunCli(scratch.Path(), "--json --series s.csv");
-    ASSERT_EQ(run.Status, 0) << run.Err;
-    std::vector<double> last = Numbers(Lines(ReadFile(scratch.Path() / "s.csv")).back(), ',');
-    EXPECT_EQ(last.front(), 12623 * 718.0 / 1440) << "the last step's day";
-    last.erase(last.begin());
-    EXPECT_EQ(last, Numbers(run.Out.substr(run.Out.find("\"cells\":[") + 9), ','));
-    const std::size_t steady = run.Out.find("\"steadyState\":[");
-    ASSERT_NE(steady, std::string::npos) << run.Out;
-    EXPECT_EQ(Numbers(run.Out.substr(steady + 15), ',').size(), 5u);
-}
-
-TEST(CaseFiles, SavedCaseOpensToTheSameResult) {
-    test::TemporaryFolder scratch;
-    const Outcome saved = RunCli(scratch.Path(),
-                                 "--no-report --bay-area 500 --inflow-factor 2.0 "
-                                 "--mouth-length 3 --save-case c.tidewell");
-    const Outcome opened = RunCli(scratch.Path(), "--no-report --case c.tidewell");
-    const Outcome changed = RunCli(scratch.Path(), "--no-report --case c.tidewell --bay-area 600");
+// A saved case opens to the same run; options given after it still apply.
+TEST_F(CliFolder, SavedCaseOpensToTheSameResult) {
+    const test::Outcome saved = Run(
+        "--no-report --bay-area 500 --inflow-factor 2.0 --mouth-length 3 --save-case c.tidewell");
     EXPECT_EQ(saved.Status, 0) << saved.Err;
-    EXPECT_EQ(opened.Out, saved.Out);
-    EXPECT_NE(changed.Out, saved.Out);
-    EXPECT_NE(opened.Out, RunCli(scratch.Path(), "--no-report").Out);
+    EXPECT_EQ(Run("--no-report --case c.tidewell").Out, saved.Out);
+    EXPECT_NE(Run("--no-report --case c.tidewell --bay-area 600").Out, saved.Out);
+    EXPECT_NE(Run("--no-report").Out, saved.Out);
 }
 
 // A row's report is the report of one run of its case; a name that is no
 // plain file name gives way to the row number.
-TEST(CaseBatch, WritesEachRowsReport) {
-    test::TemporaryFolder scratch;
-    const fs::path folder = scratch.Path();
-    test::WriteFile(folder / "c.csv", "name,bay-area\n../up,\neasy,500\n");
-    fs::create_directory(folder / "r");
-    const Outcome batch = RunCli(folder, "--batch c.csv --report-dir r --out o.csv");
+TEST_F(CliFolder, BatchWritesEachRowsReport) {
+    test::WriteFile(Folder / "c.csv", "name,bay-area\n../up,\neasy,500\n");
+    fs::create_directory(Folder / "r");
+    const test::Outcome batch = Run("--batch c.csv --report-dir r --out o.csv");
     EXPECT_EQ(batch.Status, 0) << batch.Err;
-    EXPECT_EQ(RunCli(folder, "--bay-area 500 --report one.txt").Status, 0);
-    EXPECT_EQ(ReadFile(folder / "r/row1.txt"), ReadFile(TIDEWELL_GOLDEN_DIR "/default_report.txt"));
-    EXPECT_EQ(ReadFile(folder / "r/easy.txt"), ReadFile(folder / "one.txt"));
-    EXPECT_FALSE(fs::exists(folder / "up.txt"));
+    EXPECT_EQ(Run("--bay-area 500 --report one.txt").Status, 0);
+    EXPECT_EQ(ReadFile(Folder / "r/row1.txt"), ReadFile(TIDEWELL_GOLDEN_DIR "/default_report.txt"));
+    EXPECT_EQ(ReadFile(Folder / "r/easy.txt"), ReadFile(Folder / "one.txt"));
+    EXPECT_FALSE(fs::exists(Folder / "up.txt"));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -33,5 +34,20 @@ inline Outcome RunCli(const std::filesystem::path& folder, const std::string& ar
     std::filesystem::remove(err);
     return outcome;
 }
+
+// Runs the command line in a private working folder.
+class CliFolder : public testing::Test {
+  protected:
+    Outcome Run(const std::string& arguments) const { return RunCli(Folder, arguments); }
+    // No half-written file is left behind.
+    void ExpectNoTemporaryFiles() const {
+        for (const auto& entry : std::filesystem::directory_iterator(Folder))
+            EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos);
+    }
+
+    TemporaryFolder Scratch;
+    const std::filesystem::path Folder = Scratch.Path();
+    const std::filesystem::path Report = Folder / "Tidewell_OUT.txt";
+};
 
 }  // namespace tidewell::test

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "BayCases.h"
 #include "EngineFixtures.h"
 #include "case/CaseInput.h"
 #include "case/DecimalRounding.h"
@@ -11,6 +12,8 @@
 
 namespace tidewell {
 namespace {
+
+using test::BayCase;
 
 struct Run {
     RunResult Result;
@@ -33,10 +36,6 @@ CaseRecord With(std::initializer_list<std::pair<BasicInput, const char*>> texts,
     c.InflowTempFactor = inflowTempFactor;
     c.InflowFactor = inflowFactor;
     return c;
-}
-
-CaseRecord BayOf(const char* area, const char* inflow = "331") {
-    return With({{BasicInput::BayArea, area}, {BasicInput::InflowRate, inflow}});
 }
 
 CaseRecord WithMouthSection(float section) {
@@ -123,13 +122,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, Runs, testing::Values(
            nullptr, Cells{18.000000013400413, 18.000000010758402, 18.000000008097491,
                           18.000000005417544, 18.000000002718426}},
     // A large inflow: the first steps overshoot, then the run settles.
-    RunRow{"LargeInflowIntoFiftySquareKilometres", BayOf("50", "20000"), kCompleted, 148, 49,
+    RunRow{"LargeInflowIntoFiftySquareKilometres", BayCase(50, 20000), kCompleted, 148, 49,
            15.17, kDiffusion, nullptr,
            Cells{15.001515976055419, 15.006917951841125, 15.031569223404716, 15.144062010777546,
                  15.657408669886401}},
-    RunRow{"SmallestStableBay", BayOf("24"), kCompleted, 207, 1050, 17.48, kDiffusion, nullptr, {}},
-    RunRow{"TinyBayBlowsUp", BayOf("20"), kUnstable, 0, -1, 0, kDiffusion, nullptr, {}},
-    RunRow{"LargeInflowIntoASmallBayBlowsUp", BayOf("20", "10000"), kUnstable, 188, 31, 0,
+    RunRow{"SmallestStableBay", BayCase(24), kCompleted, 207, 1050, 17.48, kDiffusion, nullptr, {}},
+    RunRow{"TinyBayBlowsUp", BayCase(20), kUnstable, 0, -1, 0, kDiffusion, nullptr, {}},
+    RunRow{"LargeInflowIntoASmallBayBlowsUp", BayCase(20, 10000), kUnstable, 188, 31, 0,
            StepScale::Advection, nullptr, {}},
     RunRow{"NoCrossSection", WithMouthSection(0), kNotRun, 0, -1, 0, kDiffusion,
            "湾口部断面積が0になるため計算できません。", {}},
@@ -145,20 +144,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, Runs, testing::Values(
 // Step counts beyond 2^31 (but below 2^53) are still counted; the count
 // rounds half up (1440 / 576 = 2.5).
 TEST(PlannedStepCount, CountsBeyondTwoToTheThirtyFirst) {
-    EXPECT_EQ(PlannedStepCount(BayOf("1000", "0.001")), 4178272874);
+    EXPECT_EQ(PlannedStepCount(BayCase(1000, 0.001)), 4178272874);
     EXPECT_EQ(StepCountOf(1, 576), 3);
 }
 
 TEST(RunCalculation, SecondRunDoesNotDependOnTheFirst) {
-    ModelState model;
-    RecordedMessages messages;
-    NoReport report;
-    RunCalculation(BayOf("50"), model, report, messages);
-    RunCalculation(DefaultCase(), model, report, messages);
     const auto fresh = Calculate(DefaultCase());
-    for (int cell = 1; cell <= 6; ++cell)
-        EXPECT_EQ(model.CellConc[kTemperature][cell], fresh->Model.CellConc[kTemperature][cell]);
-    EXPECT_EQ(model.BayMeanConc[kTemperature], fresh->Model.BayMeanConc[kTemperature]);
+    const auto twice = Calculate(BayCase(50));
+    RunCalculation(DefaultCase(), twice->Model, twice->Report, twice->Messages);
+    EXPECT_EQ(twice->Model.CellConc[kTemperature], fresh->Model.CellConc[kTemperature]);
+    EXPECT_EQ(twice->Model.BayMeanConc[kTemperature], fresh->Model.BayMeanConc[kTemperature]);
 }
 
 TEST(RunCalculation, ProgressSeesTheStepsAndCanCancel) {

@@ -12,6 +12,8 @@
 #include "engine/RunDriver.h"
 #include "report/CodePageFile.h"
 #include "report/ReportFile.h"
+#include "report/SeriesCsv.h"
+#include "report/SweepCsv.h"
 
 namespace tidewell {
 namespace {
@@ -154,44 +156,62 @@ class FileSizeLimit {
     rlimit Saved{};
 };
 
-struct FailureRow {
-    const char* Name;
-    const char* Target;  // report path inside the folder
-    rlim_t SizeLimit;    // 0: none
-};
-
-class ReportFailure : public ReportFolder, public testing::WithParamInterface<FailureRow> {};
-
-TEST_P(ReportFailure, GivesTheReasonAndLeavesThePreviousReportAlone) {
-    const fs::path target = Folder / GetParam().Target;
+// A missing folder, a folder in the way, a full disk: the reason is given
+// and the previous report left alone.
+TEST_F(ReportFolder, FailedWriteGivesTheReasonAndLeavesThePreviousReport) {
     ASSERT_EQ(WriteCodePage932File(Report.string(), {"previous"}), std::nullopt);
     fs::create_directories(Folder / "taken" / "inside");
-    std::optional<std::string> reason;
-    {
-        std::optional<FileSizeLimit> limit;
-        if (GetParam().SizeLimit != 0)
-            limit.emplace(GetParam().SizeLimit);
-        reason = WriteCodePage932File(target.string(), {std::string(400, 'x'), "line"});
+    for (const auto& [target, sizeLimit] : {std::pair<const char*, rlim_t>{"missing/x.txt", 0},
+                                            {"taken", 0},
+                                            {"Tidewell_OUT.txt", 64}}) {
+        std::optional<std::string> reason;
+        {
+            std::optional<FileSizeLimit> limit;
+            if (sizeLimit != 0)
+                limit.emplace(sizeLimit);
+            reason =
+                WriteCodePage932File((Folder / target).string(), {std::string(400, 'x'), "line"});
+        }
+        EXPECT_FALSE(reason.value_or("").empty()) << target;
+        EXPECT_EQ(ReadFile(Report), "previous\r\n");
+        EXPECT_TRUE(fs::is_directory(Folder / "taken" / "inside"));
+        for (const auto& entry : fs::recursive_directory_iterator(Folder))
+            EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos);
     }
-    ASSERT_TRUE(reason.has_value());
-    EXPECT_FALSE(reason->empty());
-    EXPECT_EQ(ReadFile(Report), "previous\r\n");
-    EXPECT_TRUE(fs::is_directory(Folder / "taken" / "inside"));
-    for (const auto& entry : fs::recursive_directory_iterator(Folder))
-        EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos);
 }
-
-INSTANTIATE_TEST_SUITE_P(Paths, ReportFailure,
-                         testing::Values(FailureRow{"FolderDoesNotExist", "missing/x.txt", 0},
-                                         FailureRow{"PathIsAFolder", "taken", 0},
-                                         FailureRow{"DiskFull", "Tidewell_OUT.txt", 64}),
-                         [](const auto& info) { return std::string(info.param.Name); });
 
 // The golden report holds the page's other characters.
 TEST(CodePage932, EncodesTheWaveDashAndRefusesWhatThePageLacks) {
     EXPECT_EQ(ToCodePage932("～"), "\x81\x60");
     EXPECT_EQ(ToCodePage932("湾\xF0\x9F\x8C\x8A"), std::nullopt);  // an emoji
     EXPECT_EQ(ToCodePage932("\xFF"), std::nullopt);                // not UTF-8
+}
+
+TEST(SeriesCsv, WritesHeaderAndSeventeenDigitRows) {
+    const SeriesRow rows[] = {{0, {18, 18, 18, 18, 18}},
+                              {0.1, {17.5, -0.5, 1e-7, 123456789.125, 1.0 / 3}}};
+    EXPECT_EQ(SeriesCsv(rows),
+              "day,cell1,cell2,cell3,cell4,cell5\n"
+              "0,18,18,18,18,18\n"
+              "0.10000000000000001,17.5,-0.5,9.9999999999999995e-08,123456789.125,"
+              "0.33333333333333331\n");
+}
+
+// Rows written by hand: one with a result, one without.
+TEST(SweepCsv, WritesEntriesStatusAndFullDigits) {
+    const SweepCombination combinations[] = {{0, 0, 0}, {6, 2, 7}};
+    BatchOutcome done;
+    done.Run.Status = RunStatus::Completed;
+    done.Mean = 0.1;
+    done.Cells = {17.5, 17.25, 18, 1.0 / 3, 1e22};
+    BatchOutcome unstable;
+    unstable.Run.Status = RunStatus::Unstable;
+    const BatchOutcome outcomes[] = {done, unstable};
+    EXPECT_EQ(SweepCsv(combinations, outcomes),
+              "section-factor,inflow-temp-factor,inflow-factor,status,mean,cell1,cell2,cell3,"
+              "cell4,cell5\n"
+              "1.0,1.0,1.0,result,0.10000000000000001,17.5,17.25,18,0.33333333333333331,1e+22\n"
+              "2.0,0.5,5.0,unstable,,,,,,\n");
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
-// The calculate and restore commands: what a run shows, what stops it, and
-// when a shown result no longer belongs to the inputs beside it.
-#include <functional>
+// The calculate and restore commands: what a run shows, what stops it, how
+// long it is expected to take, and what restoring brings back.
+#include <gtest/gtest.h>
 
 #include "ModelFixture.h"
+#include "ui/RunEstimate.h"
 
 namespace tidewell {
 namespace {
@@ -77,17 +78,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, RunsWithoutTemperature, testing::Values(
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 
-TEST_F(Commands, ReportFailureIsNamedAndTheResultStillShown) {
-    MainModel blocked(Messages, Folder.string());  // the report path is a folder
-    blocked.SetRunEstimator({});
-    blocked.FormLoad();
-    EXPECT_EQ(blocked.Command1_Click().ReportError.has_value(), true);
-    EXPECT_EQ(blocked.FieldText(Field::Result), " 17.7");
-    ASSERT_EQ(Messages.Shown.size(), 2u);
-    EXPECT_EQ(Messages.Shown[1].Title, "レポート出力エラー");
-    EXPECT_NE(Messages.Shown[1].Prompt.find(Folder.string()), std::string::npos);
-}
-
 class RefusedTextOnScreen : public StartedModel, public testing::WithParamInterface<Field> {};
 
 // The run would use the last accepted value, which the screen no longer
@@ -152,47 +142,12 @@ INSTANTIATE_TEST_SUITE_P(Estimates, LongRuns, testing::Values(
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 
-struct StaleRow {
-    const char* Name;
-    bool CalculateFirst;
-    std::function<void(MainModel&)> Act;
-    bool Stale;
-};
-
-class StaleResult : public StartedModel, public testing::WithParamInterface<StaleRow> {};
-
-TEST_P(StaleResult, FollowsTheInputsSinceTheLastRun) {
-    if (GetParam().CalculateFirst)
-        Model.Command1_Click();
-    GetParam().Act(Model);
-    EXPECT_EQ(Model.ResultIsStale(), GetParam().Stale);
-}
-
-void Edit(MainModel& m) {
-    m.SetFieldText(Field::InflowRate, "300");
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Actions, StaleResult, testing::Values(
-    StaleRow{"FreshAfterARun", true, [](MainModel&) {}, false},
-    StaleRow{"AcceptedEdit", true, Edit, true},
-    StaleRow{"EditBeforeAnyRun", false, Edit, false},
-    StaleRow{"RefusedEdit", true, [](MainModel& m) { m.SetFieldText(Field::BayArea, ""); }, false},
-    StaleRow{"ListPick", true, [](MainModel& m) { m.SelectListEntry(3, 2); }, true},
-    StaleRow{"RunAgain", true, [](MainModel& m) { Edit(m); m.Command1_Click(); }, false},
-    StaleRow{"Restore", true, [](MainModel& m) { Edit(m); m.Command3_Click(); }, false}),
-    [](const auto& info) { return std::string(info.param.Name); });
-// clang-format on
-
 // Twice, the second changing nothing; an edited field's handler stores its
 // text again, the others hold numbers.
 TEST_F(Commands, RestoreAfterARunBringsBackTheStartUpState) {
     MainModel fresh(Messages);
     fresh.FormLoad();
-    Pick(1, "0.5");
-    Pick(3, "2.0");
-    Model.SetFieldText(Field::BayArea, "500");
-    Model.SetFieldText(Field::SeaTemp, "25");
+    Enter(Model, {{-1, "0.5"}, {-3, "2.0"}, {1, "500"}, {7, "25"}});
     Model.Command1_Click();
     Snapshot expected = SnapshotOf(fresh);
     expected.Selected = {0, 0, 0, 0};
@@ -207,6 +162,51 @@ TEST_F(Commands, RestoreAfterARunBringsBackTheStartUpState) {
     Model.SetFieldText(Field::BayArea, "500");
     Model.Command3_Click();
     EXPECT_TRUE(Model.Record().BayArea.HoldsText());
+}
+
+struct WordsRow {
+    const char* Name;
+    std::int64_t Done, Total;  // Done < 0: the duration of Seconds in words
+    double Seconds;
+    const char* Text;
+};
+
+class Words : public testing::TestWithParam<WordsRow> {};
+
+// Durations read as their two largest units; the progress line gives the
+// steps, the share done (never rounded up) and the time left.
+TEST_P(Words, SayHowLongAndHowFar) {
+    const WordsRow& row = GetParam();
+    EXPECT_EQ(
+        row.Done < 0 ? DurationWords(row.Seconds) : ProgressText(row.Done, row.Total, row.Seconds),
+        row.Text);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, Words, testing::Values(
+    WordsRow{"Seconds", -1, 0, 12.4, "約12秒"},
+    WordsRow{"AlmostAMinute", -1, 0, 59.6, "約1分"},
+    WordsRow{"MinutesAndSeconds", -1, 0, 75.4, "約1分15秒"},
+    WordsRow{"WholeHours", -1, 0, 7210, "約2時間"},
+    WordsRow{"DaysAndHours", -1, 0, 3 * 86400 + 5 * 3600 + 100, "約3日5時間"},
+    WordsRow{"AtTheStart", 0, 1000, 0,
+             "計算中です　0 / 1,000 ステップ（0.0%）\r残り時間を見積もっています"},
+    WordsRow{"QuarterDone", 2500000, 10000000, 60,
+             "計算中です　2,500,000 / 10,000,000 ステップ（25.0%）\r残り約3分"},
+    WordsRow{"OneStepRunDone", 1, 1, 1, "計算中です　1 / 1 ステップ（100.0%）\r残り約0秒"},
+    WordsRow{"NeverRoundedUpToTheEnd", 99999, 100000, 99999,
+             "計算中です　99,999 / 100,000 ステップ（99.9%）\r残り約1秒"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+// clang-format on
+
+TEST(RunEstimate, CountsTheStepsTheRunTakesOrNoneWhenItCannotRun) {
+    CaseRecord record = DefaultCase();
+    const RunEstimate estimate = EstimateRun(record);
+    EXPECT_EQ(estimate.Steps, 12623);
+    EXPECT_TRUE(estimate.SecondsPerStep > 0 && estimate.SecondsPerStep < 0.01);
+    EXPECT_EQ(estimate.Seconds(), 12623 * estimate.SecondsPerStep);
+    record.MouthSection = 0.f;
+    EXPECT_FALSE(EstimateRun(record).Seconds().has_value());
 }
 
 }  // namespace

@@ -1,33 +1,11 @@
 // The presentation model's actions, each with everything the window shows
 // afterwards: the fields, the list selections and the frame colours.
-#include <functional>
 #include <map>
 
 #include "ModelFixture.h"
 
 namespace tidewell {
 namespace {
-
-using Action = std::function<void(MainModel&)>;
-
-Action Type(Field field, std::string text) {
-    return [=](MainModel& m) { m.SetFieldText(field, text); };
-}
-
-Action PickEntry(int list, std::string entry) {
-    return [=](MainModel& m) {
-        const auto& entries = m.List(list).Entries;
-        const auto at = std::find(entries.begin(), entries.end(), entry) - entries.begin();
-        m.SelectListEntry(list, static_cast<int>(at));
-    };
-}
-
-Action Then(Action first, Action second) {
-    return [=](MainModel& m) {
-        first(m);
-        second(m);
-    };
-}
 
 constexpr Color kRed = Rgb(255, 0, 0);           // 24 degC and more
 constexpr Color kOrange = Rgb(255, 191, 0);      // 18 to 20
@@ -36,7 +14,7 @@ constexpr Color kLeafGreen = Rgb(191, 255, 64);  // 14 to 16
 
 struct ActionRow {
     const char* Name;
-    Action Act;
+    Entries Steps;
     std::map<int, std::string> Texts = {};  // field number -> text afterwards, where it changes
     std::map<int, Color> Frames = {};       // frame -> colour afterwards, where it changes
     std::map<int, int> Selected = {};       // list -> selected entry, where it changes
@@ -55,7 +33,7 @@ TEST_P(Actions, ChangeWhatDependsOnThemAndNothingElse) {
         expected.Frames[frame] = color;
     for (const auto& [list, entry] : row.Selected)
         expected.Selected[list] = entry;
-    row.Act(Model);
+    Enter(Model, row.Steps);
     EXPECT_EQ(SnapshotOf(Model), expected);
     EXPECT_FALSE(Model.ResultIsStale());  // nothing was calculated yet
     if (row.RefusedTitle.empty()) {
@@ -68,40 +46,35 @@ TEST_P(Actions, ChangeWhatDependsOnThemAndNothingElse) {
     EXPECT_EQ(Messages.Shown[0].Title, row.RefusedTitle);
 }
 
-using F = Field;
-
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Model, Actions, testing::Values(
-    ActionRow{"BlanksAroundAreKeptInTheField", Type(F::BayArea, " 2000 "),
+    ActionRow{"BlanksAroundAreKeptInTheField", {{1, " 2000 "}},
               {{1, " 2000 "}, {3, " 36"}, {13, " 1258.8"}, {14, " 6.39"}, {15, " .012"}}},
-    ActionRow{"MeanDepthShownAsNumber", Type(F::MeanDepth, "20.50"),
+    ActionRow{"MeanDepthShownAsNumber", {{2, "20.50"}},
               {{2, "20.50"}, {3, " 20.5"}, {5, " 20.5"}, {6, " .1435"}, {11, " .1435"},
                {13, " 716.8"}, {15, " .021"}}},
-    ActionRow{"MouthLength14", Type(F::MouthLength, "14"),
+    ActionRow{"MouthLength14", {{4, "14"}},
               {{4, "14"}, {6, " .252"}, {11, " .252"}, {14, " 2.26"}}},
-    ActionRow{"SeaTempRecolorsBayAndSeaNotTheResult", Type(F::SeaTemp, "3"), {{7, "3"}},
+    ActionRow{"SeaTempRecolorsBayAndSeaNotTheResult", {{7, "3"}}, {{7, "3"}},
               {{1, kIceBlue}, {2, kIceBlue}, {3, kIceBlue}, {4, kIceBlue}, {5, kIceBlue},
                {7, kIceBlue}}},
-    ActionRow{"InflowTempRecolorsTheInflow", Type(F::InflowTemp, "25"),
+    ActionRow{"InflowTempRecolorsTheInflow", {{8, "25"}},
               {{8, "25"}, {10, " 8275"}, {12, " 8275"}, {15, " .04"}}, {{kInflowFrame, kRed}}},
-    ActionRow{"InflowRate662", Type(F::InflowRate, "662"),
+    ActionRow{"InflowRate662", {{9, "662"}},
               {{9, "662"}, {10, " 9930"}, {12, " 9930"}, {13, " 314.7"}, {15, " .048"}}},
-    ActionRow{"SectionHalf", PickEntry(1, "0.5"), {{11, " .063"}, {14, " 9.04"}}, {}, {{1, 2}}},
-    ActionRow{"InflowRateAfterTemperatureShowsTheLoadUnrounded",
-              Then(PickEntry(2, "1.2"), PickEntry(3, "0.2")),
+    ActionRow{"SectionHalf", {{-1, "0.5"}}, {{11, " .063"}, {14, " 9.04"}}, {}, {{1, 2}}},
+    ActionRow{"InflowRateAfterTemperatureShowsTheLoadUnrounded", {{-2, "1.2"}, {-3, "0.2"}},
               {{12, " 1191.60004734993"}, {13, " 3147"}, {15, " .006"}},
               {{kInflowFrame, kOrange}}, {{2, 4}, {3, 1}}},
-    ActionRow{"InflowRateFiveTimes", PickEntry(3, "5.0"),
+    ActionRow{"InflowRateFiveTimes", {{-3, "5.0"}},
               {{12, " 24825"}, {13, " 125.9"}, {15, " .119"}}, {}, {{3, 7}}},
     // The entered temperature colours the inflow, unmultiplied.
-    ActionRow{"EditAfterSinglePrecisionPickRoundsToFive",
-              Then(PickEntry(2, "1.2"), Type(F::InflowTemp, "15.0")),
+    ActionRow{"EditAfterSinglePrecisionPickRoundsToFive", {{-2, "1.2"}, {8, "15.0"}},
               {{8, "15.0"}, {12, " 5958.00024"}, {15, " .029"}}, {{kInflowFrame, kLeafGreen}},
               {{2, 4}}},
-    ActionRow{"ClearedBayArea", Type(F::BayArea, ""), {{1, ""}}, {}, {}, "湾面積の入力制限"},
-    ActionRow{"InflowRateZero", Type(F::InflowRate, "0"), {{9, "0"}}, {}, {}, "流量の入力制限"},
-    ActionRow{"SameTextTwiceRunsTheHandlerOnce",
-              Then(Type(F::MeanDepth, "18m"), Type(F::MeanDepth, "18m")), {{2, "18m"}}, {}, {},
+    ActionRow{"ClearedBayArea", {{1, ""}}, {{1, ""}}, {}, {}, "湾面積の入力制限"},
+    ActionRow{"InflowRateZero", {{9, "0"}}, {{9, "0"}}, {}, {}, "流量の入力制限"},
+    ActionRow{"SameTextTwiceRunsTheHandlerOnce", {{2, "18m"}, {2, "18m"}}, {{2, "18m"}}, {}, {},
               "水深の入力制限"}),
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on

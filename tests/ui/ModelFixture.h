@@ -32,6 +32,10 @@ inline Snapshot SnapshotOf(const MainModel& model) {
     return s;
 }
 
+// What the user does, in order: a field number and the text typed into it,
+// or minus a list number and the entry picked from it.
+using Entries = std::vector<std::pair<int, std::string>>;
+
 // A started window model whose report goes to a private temporary folder and
 // whose runs are estimated as short.
 class StartedModel : public testing::Test {
@@ -47,7 +51,14 @@ class StartedModel : public testing::Test {
         ASSERT_NE(found, entries.end()) << "no entry " << entry << " in List" << list;
         ASSERT_TRUE(model.SelectListEntry(list, static_cast<int>(found - entries.begin())));
     }
-    void Pick(int list, const std::string& entry) { Pick(Model, list, entry); }
+    void Enter(MainModel& model, const Entries& steps) {
+        for (const auto& [number, text] : steps) {
+            if (number > 0)
+                model.SetFieldText(number, text);
+            else
+                Pick(model, -number, text);
+        }
+    }
     std::string ReportBytes() const { return test::ReadFile(Model.ReportPath()); }
 
     test::TemporaryFolder Scratch;

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "TestSupport.h"
-#include "engine/RunDriver.h"
+#include "engine/TimeSeries.h"
 #include "ui/SeriesPlot.h"
 
 namespace tidewell {
@@ -45,7 +45,6 @@ class PlotMessages : public testing::TestWithParam<MessageRow> {};
 TEST_P(PlotMessages, SayWhyThereIsNoFullResult) {
     EXPECT_EQ(GetParam().Plot.Message, GetParam().Message);
     EXPECT_EQ(GetParam().Plot.Curves.size(), GetParam().Curves);
-    EXPECT_EQ(GetParam().Plot.TempAxisTitle, "水温（℃）");
     EXPECT_TRUE(AllPointsInRange(GetParam().Plot));
 }
 
@@ -95,39 +94,34 @@ TEST(SeriesPlot, TemperatureAxisHugsTheValues) {
     EXPECT_TRUE(still.High - still.Low >= 0.5 && still.High - still.Low < 0.6);
 }
 
-// The five cells from the head with every recorded row, ending on the model's
-// final cells; the sea and the inflow flat; the steady states dashed in the
+// The five cells from the head with every recorded row, each in its own
+// colour; the sea and the inflow flat; the steady states dashed in the
 // colour of their cells.
-TEST(SeriesPlot, ShowsADefaultRunWithItsFlatAndSteadyLines) {
-    ModelState model;
-    NoReport report;
-    test::RecordedMessages messages;
-    TimeSeries series;
-    const RunResult run = RunCalculation(DefaultCase(), model, report, messages, {}, &series);
-    const SeriesPlot plot = PlotOfRun(FinishedRunOf(run.Status, series, model));
+TEST(SeriesPlot, ShowsTheCellsWithTheirFlatAndSteadyLines) {
+    const FinishedRun run = HandRun(RunStatus::Completed);
+    const SeriesPlot plot = PlotOfRun(run);
     std::vector<std::string> names;
-    std::set<Color> cellPens;
     for (const PlotCurve& curve : plot.Curves)
         names.push_back(curve.Name);
     ASSERT_EQ(names,
               (std::vector<std::string>{"セル1（湾奥）", "セル2", "セル3", "セル4", "セル5（湾口）",
                                         "外海水温", "流入水温", "セル1 定常", "セル2 定常",
                                         "セル3 定常", "セル4 定常", "セル5 定常"}));
+    std::set<Color> cellPens;
     for (std::size_t k = 0; k < kBayCellCount; ++k) {
         const PlotCurve& cell = plot.Curves[k];
         const PlotCurve& steady = plot.Curves[k + 7];
-        EXPECT_EQ(cell.Points.size(), series.Rows().size());
-        EXPECT_EQ(cell.Points.back().Temp, model.CellConc[kTemperature][k + 1]);
-        EXPECT_TRUE(steady.Dashed && !cell.Dashed);
-        EXPECT_EQ(steady.Pen, cell.Pen);
-        EXPECT_NEAR(steady.Points.front().Temp, cell.Points.back().Temp, 0.05);  // settled
+        std::vector<PlotPoint> points;
+        for (const SeriesRow& row : run.Rows)
+            points.push_back({row.Day, row.Cells[k]});
+        EXPECT_EQ(cell.Points, points);
+        EXPECT_TRUE(steady.Dashed && !cell.Dashed && steady.Pen == cell.Pen);
+        EXPECT_EQ(steady.Points, (std::vector<PlotPoint>{{0, run.Steady[k]}, {4, run.Steady[k]}}));
         cellPens.insert(cell.Pen);
     }
     EXPECT_EQ(cellPens.size(), 5u);
-    EXPECT_EQ(plot.Curves[5].Points, (std::vector<PlotPoint>{{0, 18}, {plot.Days.High, 18}}));
-    EXPECT_EQ(plot.Curves[6].Points, (std::vector<PlotPoint>{{0, 15}, {plot.Days.High, 15}}));
-    EXPECT_EQ(plot.Days.High, series.Rows().back().Day);
-    EXPECT_TRUE(AllPointsInRange(plot));
+    EXPECT_EQ(plot.Curves[5].Points, (std::vector<PlotPoint>{{0, 18}, {4, 18}}));
+    EXPECT_EQ(plot.Curves[6].Points, (std::vector<PlotPoint>{{0, 15}, {4, 15}}));
 }
 
 struct PickRow {

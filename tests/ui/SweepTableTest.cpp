@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "case/DecimalRounding.h"
@@ -10,19 +11,6 @@ namespace tidewell {
 namespace {
 
 constexpr Color kYellow = Rgb(255, 255, 0);  // 16 to below 18 degC
-
-// Every combination's outcome, each run only if listed (cancelled otherwise).
-std::vector<BatchOutcome> OutcomesOf(const SweepTable& table,
-                                     const std::vector<SweepCombination>& run) {
-    std::vector<BatchOutcome> outcomes(table.Combinations().size());
-    const std::vector<CaseRecord> cases = table.Cases();
-    for (std::size_t i = 0; i < outcomes.size(); ++i) {
-        outcomes[i].Run.Status = RunStatus::Cancelled;
-        if (std::find(run.begin(), run.end(), table.Combinations()[i]) != run.end())
-            outcomes[i] = RunOneCase(cases[i]);
-    }
-    return outcomes;
-}
 
 const SweepCell& At(const SweepSlice& slice, int row, int column) {
     return slice.Cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
@@ -64,7 +52,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SweepTable, EveryShownCellIsASingleRunOfItsCombination) {
     SweepTable table(DefaultCase(), CombinationOfSelections(-1, -1, -1));
     const std::vector<SweepCombination> sample{{0, 0, 0}, {1, 3, 2}, {6, 7, 4}, {3, 0, 7}};
-    ASSERT_TRUE(table.SetOutcomes(OutcomesOf(table, sample)));
+    std::vector<BatchOutcome> outcomes(table.Combinations().size());
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {  // the others cancelled
+        outcomes[i].Run.Status = RunStatus::Cancelled;
+        if (std::ranges::find(sample, table.Combinations()[i]) != sample.end())
+            outcomes[i] = RunOneCase(table.Cases()[i]);
+    }
+    ASSERT_TRUE(table.SetOutcomes(std::move(outcomes)));
     for (const SweepCombination& c : sample) {
         const BatchOutcome single = RunOneCase(WithCombination(DefaultCase(), c));
         const std::string expected = DisplayText(RoundDecimals(single.Mean, 2));
