@@ -13,6 +13,8 @@ namespace tidewell {
 struct SeriesRow {
     double Day = 0.0;
     std::array<double, kBayCellCount> Cells{};
+
+    bool operator==(const SeriesRow&) const = default;
 };
 
 // The temperatures of a run over time: the start, at most kInnerRows evenly
