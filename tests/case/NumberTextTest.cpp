@@ -104,6 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"Exponent", " 2.5E3 ", true, 2500, 2500},
         ReadRow{"ExponentD", "1D2", true, 100, 100},
         ReadRow{"UnderflowAfterLeadingZeros", "0.000001e-320", true, 0.0, 0.0},
+        ReadRow{"UnderflowOfAOne", "1e-400", true, 0.0, 0.0},
         ReadRow{"LargestDouble", "1.7976931348623157e308", true, 1.7976931348623157e308,
                 1.7976931348623157e308},
         ReadRow{"JustBeyondLargest", "1.7976931348623159e308", true, kNone, kInfinity},
