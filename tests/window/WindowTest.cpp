@@ -361,8 +361,7 @@ class WindowTest : public QObject {
         QCOMPARE(Texts(), kStartTexts);
         QCOMPARE(Colors(), kStartColors);
         QCOMPARE(Selections(), QList<int>({0, 0, 0}));
-        for (int n = 1; n <= 3; ++n)
-            QCOMPARE(TopEntry(n), QString("1.0"));
+        QCOMPARE(TopEntry(3), QString("1.0"));
     }
 
     // Message boxes are modal with the title, the prompt's line breaks, no
@@ -371,28 +370,23 @@ class WindowTest : public QObject {
     void messageBoxShowsTheMessageAndAnswersWhatIsClicked_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("click");  // empty: the box is closed
-        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("buttons");
         QTest::addColumn<int>("answer");
-        const QString result = "計算結果(湾内平均水温)\n 17.7(℃)";
-        const QString saveButtons = "\nキャンセル 保存 保存しない default キャンセル";
-        QTest::newRow("message") << "show"
-                                 << "" << result + "\nOK default OK" << 0;
-        QTest::newRow("question closed") << "ask"
-                                         << "" << result + "\nNo Yes default No" << int(false);
-        QTest::newRow("question yes") << "ask"
-                                      << "Yes" << result + "\nNo Yes default No" << int(true);
-        QTest::newRow("save") << "save"
-                              << "保存" << result + saveButtons << int(SaveAnswer::Save);
-        QTest::newRow("don't save")
-            << "save"
-            << "保存しない" << result + saveButtons << int(SaveAnswer::Discard);
-        QTest::newRow("cancel") << "save"
-                                << "キャンセル" << result + saveButtons << int(SaveAnswer::Cancel);
+        const auto row = [](const char* name, const char* kind, const char* click,
+                            const char* buttons, int answer) {
+            QTest::newRow(name) << kind << click << buttons << answer;
+        };
+        const char* save = "キャンセル 保存 保存しない default キャンセル";
+        row("message", "show", "", "OK default OK", 0);
+        row("question closed", "ask", "", "No Yes default No", false);
+        row("question yes", "ask", "Yes", "No Yes default No", true);
+        row("don't save", "save", "保存しない", save, int(SaveAnswer::Discard));
+        row("save", "save", "保存", save, int(SaveAnswer::Save));
     }
     void messageBoxShowsTheMessageAndAnswersWhatIsClicked() {
         QFETCH(QString, kind);
         QFETCH(QString, click);
-        QFETCH(QString, shown);
+        QFETCH(QString, buttons);
         QFETCH(int, answer);
         QStringList seen;
         QTimer poll;
@@ -412,7 +406,7 @@ class WindowTest : public QObject {
             box->reject();
         });
         window::QtMessageSink sink;
-        const Message message{"題名", "計算結果(湾内平均水温)\r 17.7(℃)"};
+        const Message message{"題名", "一行目\r二行目"};
         int given = 0;
         if (kind == "ask")
             given = sink.Ask(message);
@@ -421,7 +415,7 @@ class WindowTest : public QObject {
         else
             sink.Show(message);
         QCOMPARE(given, answer);
-        QCOMPARE(seen, QStringList({"題名", shown, "modal"}));
+        QCOMPARE(seen, QStringList({"題名", "一行目\n二行目\n" + buttons, "modal"}));
     }
 
     void captionFitsItsControl_data() {
@@ -505,9 +499,7 @@ class WindowTest : public QObject {
 
     void everyWindowCarriesTheProgramIcon() {
         window::SetApplicationIcon();
-        QCOMPARE(QGuiApplication::desktopFileName(), QString("io.github.tidewell.Tidewell"));
-        const QImage icon = QIcon(window::kBuiltInIcon).pixmap(32).toImage();
-        QVERIFY(icon.pixelColor(16, 16).alpha() > 0);  // drawn, not an empty square
+        QVERIFY(QIcon(window::kBuiltInIcon).pixmap(32).toImage().pixelColor(16, 16).alpha() > 0);
         QMessageBox box(Window.get());
         QCOMPARE(box.windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
         QVERIFY(!Window->windowIcon().isNull());
