@@ -3,33 +3,14 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <functional>
-#include <vector>
 
-#include "case/Message.h"
+#include "TestSupport.h"
 
-// What the window test programs share: a message sink that records instead
-// of showing boxes, widget lookup, typing, and the offscreen main().
+// What the window test programs share: widget lookup, typing, waiting for a
+// dialog, and the offscreen main().
 namespace tidewell::test {
 
-class RecordingSink final : public MessageSink {
-  public:
-    void Show(const Message& message) override {
-        Shown.push_back(message);
-        OnShow();
-    }
-    bool Ask(const Message& question) override {
-        Asked.push_back(question);
-        return Answer;
-    }
-    SaveAnswer AskToSave(const Message& question) override {
-        Asked.push_back(question);
-        return SaveReply;
-    }
-    std::function<void()> OnShow = [] {};  // called while the message would be on screen
-    std::vector<Message> Shown, Asked;
-    bool Answer = false;
-    SaveAnswer SaveReply = SaveAnswer::Cancel;
-};
+using RecordingSink = RecordedMessages;
 
 template <typename T = QWidget>
 T* Named(const QObject& in, const QString& name) {
