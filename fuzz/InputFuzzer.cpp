@@ -88,18 +88,16 @@ void CheckField(int field, const std::string& text) {
     }();
     model.Command3_Click();  // every input starts from the default case
     const CaseRecord before = model.Record();
-    std::array<std::string, kFieldCount + 1> textsBefore;
+    std::array<std::string, kFieldCount + 1> texts;
     for (int f = 1; f <= kFieldCount; ++f)
-        textsBefore[f] = model.FieldText(f);
-
+        texts[f] = model.FieldText(f);
     const int shown = messages.Count;
     model.SetFieldText(field, text);
     if (messages.Count != shown) {  // refused: nothing but the field's own text changed
+        texts[field] = model.FieldText(field);
+        for (int f = 1; f <= kFieldCount; ++f)
+            Require(model.FieldText(f) == texts[f], "a refused text leaves the fields");
         Require(model.Record() == before, "a refused text leaves the record");
-        for (int f = 1; f <= kFieldCount; ++f) {
-            if (f != field)
-                Require(model.FieldText(f) == textsBefore[f], "a refused text leaves the fields");
-        }
         return;
     }
     for (int f = 1; f <= kFieldCount; ++f) {
@@ -107,9 +105,8 @@ void CheckField(int field, const std::string& text) {
             Require(IsDisplayForm(model.FieldText(f)), "derived fields are finite numbers");
     }
     // The report can carry every accepted text, unchanged.
-    for (const std::string& line : ConditionLines(model.Record(), ModelState{})) {
+    for (const std::string& line : ConditionLines(model.Record(), ModelState{}))
         Require(ToCodePage932(line).has_value(), "report line encodes");
-    }
 }
 
 }  // namespace
