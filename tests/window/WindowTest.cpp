@@ -77,33 +77,30 @@ class WindowTest : public QObject {
         QTest::mouseClick(Named<QPushButton>(*Window, QStringLiteral("Command%1").arg(command)),
                           Qt::LeftButton);
     }
+    template <typename Read>
+    static auto Each(int count, Read read) {
+        QList<decltype(read(1))> all;
+        for (int n = 1; n <= count; ++n)
+            all << read(n);
+        return all;
+    }
     QStringList Texts() const {
-        QStringList texts;
-        for (int n = 1; n <= 16; ++n)
-            texts << Field(n)->text();
-        return texts;
+        return Each(16, [this](int n) { return Field(n)->text(); });
     }
     QStringList ModelTexts() const {
-        QStringList texts;
-        for (int n = 1; n <= 16; ++n)
-            texts << QString::fromStdString(Window->Presenter().FieldText(n));
-        return texts;
+        return Each(
+            16, [this](int n) { return QString::fromStdString(Window->Presenter().FieldText(n)); });
     }
     QGroupBox* Frame(int n) const {  // 1..5 the bay, 6 inflow, 7 sea
         return Named<QGroupBox>(*Window, n <= 5 ? QStringLiteral("Frame1_%1").arg(n - 1)
                                                 : QStringLiteral("Frame%1").arg(n - 4));
     }
     QList<QColor> Colors() const {
-        QList<QColor> colors;
-        for (int n = 1; n <= 7; ++n)
-            colors << Frame(n)->palette().color(QPalette::Window);
-        return colors;
+        return Each(7, [this](int n) { return Frame(n)->palette().color(QPalette::Window); });
     }
     QList<int> Selections() const {  // the selected row of each list, -1 for none
-        QList<int> rows;
-        for (int n = 1; n <= 3; ++n)
-            rows << List(n)->selectionModel()->selectedRows().value(0).row();
-        return rows;
+        return Each(
+            3, [this](int n) { return List(n)->selectionModel()->selectedRows().value(0).row(); });
     }
     QString TopEntry(int list) const { return List(list)->indexAt(QPoint(2, 2)).data().toString(); }
     QByteArray Report() const {
