@@ -91,12 +91,6 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         TargetRow{"DeviceStaysADevice", [](Place& p) { p.Path = "/dev/null"; }, true,
                   [](const Place& p) { EXPECT_TRUE(S_ISCHR(StatusOf(p.Path).st_mode)); }},
-        TargetRow{"LinkToADeviceKeepsBoth",
-                  [](Place& p) { fs::create_symlink("/dev/null", p.Path); }, true,
-                  [](const Place& p) {
-                      EXPECT_TRUE(fs::is_symlink(p.Path));
-                      EXPECT_TRUE(S_ISCHR(StatusOf("/dev/null").st_mode));
-                  }},
         TargetRow{"FifoReceivesTheBytesInPlace",
                   [](Place& p) {
                       ASSERT_EQ(mkfifo(p.Path.c_str(), 0600), 0);
