@@ -113,9 +113,8 @@ TEST_P(LongRuns, AskFirstAndRunOnlyOnYes) {
     });
     Messages.Answer = row.Answer;
     Model.Command1_Click();
-    const Message question{"計算時間の確認", row.Question};
-    EXPECT_EQ(Messages.Asked,
-              *row.Question ? std::vector<Message>{question} : std::vector<Message>{});
+    const std::vector<Message> asked{{"計算時間の確認", row.Question}};
+    EXPECT_EQ(Messages.Asked, *row.Question ? asked : std::vector<Message>{});
     const bool runs = row.Answer || !*row.Question;
     EXPECT_EQ(std::filesystem::exists(Model.ReportPath()), runs);
     EXPECT_EQ(Model.FieldText(Field::Result) != " 18", runs);
@@ -144,12 +143,9 @@ TEST_F(StartedModel, RestoreAfterARunBringsBackTheStartUpState) {
     EXPECT_TRUE(Model.Record().BayArea.HoldsText());
 }
 
-// Durations read as their two largest units; the progress line gives the
-// steps, the share done (never rounded up) and the time left.
-TEST(RunWords, SayHowLongAndHowFar) {
-    for (const auto& [seconds, words] :
-         {std::pair{59.6, "約1分"}, {3 * 86400 + 5 * 3600 + 100., "約3日5時間"}})
-        EXPECT_EQ(DurationWords(seconds), words);
+// The progress line gives the steps, the share done (never rounded up) and
+// the time left.
+TEST(RunWords, SayHowFar) {
     EXPECT_EQ(ProgressText(2500000, 10000000, 60),
               "計算中です　2,500,000 / 10,000,000 ステップ（25.0%）\r残り約3分");
     EXPECT_EQ(ProgressText(99999, 100000, 99999),

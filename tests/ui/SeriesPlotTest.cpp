@@ -32,34 +32,25 @@ bool AllPointsInRange(const SeriesPlot& plot) {
     });
 }
 
-struct MessageRow {
-    const char* Name;
-    RunStatus Status;
-    double LastDay;
-    std::string Message;
-};
-
-class PlotMessages : public testing::TestWithParam<MessageRow> {};
-
-TEST_P(PlotMessages, SayWhyThereIsNoFullResult) {
-    const SeriesPlot plot = PlotOfRun(HandRun(GetParam().Status, GetParam().LastDay));
-    EXPECT_EQ(plot.Message, GetParam().Message);
-    EXPECT_EQ(plot.Curves.size(), GetParam().Status == RunStatus::NotRun ? 0u : 12u);
-    EXPECT_TRUE(AllPointsInRange(plot));
+// Every run but one that could not be made shows its cells; the message
+// says why they are not a full result.
+TEST(SeriesPlot, SaysWhyThereIsNoFullResult) {
+    const std::string stopped = "計算が不安定になったため、第";
+    // clang-format off
+    for (const auto& [status, lastDay, message] : {
+         std::tuple{RunStatus::Completed, 4., std::string()},
+         {RunStatus::Unstable, 3.4, stopped + "4日で停止しました。"},
+         {RunStatus::Unstable, 5., stopped + "5日で停止しました。"},
+         {RunStatus::Unstable, 0., std::string("計算が不安定になる条件のため、計算しませんでした。")},
+         {RunStatus::NotRun, 4.,
+          std::string("この条件では計算できませんでした。基本条件を見直してください。")}}) {
+        // clang-format on
+        const SeriesPlot plot = PlotOfRun(HandRun(status, lastDay));
+        EXPECT_EQ(plot.Message, message);
+        EXPECT_EQ(plot.Curves.size(), status == RunStatus::NotRun ? 0u : 12u) << message;
+        EXPECT_TRUE(AllPointsInRange(plot)) << message;
+    }
 }
-
-const std::string kStopped = "計算が不安定になったため、第";
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Runs, PlotMessages, testing::Values(
-    MessageRow{"Completed", RunStatus::Completed, 4, ""},
-    MessageRow{"UnstableInTheFourthDay", RunStatus::Unstable, 3.4, kStopped + "4日で停止しました。"},
-    MessageRow{"UnstableAtTheEndOfADay", RunStatus::Unstable, 5, kStopped + "5日で停止しました。"},
-    MessageRow{"UnstableBeforeTheFirstStep", RunStatus::Unstable, 0,
-               "計算が不安定になる条件のため、計算しませんでした。"},
-    MessageRow{"CannotRun", RunStatus::NotRun, 4,
-               "この条件では計算できませんでした。基本条件を見直してください。"}),
-    [](const auto& info) { return std::string(info.param.Name); });
-// clang-format on
 
 // A value that is not a number, or infinite, leaves out that one point.
 TEST(SeriesPlot, LeavesOutNonFiniteValuesOnly) {
@@ -75,9 +66,8 @@ TEST(SeriesPlot, LeavesOutNonFiniteValuesOnly) {
     EXPECT_TRUE(AllPointsInRange(plot));
 }
 
-// The five cells from the head with every recorded row, each in its own
-// colour; the sea and the inflow flat; the steady states dashed in the
-// colour of their cells.
+// The cells from the head, each in its own colour; the sea and the inflow
+// flat; the steady states dashed in the colour of their cells.
 TEST(SeriesPlot, ShowsTheCellsWithTheirFlatAndSteadyLines) {
     const FinishedRun run = HandRun(RunStatus::Completed);
     const SeriesPlot plot = PlotOfRun(run);
