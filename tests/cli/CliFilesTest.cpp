@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <map>
-#include <string>
 
 #include "CliRun.h"
 #include "case/Csv.h"
@@ -81,8 +80,6 @@ TEST_P(CliFiles, AreReadAndWrittenAsAsked) {
 INSTANTIATE_TEST_SUITE_P(Files, CliFiles, testing::Values(
     CliFileRow{"BatchWithAnUnknownColumn", {{"c.csv", "bay-area,depth\n1000,18\n"}},
                "--batch c.csv", 2, "", "c.csv: unknown column 'depth'", 0},
-    CliFileRow{"BatchNotCsv", {{"c.csv", "name\n\"a\n"}}, "--batch c.csv", 2, "",
-               "c.csv: line 2: 引用符が閉じていません", 0},
     CliFileRow{"BatchWithAnUnstableRow", {{"c.csv", "bay-area\n\"\"\n20\n"}}, "--batch c.csv",
                3, ",930,unstable,,,,,,,,計算が不安定です: ", "", 3},
     CliFileRow{"BatchAllResults", {{"c.csv", "inflow-rate,name\n20000,x\n"}},

