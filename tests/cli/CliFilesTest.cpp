@@ -1,4 +1,3 @@
-// Batch tables, time series, sweeps and case files on the command line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -42,6 +41,7 @@ TEST_F(CliFolder, BatchRowsMatchSingleRunsAndSayWhyOthersFailed) {
     for (std::size_t r = 0; r < std::size(kBatchRows); ++r) {
         const BatchRow& row = kBatchRows[r];
         const CsvRecord& record = out[r + 1];
+        ASSERT_EQ(record.size(), out[0].size()) << r;  // a cell under every column name
         EXPECT_EQ(record[9], row.Status) << r;
         EXPECT_EQ(record[10].empty(), row.Single == nullptr) << r;
         EXPECT_EQ(record[17].find(row.Message), 0u) << record[17];

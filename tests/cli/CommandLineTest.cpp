@@ -86,7 +86,6 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 
-// An interrupt or a termination request cancels the run: the previous report stays.
 TEST_F(CliFolder, SignalsCancelTheRunAndKeepThePreviousReport) {
     test::WriteFile(Report, "previous");
     const std::filesystem::path err = Folder / "stderr.txt";

@@ -23,8 +23,7 @@ TEST(ColorLevels, MapTemperaturesToTheirLevel) {
     }
 }
 
-// Thirteen boxes from the coldest on the left, each labelled at its lower
-// threshold, the whole bar outlined.
+// Thirteen boxes, coldest first, each labelled at its lower threshold; the bar outlined.
 TEST(Legend, DrawsTheScaleColdestFirst) {
     ColorScale scale;
     BuildColorScale(scale);

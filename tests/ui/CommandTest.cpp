@@ -128,8 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Estimates, LongRuns, testing::Values(
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 
-// Restoring after a run brings back the start-up window; an edited field
-// holds its text again.
+// An edited field holds its text again after restoring.
 TEST_F(StartedModel, RestoreAfterARunBringsBackTheStartUpState) {
     MainModel fresh(Messages);
     fresh.FormLoad();

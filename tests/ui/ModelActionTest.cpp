@@ -1,4 +1,3 @@
-// Each action with everything the window shows afterwards.
 #include <map>
 
 #include "ModelFixture.h"

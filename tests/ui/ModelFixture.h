@@ -39,7 +39,6 @@ class StartedModel : public testing::Test {
         Model.FormLoad();
     }
 
-    // Types each text into its field, or picks the entry from its list.
     void Enter(MainModel& model, const Entries& steps) {
         for (const auto& [number, text] : steps) {
             if (number > 0) {
