@@ -4,8 +4,6 @@
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <string>
 
 #include "TestSupport.h"
 
@@ -13,12 +11,10 @@ namespace tidewell::test {
 
 struct Outcome {
     int Status = -1;
-    std::string Out;
-    std::string Err;
+    std::string Out, Err;
 };
 
-// Runs tidewell-cli with `arguments` in `folder`: exit status, standard
-// output and standard error.
+// Runs tidewell-cli in `folder`: exit status, standard output and error.
 inline Outcome RunCli(const std::filesystem::path& folder, const std::string& arguments) {
     const std::filesystem::path err = folder / "stderr.txt";
     const std::string command = "cd '" + folder.string() + "' && '" TIDEWELL_CLI "' " + arguments +
@@ -35,12 +31,10 @@ inline Outcome RunCli(const std::filesystem::path& folder, const std::string& ar
     return outcome;
 }
 
-// Runs the command line in a private working folder.
 class CliFolder : public testing::Test {
   protected:
     Outcome Run(const std::string& arguments) const { return RunCli(Folder, arguments); }
-    // No half-written file is left behind.
-    void ExpectNoTemporaryFiles() const {
+    void ExpectNoTemporaryFiles() const {  // no half-written file left behind
         for (const auto& entry : std::filesystem::directory_iterator(Folder))
             EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos);
     }

@@ -5,7 +5,6 @@
 #include <csignal>
 #include <string>
 
-#include "CliOptions.h"
 #include "CliRun.h"
 #include "JsonReport.h"
 
@@ -17,7 +16,7 @@ using test::ReadFile;
 
 const std::string kGolden = ReadFile(TIDEWELL_GOLDEN_DIR "/default_report.txt");
 
-enum class ReportIs { Golden, Written, Previous };
+enum ReportIs { kGoldenReport, kWritten, kPrevious };  // the report file afterwards
 
 struct CliRow {
     const char* Name;
@@ -35,149 +34,94 @@ TEST_P(CommandLines, ExitPrintAndWriteAsAsked) {
     test::WriteFile(Report, "previous");
     const test::Outcome run = Run(row.Arguments);
     EXPECT_EQ(run.Status, row.Status) << run.Err;
-    const std::string out = row.Out;
-    if (out.starts_with("~")) {
+    if (const std::string out = row.Out; out.starts_with("~")) {
         EXPECT_NE(run.Out.find(out.substr(1)), std::string::npos) << run.Out;
     } else {
         EXPECT_EQ(run.Out, out);
     }
     EXPECT_NE(run.Err.find(row.Err), std::string::npos) << run.Err;
     const std::string report = ReadFile(Report);
-    if (row.Report == ReportIs::Golden) {
+    if (row.Report == kGoldenReport) {
         EXPECT_EQ(report, kGolden);
     } else {
-        EXPECT_EQ(report == "previous", row.Report == ReportIs::Previous);
+        EXPECT_EQ(report == "previous", row.Report == kPrevious);
     }
     ExpectNoTemporaryFiles();
 }
 
-constexpr auto kGoldenReport = ReportIs::Golden;
-constexpr auto kWritten = ReportIs::Written;
-constexpr auto kPrevious = ReportIs::Previous;
+constexpr const char* kBatchAlone = "--batch takes its cases from the file";
 
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, CommandLines,
-    testing::Values(
-        CliRow{"DefaultCase", "", 0,
-               " 17.7\n17.516242429318552 17.606310994478246 17.699603551149814 "
-               "17.796235501090912 17.896326378771921\n",
-               "計算終了です！:計算結果(湾内平均水温)\n 17.7(℃)\n", kGoldenReport},
-        CliRow{"JsonHasFiveCellsAndTheMean", "--json", 0,
-               "~\"cells\":[17.516242429318552,17.606310994478246,17.699603551149814,"
-               "17.796235501090912,17.89632637877192],\"TimeStep\":718.0,\"CalcDays\":6294.0,"
-               "\"StepCount\":12623,\"BayMeanConc\":17.702943770961888",
-               "", kGoldenReport},
-        CliRow{"JsonHasWhereTheCellsSettle", "--json --no-report", 0, "~\"steadyState\":[17.", "",
-               kPrevious},
-        CliRow{"RefusedText", "--bay-area 0.5", 2, "",
-               "湾面積の入力制限:湾面積は1km2以上にしてください。\n", kPrevious},
-        CliRow{"RefusedTextStillGivesJson", "--json --bay-area 0.5", 2,
-               "~\"messages\":[{\"title\":\"湾面積の入力制限\"", "", kPrevious},
-        CliRow{"EntryNotInTheList", "--section-factor 5.0", 2, "",
-               "1.0, 0.2, 0.5, 0.8, 1.2, 1.5, 2.0", kPrevious},
-        CliRow{"UnknownOption", "--bay-areas 10", 2, "", "unknown option", kPrevious},
-        CliRow{"OptionWithoutItsValue", "--bay-area", 2, "", "needs a value", kPrevious},
-        CliRow{"StrayArgument", "10", 2, "", "unexpected argument", kPrevious},
-        CliRow{"UnstablePrintsNothing", "--bay-area 20", 3, "", "計算が不安定です:", kWritten},
-        CliRow{"UnstableJsonHasNoMean", "--json --bay-area 20", 3, "~\"BayMeanConc\":null",
-               "湾口部長さを短くするか、湾面積を大きくしてください", kWritten},
-        CliRow{"LargeInflowIntoSmallBay", "--bay-area 20 --inflow-rate 10000", 3, "",
-               "湾口部長さを短くするか、流入水流量を大きくしてください", kWritten},
-        CliRow{"CannotBeRun", "--bay-area 1e6 --mean-depth 1e6 --inflow-rate 1e-6", 3, "",
-               "計算できません:計算ステップ数が多すぎるため", kPrevious},
-        CliRow{"CannotBeRunStillGivesJson",
-               "--json --bay-area 1e6 --mean-depth 1e6 --inflow-rate 1e-6", 3,
-               "~\"BayMeanConc\":null", "", kPrevious},
-        CliRow{"LongerThanMaxSteps", "--max-steps 12622", 3, "", "計算ステップ数の制限", kPrevious},
-        CliRow{"WithinMaxSteps", "--max-steps 12623", 0, "~ 17.7\n", "", kGoldenReport},
-        CliRow{"BadMaxSteps", "--max-steps -1", 2, "", "--max-steps", kPrevious},
-        CliRow{"ReportToStandardOutput", "--report -", 0, kGolden.c_str(), " 17.7\n17.5",
-               kPrevious},
-        CliRow{"NoReport", "--no-report", 0, "~ 17.7\n", "", kPrevious},
-        CliRow{"ReportPathIsAFolder", "--report .", 4, "~ 17.7\n",
-               "レポート出力エラー:レポートファイル「.」を書き込めませんでした。", kPrevious},
-        CliRow{"OutputCannotBeWritten", "--json >/dev/full", 4, "", "cannot write the output",
-               kGoldenReport}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
+    CliRow{"DefaultCase", "", 0,
+           " 17.7\n17.516242429318552 17.606310994478246 17.699603551149814 "
+           "17.796235501090912 17.896326378771921\n",
+           "計算終了です！:計算結果(湾内平均水温)\n 17.7(℃)\n", kGoldenReport},
+    CliRow{"JsonHasFiveCellsAndTheMean", "--json", 0,
+           "~\"cells\":[17.516242429318552,17.606310994478246,17.699603551149814,"
+           "17.796235501090912,17.89632637877192],\"TimeStep\":718.0,\"CalcDays\":6294.0,"
+           "\"StepCount\":12623,\"BayMeanConc\":17.702943770961888", "", kGoldenReport},
+    CliRow{"JsonHasEveryListsSelection", "--json --no-report --inflow-temp-factor 1.2 "
+           "--inflow-factor 5.0", 0, "~\"List2\":4,\"List3\":7}", "", kPrevious},
+    CliRow{"RefusedText", "--bay-area 0.5", 2, "",
+           "湾面積の入力制限:湾面積は1km2以上にしてください。\n", kPrevious},
+    CliRow{"RefusedTextStillGivesJson", "--json --bay-area 0.5", 2,
+           "~\"messages\":[{\"title\":\"湾面積の入力制限\"", "", kPrevious},
+    CliRow{"EntryNotInTheList", "--section-factor 5.0", 2, "",
+           "1.0, 0.2, 0.5, 0.8, 1.2, 1.5, 2.0", kPrevious},
+    CliRow{"UnknownOption", "--bay-areas 10", 2, "", "unknown option", kPrevious},
+    CliRow{"BatchWithJson", "--batch c.csv --json", 2, "", kBatchAlone, kPrevious},
+    CliRow{"BatchWithSeries", "--batch c.csv --series s.csv", 2, "", kBatchAlone, kPrevious},
+    CliRow{"UnstableJsonHasNoMean", "--json --bay-area 20", 3, "~\"BayMeanConc\":null",
+           "湾口部長さを短くするか、湾面積を大きくしてください", kWritten},
+    CliRow{"CannotBeRun", "--bay-area 1e6 --mean-depth 1e6 --inflow-rate 1e-6", 3, "",
+           "計算できません:計算ステップ数が多すぎるため", kPrevious},
+    CliRow{"LongerThanMaxSteps", "--max-steps 12622", 3, "", "計算ステップ数の制限", kPrevious},
+    CliRow{"ReportToStandardOutput", "--report -", 0, kGolden.c_str(), " 17.7\n17.5", kPrevious},
+    CliRow{"ReportPathIsAFolder", "--report .", 4, "~ 17.7\n",
+           "レポート出力エラー:レポートファイル「.」を書き込めませんでした。", kPrevious},
+    CliRow{"OutputCannotBeWritten", "--json >/dev/full", 4, "", "cannot write the output",
+           kGoldenReport},
+    CliRow{"Help", "--help", 0, "~--inflow-factor", "", kPrevious}),
     [](const auto& info) { return std::string(info.param.Name); });
+// clang-format on
 
-struct SignalRow {
-    const char* Name;
-    int Signal;
-    int Status;
-};
-
-class Signals : public CliFolder, public testing::WithParamInterface<SignalRow> {};
-
-TEST_P(Signals, CancelTheRunAndKeepThePreviousReport) {
+TEST_F(CliFolder, SignalsCancelTheRunAndKeepThePreviousReport) {
     test::WriteFile(Report, "previous");
     const std::filesystem::path err = Folder / "stderr.txt";
-    const pid_t child = fork();
-    if (child == 0) {
-        // About 6.6 million steps: seconds of work, stopped after a fraction.
-        if (chdir(Folder.c_str()) == 0 && freopen(err.c_str(), "w", stderr) != nullptr)
-            execl(TIDEWELL_CLI, TIDEWELL_CLI, "--bay-area", "2000", "--inflow-rate", "1",
-                  static_cast<char*>(nullptr));
-        _exit(127);
+    for (const auto& [signal, exitStatus] : {std::pair{SIGINT, 130}, {SIGTERM, 143}}) {
+        const pid_t child = fork();
+        if (child == 0) {
+            // About 6.6 million steps: seconds of work, stopped after a fraction.
+            if (chdir(Folder.c_str()) == 0 && freopen(err.c_str(), "w", stderr) != nullptr)
+                execl(TIDEWELL_CLI, TIDEWELL_CLI, "--bay-area", "2000", "--inflow-rate", "1",
+                      static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        usleep(300000);
+        kill(child, signal);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == exitStatus) << status;
+        EXPECT_NE(ReadFile(err).find("計算中止:"), std::string::npos) << ReadFile(err);
+        EXPECT_EQ(ReadFile(Report), "previous");
+        ExpectNoTemporaryFiles();
     }
-    usleep(300000);
-    kill(child, GetParam().Signal);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == GetParam().Status) << status;
-    EXPECT_NE(ReadFile(err).find("計算中止:"), std::string::npos) << ReadFile(err);
-    EXPECT_EQ(ReadFile(Report), "previous");
-    ExpectNoTemporaryFiles();
 }
-
-INSTANTIATE_TEST_SUITE_P(Cancel, Signals,
-                         testing::Values(SignalRow{"Interrupt", SIGINT, 130},
-                                         SignalRow{"Terminate", SIGTERM, 143}),
-                         [](const auto& info) { return std::string(info.param.Name); });
-
-TEST_F(CliFolder, HelpListsEveryOptionAndExitStatus) {
-    const test::Outcome run = Run("--help");
-    EXPECT_EQ(run.Status, 0);
-    for (const char* part : {"Usage: tidewell-cli", "--inflow-factor", "--no-report", "--max-steps",
-                             "Exit status", "  3  ", "130"})
-        EXPECT_NE(run.Out.find(part), std::string::npos) << part;
-}
-
-TEST(CliOptions, AppliesFieldsAndListsInWindowOrderWhateverTheCommandLineOrder) {
-    const CliParse parse =
-        ParseCliOptions({"--inflow-rate", "5", "--inflow-factor", "2.0", "--bay-area=9",
-                         "--section-factor", "0.5", "--bay-area", "10"});
-    ASSERT_TRUE(parse.Options.has_value()) << parse.Error;
-    EXPECT_EQ(parse.Options->FieldTexts,
-              (std::vector<std::pair<int, std::string>>{{1, "10"}, {9, "5"}}));
-    EXPECT_EQ(parse.Options->ListPicks,
-              (std::vector<std::pair<int, std::string>>{{1, "0.5"}, {3, "2.0"}}));
-}
-
-struct JsonRow {
-    const char* Name;
-    std::string Text;
-    const char* Json;
-};
-
-class JsonStrings : public testing::TestWithParam<JsonRow> {};
 
 // Invalid UTF-8 becomes U+FFFD (EF BF BD); an overlong form or a surrogate
 // never passes through as it stands.
-TEST_P(JsonStrings, EscapeControlsAndReplaceWhatIsNotUtf8) {
-    EXPECT_EQ(JsonString(GetParam().Text), GetParam().Json);
+TEST(JsonString, EscapesControlsAndReplacesWhatIsNotUtf8) {
+    using Row = std::pair<std::string, std::string>;
+    // clang-format off
+    for (const auto& [text, json] : {
+         Row{"a\"b\\c", "\"a\\\"b\\\\c\""},
+         Row{std::string("\r\x01\x1f\x00", 4), "\"\\r\\u0001\\u001f\\u0000\""},
+         Row{"\xff", "\"\xEF\xBF\xBD\""},
+         Row{"\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},
+         Row{"\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""}})  // clang-format on
+        EXPECT_EQ(JsonString(text), json);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, JsonStrings,
-    testing::Values(
-        JsonRow{"QuoteAndBackslash", "a\"b\\c", "\"a\\\"b\\\\c\""},
-        JsonRow{"LineEnds", "\r\n", "\"\\r\\n\""},
-        JsonRow{"OtherControls", std::string("\x01\x1f\x00", 3), "\"\\u0001\\u001f\\u0000\""},
-        JsonRow{"Japanese", "湾", "\"湾\""}, JsonRow{"StrayByte", "\xff", "\"\xEF\xBF\xBD\""},
-        JsonRow{"OverlongSlash", "\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},
-        JsonRow{"OverlongThreeBytes", "\xE0\x80\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},
-        JsonRow{"Surrogate", "\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""}),
-    [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
 }  // namespace tidewell

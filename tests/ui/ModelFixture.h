@@ -2,22 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
+#include <algorithm>
 
 #include "TestSupport.h"
 #include "ui/MainModel.h"
 
 namespace tidewell {
 
-using test::RecordedMessages;
-
-// Everything the window shows, for comparing before and after an action.
-struct Snapshot {
+struct Snapshot {  // everything the window shows
     std::array<std::string, kFieldCount + 1> Texts;
     std::array<int, kListCount + 1> Selected{};
     std::array<Color, kFrameCount + 1> Frames{};
-
     bool operator==(const Snapshot&) const = default;
 };
 
@@ -36,8 +31,7 @@ inline Snapshot SnapshotOf(const MainModel& model) {
 // or minus a list number and the entry picked from it.
 using Entries = std::vector<std::pair<int, std::string>>;
 
-// A started window model whose report goes to a private temporary folder and
-// whose runs are estimated as short.
+// A started window model, its report in a private folder, its runs estimated short.
 class StartedModel : public testing::Test {
   protected:
     StartedModel() {
@@ -45,25 +39,23 @@ class StartedModel : public testing::Test {
         Model.FormLoad();
     }
 
-    void Pick(MainModel& model, int list, const std::string& entry) {
-        const auto& entries = model.List(list).Entries;
-        const auto found = std::find(entries.begin(), entries.end(), entry);
-        ASSERT_NE(found, entries.end()) << "no entry " << entry << " in List" << list;
-        ASSERT_TRUE(model.SelectListEntry(list, static_cast<int>(found - entries.begin())));
-    }
     void Enter(MainModel& model, const Entries& steps) {
         for (const auto& [number, text] : steps) {
-            if (number > 0)
+            if (number > 0) {
                 model.SetFieldText(number, text);
-            else
-                Pick(model, -number, text);
+                continue;
+            }
+            const auto& entries = model.List(-number).Entries;
+            const auto found = std::find(entries.begin(), entries.end(), text);
+            ASSERT_NE(found, entries.end()) << "no entry " << text << " in List" << -number;
+            ASSERT_TRUE(model.SelectListEntry(-number, static_cast<int>(found - entries.begin())));
         }
     }
     std::string ReportBytes() const { return test::ReadFile(Model.ReportPath()); }
 
     test::TemporaryFolder Scratch;
     const std::filesystem::path& Folder = Scratch.Path();
-    RecordedMessages Messages;
+    test::RecordedMessages Messages;
     MainModel Model{Messages, (Folder / "Tidewell_OUT.txt").string()};
 };
 
