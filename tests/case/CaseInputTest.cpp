@@ -2,23 +2,11 @@
 
 #include <optional>
 
-#include "case/CaseIndices.h"
 #include "case/CaseInput.h"
 #include "case/CaseRecord.h"
 
 namespace tidewell {
 namespace {
-
-TEST(DefaultCase, HoldsTheBuiltInBayAsNumbers) {
-    const CaseRecord c = DefaultCase();
-    EXPECT_FALSE(c.BayArea.HoldsText());
-    EXPECT_EQ(c.BayVolume, 18.0);  // exactly
-    EXPECT_EQ(static_cast<double>(c.MouthSection), 0.12600000202655792);
-    EXPECT_EQ(c.InflowLoad, 4965.0);
-    CaseRecord single = c;
-    single.InflowTempFactor = 0.2f;  // widened, not 0.2
-    EXPECT_EQ(ChangedLoad(single), 993.0000147968531);
-}
 
 const Message kBayArea{"湾面積の入力制限", "湾面積は1km2以上にしてください。"};
 const Message kMeanDepth{"水深の入力制限", "水深は1m以上にしてください"};
