@@ -49,13 +49,9 @@ class ReportFolder : public testing::Test {
     // start-up texts, as the edits change it.
     std::string ReportAfter(const Edit& edits) {
         CaseRecord c = DefaultCase();
-        for (const auto& [input, text] : {std::pair{BasicInput::BayArea, " 1000"},
-                                          {BasicInput::MeanDepth, " 18"},
-                                          {BasicInput::MouthLength, " 7"},
-                                          {BasicInput::SeaTemp, " 18"},
-                                          {BasicInput::InflowTemp, " 15"},
-                                          {BasicInput::InflowRate, " 331"}})
-            ApplyInput(c, input, text);
+        const char* texts[] = {" 1000", " 18", " 7", " 18", " 15", " 331"};
+        for (std::size_t n = 0; n < kBasicInputs.size(); ++n)
+            ApplyInput(c, kBasicInputs[n], texts[n]);
         edits(c);
         ModelState model;
         test::RecordedMessages messages;
@@ -187,7 +183,9 @@ TEST(CodePage932, EncodesTheWaveDashAndRefusesWhatThePageLacks) {
     EXPECT_EQ(ToCodePage932("\xFF"), std::nullopt);                // not UTF-8
 }
 
-TEST(SeriesCsv, WritesHeaderAndSeventeenDigitRows) {
+// Rows written by hand: the series with every digit; the sweep with its
+// entries, one row with a result and one without.
+TEST(ResultCsv, WritesHeadersAndSeventeenDigitRows) {
     const SeriesRow rows[] = {{0, {18, 18, 18, 18, 18}},
                               {0.1, {17.5, -0.5, 1e-7, 123456789.125, 1.0 / 3}}};
     EXPECT_EQ(SeriesCsv(rows),
@@ -195,18 +193,12 @@ TEST(SeriesCsv, WritesHeaderAndSeventeenDigitRows) {
               "0,18,18,18,18,18\n"
               "0.10000000000000001,17.5,-0.5,9.9999999999999995e-08,123456789.125,"
               "0.33333333333333331\n");
-}
-
-// Rows written by hand: one with a result, one without.
-TEST(SweepCsv, WritesEntriesStatusAndFullDigits) {
     const SweepCombination combinations[] = {{0, 0, 0}, {6, 2, 7}};
-    BatchOutcome done;
-    done.Run.Status = RunStatus::Completed;
-    done.Mean = 0.1;
-    done.Cells = {17.5, 17.25, 18, 1.0 / 3, 1e22};
-    BatchOutcome unstable;
-    unstable.Run.Status = RunStatus::Unstable;
-    const BatchOutcome outcomes[] = {done, unstable};
+    BatchOutcome outcomes[2];
+    outcomes[0].Run.Status = RunStatus::Completed;
+    outcomes[0].Mean = 0.1;
+    outcomes[0].Cells = {17.5, 17.25, 18, 1.0 / 3, 1e22};
+    outcomes[1].Run.Status = RunStatus::Unstable;
     EXPECT_EQ(SweepCsv(combinations, outcomes),
               "section-factor,inflow-temp-factor,inflow-factor,status,mean,cell1,cell2,cell3,"
               "cell4,cell5\n"
