@@ -16,16 +16,7 @@ const fs::path kExamplePath = fs::path(TIDEWELL_GOLDEN_DIR) / "example.tidewell"
 
 // What tests/golden/example.tidewell holds.
 CaseFile Example() {
-    CaseFile file;
-    file.Text(BasicInput::BayArea) = " 2,000 ";
-    file.Text(BasicInput::MeanDepth) = "20.50";
-    file.Text(BasicInput::MouthLength) = " 7";
-    file.Text(BasicInput::SeaTemp) = "1D1";
-    file.Text(BasicInput::InflowTemp) = " 15";
-    file.Text(BasicInput::InflowRate) = "331";
-    file.Entry(MultiplierList::SectionFactor) = "0.5";
-    file.Entry(MultiplierList::InflowFactor) = "5.0";
-    return file;
+    return {{" 2,000 ", "20.50", " 7", "1D1", " 15", "331"}, {"0.5", std::nullopt, "5.0"}};
 }
 
 // The example with `From` replaced by `To` (the whole text when `From` is
