@@ -1,16 +1,27 @@
 // The window driven through its widgets as a user would: it forwards events to
 // the model, mirrors the model, and gets its dialogs, lists and keys right;
-// every caption is whole in its control with the font it is drawn in.
+// every caption is whole in its control with the font it is drawn in. Run
+// under an English locale, everything it shows is English.
+#include <QChart>
+#include <QChartView>
 #include <memory>
+#include <optional>
+#include <tuple>
 
 #include "WindowHarness.h"
+#include "ui/RunEstimate.h"
+#include "ui/qt/CaptionFit.h"
 #include "ui/qt/ControlTable.h"
 #include "ui/qt/GothicFonts.h"
+#include "ui/qt/HelpDialog.h"
 #include "ui/qt/Language.h"
 #include "ui/qt/LegendPanel.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/QtMessageSink.h"
 #include "ui/qt/SchematicFrame.h"
+#include "ui/qt/SeriesChartWindow.h"
+#include "ui/qt/SweepDialog.h"
+#include "ui/qt/WindowText.h"
 
 using namespace tidewell;
 using test::Named;
@@ -27,6 +38,29 @@ const QColor kYellow(255, 255, 0);                                 // 16 to belo
 const QList<QColor> kStartColors{kOrange, kOrange,      kOrange, kOrange,
                                  kOrange, kYellowGreen, kOrange};  // bay 1..5, inflow, sea
 const QString kStaleNote("入力が計算後に変更されています。計算開始で再計算してください");
+
+const QRegularExpression kJapanese("[\\x{3000}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]");
+
+// Every text a window shows: title, captions, tooltips, menus and their
+// entries, list and table cells with their headers, chart axes.
+QStringList ShownTexts(const QWidget& window) {
+    QStringList texts{window.windowTitle()};
+    for (const QObject* object : window.findChildren<QObject*>())
+        for (const char* property : {"text", "title", "toolTip"})
+            texts << object->property(property).toString();
+    for (const QAbstractItemView* view : window.findChildren<QAbstractItemView*>()) {
+        const QAbstractItemModel& m = *view->model();
+        for (int row = -1; row < m.rowCount(); ++row)
+            for (int col = -1; col < m.columnCount(); ++col)
+                texts << m.index(row, col).data().toString()
+                      << m.headerData(row, Qt::Vertical).toString()
+                      << m.headerData(col, Qt::Horizontal).toString();
+    }
+    for (const QChartView* chart : window.findChildren<QChartView*>())
+        for (const QAbstractAxis* axis : chart->chart()->axes())
+            texts << axis->titleText();
+    return texts;
+}
 
 QString Caption(const QWidget& control) {
     return control.property(control.inherits("QGroupBox") ? "title" : "text").toString();
@@ -139,6 +173,8 @@ class WindowTest : public QObject {
         QCOMPARE(bay.pixelColor(bay.width() / 2, bay.height() - 4), kOrange);
         QVERIFY(Sink->Shown.empty());
         QCOMPARE(Window->windowTitle(), QString("Tidewell Ver110"));
+        QCOMPARE(Named<QPushButton>(*Window, "Command1")->text(), "計算開始");  // by default
+        QVERIFY(window::GuideText("").contains("Tidewell の使い方"));
         auto* legend = dynamic_cast<window::LegendPanel*>(Named(*Window, "Picture2"));
         QVERIFY(legend && legend->Drawing() == Window->Presenter().Legend());
         for (int list = 1; list <= 3; ++list) {
@@ -475,6 +511,96 @@ class WindowTest : public QObject {
             QCOMPARE(residence->toolTip(), wide ? residence->text() : QString());
             QCOMPARE(rate->toolTip(), QString());  // an editable field scrolls instead
         }
+    }
+
+    // The locale's language (Japanese unless English); the option's (exact names only).
+    void languageIsChosenByLocaleOrOption() {
+        using L = window::Language;
+        const QList<std::tuple<QString, L, std::optional<L>>> rows{
+            {"en", L::English, L::English}, {"ja", L::Japanese, L::Japanese},
+            {"en_US", L::English, {}},      {"en-GB", L::English, {}},
+            {"de_DE", L::Japanese, {}},     {"", L::Japanese, {}}};
+        for (const auto& [name, locale, option] : rows)
+            QVERIFY2(
+                window::LanguageOfLocale(name) == locale && window::LanguageNamed(name) == option,
+                qPrintable(name));
+    }
+
+    // A caption breaks after a space, not in a word. Row: caption, widest text allowed, lines.
+    void captionsBreakBetweenWords() {
+        const QList<QStringList> rows{{"bay bay bay", "bay ba", "bay ", "bay ", "bay"},
+                                      {"abcdef", "abc", "abc", "def"},
+                                      {"湾内水：計算", "湾内水", "湾内水", "：計算"}};
+        const QFontMetrics metrics(QApplication::font());
+        for (const QStringList& row : rows)
+            QCOMPARE(window::WrapCaption(row[0], metrics, metrics.horizontalAdvance(row[1])),
+                     row.mid(2));
+    }
+
+    // Under an English locale: a text typed (field 0: none), then Calculate; the
+    // message's title and the result, then every text shown, help and about included.
+    void windowAndMessagesAreEnglish_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("completed") << 0 << ""
+                                   << "Calculation finished!"
+                                   << " 17.7";
+        QTest::newRow("refused") << 7 << "-"
+                                 << "Sea water temperature"
+                                 << " 18";
+        QTest::newRow("long run asked") << 9 << "0.001"
+                                        << "Calculation time"
+                                        << " 18";
+    }
+    void windowAndMessagesAreEnglish() {
+        if (window::SystemLanguage() != window::Language::English)
+            QSKIP("for an English locale");
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QFETCH(QString, result);
+        if (field != 0)
+            test::Type(*Window, field, text);
+        Click(1);
+        const auto shown =
+            window::MessageText((Sink->Asked.empty() ? Sink->Shown : Sink->Asked).back());
+        QCOMPARE(shown.Title, title);
+        QCOMPARE(Field(16)->text(), result);
+        test::Type(*Window, 2, "20");  // marks the result stale, with a tooltip
+        const QStringList texts = ShownTexts(*Window)
+                                  << shown.Prompt << window::GuideText("out.txt")
+                                  << window::AboutText();
+        QCOMPARE(texts.filter(kJapanese).join(" | "), QString());
+    }
+
+    // Texts with parts translate by pattern; the parts are looked up, never read as patterns.
+    void patternedModelTexts() {
+        if (window::SystemLanguage() != window::Language::English)
+            QSKIP("for an English locale");
+        const QList<std::pair<std::string, QString>> rows{
+            {ProgressText(1234567, 9000000, 12.0),
+             "Calculating: 1,234,567 / 9,000,000 steps (13.7%)\rabout 1 min 15 s left"},
+            {"レポートファイル「/tmp/湾%2.txt」を書き込めませんでした。\rNo such file",
+             "Could not write the report file \"/tmp/湾%2.txt\".\rNo such file"},
+            {"「bay-area」の「x」を受け付けません（外海水の水温: 数値を入力してください）",
+             "\"x\" is not accepted for \"bay-area\" (Sea water temperature: Enter a number.)"},
+            {"未知の文", "未知の文"}};
+        for (const auto& [japanese, english] : rows)
+            QCOMPARE(window::ModelText(japanese), english);
+    }
+
+    // Under an English locale, the chart before any run and the sensitivity dialog after its runs.
+    void chartAndSweepAreEnglish() {
+        if (window::SystemLanguage() != window::Language::English)
+            QSKIP("for an English locale");
+        const QStringList chart = ShownTexts(Window->ShowChart());
+        QPointer<window::SweepDialog> sweep = Window->ShowSweep();
+        QTRY_VERIFY_WITH_TIMEOUT(sweep && !sweep->IsRunning(), 60000);
+        QVERIFY(chart.contains("No result yet. Press Calculate."));
+        QCOMPARE((chart + ShownTexts(*sweep)).filter(kJapanese).join(" | "), QString());
+        sweep->close();
     }
 };
 
