@@ -184,14 +184,6 @@ TEST(PlannedStepCount, CountsBeyondTwoToTheThirtyFirst) {
     EXPECT_EQ(StepCountOf(1, 576), 3);
 }
 
-TEST(RunCalculation, SecondRunDoesNotDependOnTheFirst) {
-    const auto fresh = Calculate(DefaultCase());
-    const auto twice = Calculate(BayCase(50));
-    RunCalculation(DefaultCase(), twice->Model, twice->Report, twice->Messages);
-    EXPECT_EQ(twice->Model.CellConc[kTemperature], fresh->Model.CellConc[kTemperature]);
-    EXPECT_EQ(twice->Model.BayMeanConc[kTemperature], fresh->Model.BayMeanConc[kTemperature]);
-}
-
 // Progress sees the steps rise towards the total; declining stops the run.
 TEST(RunCalculation, ProgressSeesTheStepsAndCanCancel) {
     std::vector<std::int64_t> seen;

@@ -44,20 +44,6 @@ class MenusTest : public QObject {
         QTRY_VERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level window was left open");
     }
 
-    // Each entry with its mnemonic and shortcut, in its menu's order.
-    void menuEntries() {
-        QStringList entries;
-        for (const char* menu : {"FileMenu", "ViewMenu"})
-            for (const QAction* action : Named<QMenu>(*Window, menu)->actions())
-                entries << action->text() + " " + action->shortcut().toString();
-        entries.removeAll(" ");  // the separators
-        QCOMPARE(entries,
-                 QStringList({"開く(&O)… Ctrl+O", "保存(&S) Ctrl+S",
-                              "名前を付けて保存(&A)… Ctrl+Shift+S", "最近使ったファイル(&R) ",
-                              "結果をCSVで保存(&E)… ", "終了(&X) Ctrl+Q", "時系列グラフ(&G) Ctrl+G",
-                              "感度分析(&S)… Ctrl+T"}));
-    }
-
     // Before any run a chart shows only its message; opened after a run, it shows it and follows
     // each run after: a line per curve, a cell's steady state dashed in the cell's colour. The
     // series saves as CSV, the chart as SVG or PNG by name; a failure names the path.
