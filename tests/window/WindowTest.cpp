@@ -513,6 +513,15 @@ class WindowTest : public QObject {
         }
     }
 
+    // A frame's caption breaks after a space rather than inside a word.
+    void captionsBreakBetweenWords() {
+        const QFontMetrics metrics(QApplication::font());
+        QCOMPARE(window::WrapCaption("bay bay bay", metrics, metrics.horizontalAdvance("bay ba")),
+                 QStringList({"bay ", "bay ", "bay"}));
+        QCOMPARE(window::WrapCaption("abcdef", metrics, metrics.horizontalAdvance("abc")),
+                 QStringList({"abc", "def"}));
+    }
+
     // The option names a language exactly; the locale is English by its language code.
     void languageIsChosenByOptionOrLocale() {
         using L = window::Language;
