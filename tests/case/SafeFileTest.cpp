@@ -83,12 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
                       EXPECT_EQ(ReadFile(p.Folder / "elsewhere" / "real.txt"), kBytes);
                       EXPECT_EQ(StatusOf(p.Path).st_mode & 07777, 0640u);
                   }},
-        TargetRow{"DanglingLinkCreatesItsTarget",
-                  [](Place& p) { fs::create_symlink("made.txt", p.Path); }, true,
-                  [](const Place& p) {
-                      EXPECT_TRUE(fs::is_symlink(p.Path));
-                      EXPECT_EQ(ReadFile(p.Folder / "made.txt"), kBytes);
-                  }},
         TargetRow{"DeviceStaysADevice", [](Place& p) { p.Path = "/dev/null"; }, true,
                   [](const Place& p) { EXPECT_TRUE(S_ISCHR(StatusOf(p.Path).st_mode)); }},
         TargetRow{"FifoReceivesTheBytesInPlace",

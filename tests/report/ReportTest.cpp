@@ -13,7 +13,6 @@
 #include "report/CodePageFile.h"
 #include "report/ReportFile.h"
 #include "report/SeriesCsv.h"
-#include "report/SweepCsv.h"
 
 namespace tidewell {
 namespace {
@@ -112,8 +111,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReportVariant, testing::Values(
     VariantRow{"NumbersGetTheTrailingBlank", [](CaseRecord& c) { c = DefaultCase(); },
                {{5, "    湾面積(km2)= 1000 　平均水深(m)= 18 　湾容積(km3)= 18 "},
                 {7, "    外海水水温(℃)= 18 "}}},
-    VariantRow{"TypedTextsAsTyped", Type(BasicInput::BayArea, "500"),
-               {{5, "    湾面積(km2)=500　平均水深(m)= 18　湾容積(km3)= 9 "}}},
     VariantRow{"TypedDepthCopiedToTheMouth", Type(BasicInput::MeanDepth, "9.50"),
                {{6, "    湾口部長さ(km)= 7　湾口部水深(m)=9.50　湾口部断面積(km2)= .0665 "}}},
     VariantRow{"SinglePrecisionMultiplier", Times(1, 1.2f, 1),
@@ -183,8 +180,7 @@ TEST(CodePage932, EncodesTheWaveDashAndRefusesWhatThePageLacks) {
     EXPECT_EQ(ToCodePage932("\xFF"), std::nullopt);                // not UTF-8
 }
 
-// Rows written by hand: the series with every digit; the sweep with its
-// entries, one row with a result and one without.
+// Rows written by hand: the day and the cells with every digit.
 TEST(ResultCsv, WritesHeadersAndSeventeenDigitRows) {
     const SeriesRow rows[] = {{0, {18, 18, 18, 18, 18}},
                               {0.1, {17.5, -0.5, 1e-7, 123456789.125, 1.0 / 3}}};
@@ -193,17 +189,6 @@ TEST(ResultCsv, WritesHeadersAndSeventeenDigitRows) {
               "0,18,18,18,18,18\n"
               "0.10000000000000001,17.5,-0.5,9.9999999999999995e-08,123456789.125,"
               "0.33333333333333331\n");
-    const SweepCombination combinations[] = {{0, 0, 0}, {6, 2, 7}};
-    BatchOutcome outcomes[2];
-    outcomes[0].Run.Status = RunStatus::Completed;
-    outcomes[0].Mean = 0.1;
-    outcomes[0].Cells = {17.5, 17.25, 18, 1.0 / 3, 1e22};
-    outcomes[1].Run.Status = RunStatus::Unstable;
-    EXPECT_EQ(SweepCsv(combinations, outcomes),
-              "section-factor,inflow-temp-factor,inflow-factor,status,mean,cell1,cell2,cell3,"
-              "cell4,cell5\n"
-              "1.0,1.0,1.0,result,0.10000000000000001,17.5,17.25,18,0.33333333333333331,1e+22\n"
-              "2.0,0.5,5.0,unstable,,,,,,\n");
 }
 
 }  // namespace
