@@ -55,12 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                              R"("sea-temp":"1D1","inflow-temp":" 15","inflow-rate":"331",)"
                              R"("section-factor":"0.5","inflow-temp-factor":null})",
                              ""},
-                    ParseRow{"EscapedCharacters", R"(" 2,000 ")", R"("\u00202,000 ")", ""},
                     ParseRow{"Empty", "", "", kNotJson},
-                    ParseRow{"InvalidUtf8", "331",
-                             "3\xFF"
-                             "1",
-                             kNotJson},
                     ParseRow{"OtherFormat", "tidewell-case", "tidewell-report", kNotCaseFile},
                     ParseRow{"RepeatedKey", "\"version\": 1,",
                              "\"version\": 1, \"bay-area\": \"1\",",

@@ -71,14 +71,6 @@ INSTANTIATE_TEST_SUITE_P(Model, Actions, testing::Values(
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 
-TEST_F(StartedModel, StartsWithTheDefaultCase) {
-    const char* expected[kFieldCount + 1] = {"",      " 1000",  " 18",   " 18",   " 7",    " 18",
-                                             " .126", " 18",    " 15",   " 331",  " 4965", " .126",
-                                             " 4965", " 629.4", " 4.52", " .024", " 18"};
-    for (int field = 1; field <= kFieldCount; ++field)
-        EXPECT_EQ(Model.FieldText(field), expected[field]) << "Text" << field;
-}
-
 TEST_F(StartedModel, RefusesEveryKeystrokeThatStillLeavesARefusedText) {
     for (const char* typed : {"", "-", "-5", "5"})
         Model.SetFieldText(Field::BayArea, typed);
