@@ -5,13 +5,15 @@
 #include <tuple>
 
 #include "BayCases.h"
-#include "EngineFixtures.h"
+#include "TestSupport.h"
 #include "case/BasicValue.h"
 #include "engine/BatchRunner.h"
 #include "engine/MultiplierSweep.h"
 
 namespace tidewell {
 namespace {
+
+using test::RecordedMessages;
 
 using test::BayCase;
 
@@ -30,7 +32,7 @@ TEST(BatchRunner, EveryOutcomeEqualsASingleRunOfItsCase) {
     ASSERT_EQ(outcomes.size(), cases.size());
     for (std::size_t i = 0; i < cases.size(); ++i) {
         ModelState model;
-        RecordedReport report;
+        NoReport report;
         RecordedMessages messages;
         const RunResult single = RunCalculation(cases[i], model, report, messages);
         const BatchOutcome& o = outcomes[i];

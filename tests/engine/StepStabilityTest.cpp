@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "EngineFixtures.h"
+#include "TestSupport.h"
 #include "case/CaseInput.h"
 #include "engine/ModelSetup.h"
 #include "engine/StepStability.h"
@@ -10,6 +10,8 @@
 
 namespace tidewell {
 namespace {
+
+using test::RecordedMessages;
 
 struct RadiusRow {
     const char* Name;

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "BayCases.h"
-#include "EngineFixtures.h"
+#include "TestSupport.h"
 #include "engine/ModelSetup.h"
 #include "engine/RunDriver.h"
 #include "engine/SteadyState.h"
@@ -12,6 +12,8 @@
 
 namespace tidewell {
 namespace {
+
+using test::RecordedMessages;
 
 using test::BayCase;
 
@@ -28,7 +30,7 @@ class SeriesSampling : public testing::TestWithParam<SeriesCase> {};
 // are evenly spaced; a short run keeps every step.
 TEST_P(SeriesSampling, KeepsStartEvenlySpacedStepsAndEnd) {
     ModelState model;
-    RecordedReport report;
+    NoReport report;
     RecordedMessages messages;
     TimeSeries series;
     const RunResult run = RunCalculation(GetParam().Record, model, report, messages, {}, &series);
