@@ -128,20 +128,6 @@ INSTANTIATE_TEST_SUITE_P(Estimates, LongRuns, testing::Values(
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 
-// An edited field holds its text again after restoring.
-TEST_F(StartedModel, RestoreAfterARunBringsBackTheStartUpState) {
-    MainModel fresh(Messages);
-    fresh.FormLoad();
-    Enter(Model, {{-1, "0.5"}, {-3, "2.0"}, {1, "500"}, {7, "25"}});
-    Model.Command1_Click();
-    Snapshot expected = SnapshotOf(fresh);
-    expected.Selected = {0, 0, 0, 0};
-    Model.Command3_Click();
-    EXPECT_EQ(SnapshotOf(Model), expected);
-    EXPECT_EQ(Model.Scale(), fresh.Scale());
-    EXPECT_TRUE(Model.Record().BayArea.HoldsText());
-}
-
 // The progress line gives the steps, the share done (never rounded up) and
 // the time left.
 TEST(RunWords, SayHowFar) {
