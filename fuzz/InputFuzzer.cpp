@@ -45,9 +45,6 @@ void CheckNumberText(double value) {
         return;
     }
     Require(std::fabs(*back - value) <= 1e-14 * std::fabs(value), "display text keeps 15 digits");
-    const float single = static_cast<float>(value);
-    if (std::isfinite(single))
-        Require(IsNumericText(DisplayText(single)), "single text is numeric");
 }
 
 // A text of the C library's own number syntax reads as strtod reads it in

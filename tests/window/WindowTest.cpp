@@ -361,7 +361,6 @@ class WindowTest : public QObject {
         QCOMPARE(Sink->Shown.front().Title, std::string("計算中止"));
         QCOMPARE(Texts(), textsBefore);
         QCOMPARE(Colors(), colorsBefore);
-        QVERIFY(Named(*Window, "Picture1")->isEnabled());
     }
 
     // The restore button, clicked or pressed by key, brings back the start-up
