@@ -76,10 +76,6 @@ struct RunRow {
     std::optional<Cells> Exact;  // cells 1 to 5, to the last bit
 };
 
-void PrintTo(const RunRow& row, std::ostream* out) {
-    *out << row.Name;
-}
-
 class Runs : public testing::TestWithParam<RunRow> {};
 
 TEST_P(Runs, EndAsTheCaseCallsFor) {

@@ -17,41 +17,30 @@ using test::RecordedMessages;
 
 using test::BayCase;
 
-struct SeriesCase {
-    const char* Name;
-    CaseRecord Record;
-    std::int64_t Steps;
-    std::size_t Rows;  // start + kept inner steps + last
-};
-
-class SeriesSampling : public testing::TestWithParam<SeriesCase> {};
-
 // The first row is the start and the last the final state, exactly; inner rows
-// are evenly spaced; a short run keeps every step.
-TEST_P(SeriesSampling, KeepsStartEvenlySpacedStepsAndEnd) {
-    ModelState model;
-    NoReport report;
-    RecordedMessages messages;
-    TimeSeries series;
-    const RunResult run = RunCalculation(GetParam().Record, model, report, messages, {}, &series);
-    ASSERT_EQ(run.StepCount, GetParam().Steps);
-    const std::vector<SeriesRow>& rows = series.Rows();
-    ASSERT_EQ(rows.size(), GetParam().Rows);
-    EXPECT_EQ(rows.front(), (SeriesRow{0, {18, 18, 18, 18, 18}}));
-    const auto& cells = model.CellConc[kTemperature];
-    EXPECT_EQ(rows.back(), (SeriesRow{static_cast<double>(run.StepCount) * model.TimeStep / 1440,
-                                      {cells[1], cells[2], cells[3], cells[4], cells[5]}}));
-    for (std::size_t i = 1; i + 1 < rows.size(); ++i)
-        EXPECT_NEAR(rows[i].Day - rows[i - 1].Day, rows[1].Day, 1e-9 * rows.back().Day) << i;
+// are evenly spaced; a short run keeps every step. 12623 steps keep every 7th
+// step: 1803 inner rows. 80 m3/s into 1000 km2 runs 52 229 steps, kept every
+// 27th: 1934 inner rows; 899 steps keep all.
+TEST(TimeSeries, KeepsStartEvenlySpacedStepsAndEnd) {
+    for (const auto& [record, steps, size] : {std::tuple{DefaultCase(), 12623, 1805u},
+                                              {BayCase(1000, 80), 52229, 1936u},
+                                              {BayCase(100, 1000), 899, 900u}}) {
+        ModelState model;
+        NoReport report;
+        RecordedMessages messages;
+        TimeSeries series;
+        const RunResult run = RunCalculation(record, model, report, messages, {}, &series);
+        ASSERT_EQ(run.StepCount, steps);
+        const std::vector<SeriesRow>& rows = series.Rows();
+        ASSERT_EQ(rows.size(), size);
+        EXPECT_EQ(rows.front(), (SeriesRow{0, {18, 18, 18, 18, 18}}));
+        const auto& cells = model.CellConc[kTemperature];
+        EXPECT_EQ(rows.back(), (SeriesRow{static_cast<double>(steps) * model.TimeStep / 1440,
+                                          {cells[1], cells[2], cells[3], cells[4], cells[5]}}));
+        for (std::size_t i = 1; i + 1 < rows.size(); ++i)
+            EXPECT_NEAR(rows[i].Day - rows[i - 1].Day, rows[1].Day, 1e-9 * rows.back().Day) << i;
+    }
 }
-
-// 12623 steps keep every 7th step: 1803 inner rows. 80 m3/s into 1000 km2
-// runs 52 229 steps, kept every 27th: 1934 inner rows; 899 steps keep all.
-INSTANTIATE_TEST_SUITE_P(Runs, SeriesSampling,
-                         testing::Values(SeriesCase{"DefaultCase", DefaultCase(), 12623, 1805},
-                                         SeriesCase{"SlowRiver", BayCase(1000, 80), 52229, 1936},
-                                         SeriesCase{"FewSteps", BayCase(100, 1000), 899, 900}),
-                         [](const auto& info) { return std::string(info.param.Name); });
 
 // However many steps, at most 2000 inner rows, at the smallest stride that
 // keeps them within that.
