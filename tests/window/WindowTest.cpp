@@ -1,15 +1,14 @@
 // The window driven through its widgets as a user would: it forwards events to
 // the model, mirrors the model, and gets its dialogs, lists, keys and menus
-// (case files, the chart, the sensitivity dialog) right;
-// every caption is whole in its control with the font it is drawn in. Run
-// under an English locale, everything it shows is English.
+// (case files, the chart, the sensitivity dialog) right; every caption is whole
+// in its control with the font it is drawn in. Run under an English locale,
+// everything it shows is English.
 #include <QChart>
 #include <QChartView>
+#include <QLineSeries>
 #include <memory>
 #include <optional>
 #include <tuple>
-
-#include <QLineSeries>
 
 #include "BayCases.h"
 #include "WindowHarness.h"
@@ -156,7 +155,7 @@ class WindowTest : public QObject {
 
   private slots:
     void initTestCase() {
-        window::UseLanguage(window::SystemLanguage());  // as the program does
+        UseLanguage(SystemLanguage());  // as the program does
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Settings.path());
     }
     void init() {
@@ -186,8 +185,8 @@ class WindowTest : public QObject {
         QVERIFY(Sink->Shown.empty());
         QCOMPARE(Window->windowTitle(), QString("Tidewell Ver110"));
         QCOMPARE(Named<QPushButton>(*Window, "Command1")->text(), "計算開始");  // by default
-        QVERIFY(window::GuideText("").contains("Tidewell の使い方"));
-        auto* legend = dynamic_cast<window::LegendPanel*>(Named(*Window, "Picture2"));
+        QVERIFY(GuideText("").contains("Tidewell の使い方"));
+        auto* legend = dynamic_cast<LegendPanel*>(Named(*Window, "Picture2"));
         QVERIFY(legend && legend->Drawing() == Window->Presenter().Legend());
         for (int list = 1; list <= 3; ++list) {
             const auto& entries = Window->Presenter().List(list).Entries;
@@ -441,7 +440,7 @@ class WindowTest : public QObject {
             }
             box->reject();
         });
-        window::QtMessageSink sink;
+        QtMessageSink sink;
         const Message message{"題名", "一行目\r二行目"};
         int given = 0;
         if (kind == "ask")
@@ -457,11 +456,10 @@ class WindowTest : public QObject {
     void captionFitsItsControl_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<double>("designed");  // the point size the layout asks for
-        for (const auto& control : window::Controls()) {
+        for (const auto& control : Controls()) {
             if (!control.Caption.empty()) {
                 const QString name = QString::fromUtf8(control.Name.data(), control.Name.size());
-                QTest::newRow(qPrintable(name))
-                    << name << window::FontFor(control.Font).pointSizeF();
+                QTest::newRow(qPrintable(name)) << name << FontFor(control.Font).pointSizeF();
             }
         }
     }
@@ -476,7 +474,7 @@ class WindowTest : public QObject {
         for (const uint code : Caption(*control).toUcs4())
             QVERIFY2(metrics.inFontUcs4(code),
                      qPrintable("no glyph U+" + QString::number(code, 16)));
-        if (auto* frame = dynamic_cast<window::SchematicFrame*>(control)) {
+        if (auto* frame = dynamic_cast<SchematicFrame*>(control)) {
             const QStringList lines = frame->CaptionLines();
             QCOMPARE(lines.join(QString()), Caption(*control));
             const QRect inside = frame->rect().adjusted(2, 0, -2, -2);  // clear of the border
@@ -527,20 +525,19 @@ class WindowTest : public QObject {
     // A frame's caption breaks after a space rather than inside a word.
     void captionsBreakBetweenWords() {
         const QFontMetrics metrics(QApplication::font());
-        QCOMPARE(window::WrapCaption("bay bay bay", metrics, metrics.horizontalAdvance("bay ba")),
+        QCOMPARE(WrapCaption("bay bay bay", metrics, metrics.horizontalAdvance("bay ba")),
                  QStringList({"bay ", "bay ", "bay"}));
-        QCOMPARE(window::WrapCaption("abcdef", metrics, metrics.horizontalAdvance("abc")),
+        QCOMPARE(WrapCaption("abcdef", metrics, metrics.horizontalAdvance("abc")),
                  QStringList({"abc", "def"}));
     }
 
     // The option names a language exactly; the locale is English by its language code.
     void languageIsChosenByOptionOrLocale() {
-        using L = window::Language;
-        QVERIFY(window::LanguageNamed("en") == L::English &&
-                window::LanguageNamed("ja") == L::Japanese);
-        QVERIFY(!window::LanguageNamed("en_US") && !window::LanguageNamed(""));
-        QVERIFY(window::LanguageOfLocale("en-GB") == L::English &&
-                window::LanguageOfLocale("de_DE") == L::Japanese);
+        using L = Language;
+        QVERIFY(LanguageNamed("en") == L::English && LanguageNamed("ja") == L::Japanese);
+        QVERIFY(!LanguageNamed("en_US") && !LanguageNamed(""));
+        QVERIFY(LanguageOfLocale("en-GB") == L::English &&
+                LanguageOfLocale("de_DE") == L::Japanese);
     }
 
     // Under an English locale: a text typed (field 0: none), then Calculate; the
@@ -561,7 +558,7 @@ class WindowTest : public QObject {
                                         << " 18";
     }
     void windowAndMessagesAreEnglish() {
-        if (window::SystemLanguage() != window::Language::English)
+        if (SystemLanguage() != Language::English)
             QSKIP("for an English locale");
         QFETCH(int, field);
         QFETCH(QString, text);
@@ -570,20 +567,18 @@ class WindowTest : public QObject {
         if (field != 0)
             test::Type(*Window, field, text);
         Click(1);
-        const auto shown =
-            window::MessageText((Sink->Asked.empty() ? Sink->Shown : Sink->Asked).back());
+        const auto shown = MessageText((Sink->Asked.empty() ? Sink->Shown : Sink->Asked).back());
         QCOMPARE(shown.Title, title);
         QCOMPARE(Field(16)->text(), result);
         test::Type(*Window, 2, "20");  // marks the result stale, with a tooltip
         const QStringList texts = ShownTexts(*Window)
-                                  << shown.Prompt << window::GuideText("out.txt")
-                                  << window::AboutText();
+                                  << shown.Prompt << GuideText("out.txt") << AboutText();
         QCOMPARE(texts.filter(kJapanese).join(" | "), QString());
     }
 
     // Texts with parts translate by pattern; the parts are looked up, never read as patterns.
     void patternedModelTexts() {
-        if (window::SystemLanguage() != window::Language::English)
+        if (SystemLanguage() != Language::English)
             QSKIP("for an English locale");
         const QList<std::pair<std::string, QString>> rows{
             {ProgressText(1234567, 9000000, 12.0),
@@ -594,15 +589,15 @@ class WindowTest : public QObject {
              "\"x\" is not accepted for \"bay-area\" (Sea water temperature: Enter a number.)"},
             {"未知の文", "未知の文"}};
         for (const auto& [japanese, english] : rows)
-            QCOMPARE(window::ModelText(japanese), english);
+            QCOMPARE(ModelText(japanese), english);
     }
 
     // Under an English locale, the chart before any run and the sensitivity dialog after its runs.
     void chartAndSweepAreEnglish() {
-        if (window::SystemLanguage() != window::Language::English)
+        if (SystemLanguage() != Language::English)
             QSKIP("for an English locale");
         const QStringList chart = ShownTexts(Window->ShowChart());
-        QPointer<window::SweepDialog> sweep = Window->ShowSweep();
+        QPointer<SweepDialog> sweep = Window->ShowSweep();
         QTRY_VERIFY_WITH_TIMEOUT(sweep && !sweep->IsRunning(), 60000);
         QVERIFY(chart.contains("No result yet. Press Calculate."));
         QCOMPARE((chart + ShownTexts(*sweep)).filter(kJapanese).join(" | "), QString());
