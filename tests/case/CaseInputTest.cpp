@@ -52,6 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"BayAreaWhoseVolumeOverflowsInCubicMetres", BayArea, "1e305", kBayArea},
         CheckRow{"InflowRateSoSmallTheResidenceTimeOverflows", InflowRate, "1e-320", kInflowRate},
         CheckRow{"MouthLengthSoSmallTheClosednessOverflows", MouthLength, "1e-310", kMouthLength},
+        // 158.1 / length (the section x 0.2) times 100 is just below the largest double.
+        CheckRow{"MouthLengthAtTheClosednessLimit", MouthLength, "8.84e-305", kAccepted},
         CheckRow{"InflowTempWhoseLoadOverflowsOnlyAtTimesFive", InflowTemp, "1e300", kInflowTemp},
         CheckRow{"InflowTempWhoseLoadStaysFiniteAtTimesFive", InflowTemp, "1e299", kAccepted},
         CheckRow{"InflowRateWhoseLoadOverflowsOnlyAtTimesFive", InflowRate, "1e301", kInflowRate},
