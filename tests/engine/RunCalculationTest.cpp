@@ -32,12 +32,13 @@ std::unique_ptr<Run> Calculate(const CaseRecord& c, const RunProgress& progress 
 }
 
 CaseRecord With(std::initializer_list<std::pair<BasicInput, const char*>> texts,
-                float inflowTempFactor = 1.f, double inflowFactor = 1.0) {
+                float inflowTempFactor = 1.f, double inflowFactor = 1.0, double section = 1.0) {
     CaseRecord c = DefaultCase();
     for (const auto& [input, text] : texts)
         ApplyInput(c, input, text);
     c.InflowTempFactor = inflowTempFactor;
     c.InflowFactor = inflowFactor;
+    c.SectionFactor = section;
     return c;
 }
 
@@ -137,6 +138,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, Runs, testing::Values(
            Cells{15.001515976055419, 15.006917951841125, 15.031569223404716, 15.144062010777546,
                  15.657408669886401}},
     RunRow{"SmallestStableBay", BayCase(24), kCompleted, 207, 1050, 17.48, kDiffusion, nullptr, {}},
+    // Settles (unguarded stepping converges) with its cells a rounding error,
+    // 2.5e-6 degC, outside the sea-to-inflow range of 18 to 75 degC.
+    RunRow{"SettlesJustOutsideTheRange", With({{BasicInput::BayArea, "274.621"},
+           {BasicInput::InflowRate, "9923"}}, 5.f, 5.0, 0.2), kCompleted, 0, -1, -1, kAdvection,
+           kFlowLimit, {}},
     // Nothing warms a bay whose sea and river are at 0 degC, nor makes a
     // uniformly cold one uneven.
     RunRow{"FrozenSeaAndRiver", With({{BasicInput::SeaTemp, "0"}, {BasicInput::InflowTemp, "0"}}),

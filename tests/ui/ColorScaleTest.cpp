@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "ui/ColorScale.h"
 #include "ui/LegendDrawing.h"
 
@@ -28,19 +30,26 @@ TEST(Legend, DrawsTheScaleColdestFirst) {
     ColorScale scale;
     BuildColorScale(scale);
     const LegendDrawing drawing = DrawLegend(scale, "IPAPGothic");
-    std::vector<Color> boxes;
+    std::vector<LegendOp> boxes;
     std::vector<std::string> texts, labels{"<"};
     for (const LegendOp& op : drawing.Ops) {
         if (op.What == LegendOp::Kind::FilledBox)
-            boxes.push_back(op.Paint);
+            boxes.push_back(op);
         else if (op.What == LegendOp::Kind::Label)
             texts.push_back(op.Text);
     }
     for (int t = 2; t <= 24; t += 2)
         labels.push_back(" " + std::to_string(t) + " ");
     labels.push_back("<  (℃)");
-    EXPECT_EQ(boxes.size(), 13u);
-    EXPECT_TRUE(boxes.front() == Rgb(255, 255, 255) && boxes.back() == Rgb(255, 0, 0));
+    ASSERT_EQ(boxes.size(), 13u);
+    EXPECT_TRUE(boxes.front().Paint == Rgb(255, 255, 255) && boxes.back().Paint == Rgb(255, 0, 0));
+    // A bar: each box starts where the one before ends and is at least a
+    // quarter as tall as it is wide.
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const LegendOp& box = boxes[i];
+        EXPECT_GT(std::fabs(box.Y2 - box.Y1), std::fabs(box.X2 - box.X1) / 4) << i;
+        EXPECT_TRUE(i == 0 || std::fabs(box.X1 - boxes[i - 1].X2) < 1) << i;
+    }
     EXPECT_EQ(texts, labels);
     EXPECT_EQ(drawing.Ops.back().What, LegendOp::Kind::BoxOutline);
 }

@@ -29,6 +29,7 @@ TEST_F(StartedModel, KeepsTheSeriesTipsGiveItsCellsCsvHasEveryStep) {
     std::array<double, kBayCellCount> cells{};
     std::copy_n(&Model.Bay().CellConc[kTemperature][1], kBayCellCount, cells.begin());
     EXPECT_EQ(run.Rows.back().Cells, cells);
+    EXPECT_TRUE(run.SeaTemp == 18 && run.InflowTemp == 15);  // the chart's flat lines
     EXPECT_EQ(Model.ResultToolTip(), CellsTip(cells, run.Steady));
     for (int k = 1; k <= kBayCellCount; ++k)
         EXPECT_EQ(Model.FrameToolTip(k), CellTip(k, static_cast<float>(cells[k - 1])));
