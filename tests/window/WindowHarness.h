@@ -10,8 +10,6 @@
 // dialog, and the offscreen main().
 namespace tidewell::test {
 
-using RecordingSink = RecordedMessages;
-
 template <typename T = QWidget>
 T* Named(const QObject& in, const QString& name) {
     T* found = in.findChild<T*>(name);

@@ -149,7 +149,7 @@ class WindowTest : public QObject {
 
     QTemporaryDir Settings;  // the recent files
     std::unique_ptr<QTemporaryDir> WorkDir;
-    std::unique_ptr<test::RecordingSink> Sink;
+    std::unique_ptr<test::RecordedMessages> Sink;
     std::unique_ptr<MainWindow> Window;
     QString ReportPath;
 
@@ -161,7 +161,7 @@ class WindowTest : public QObject {
     void init() {
         WorkDir = std::make_unique<QTemporaryDir>();
         ReportPath = WorkDir->filePath("Tidewell_OUT.txt");
-        Sink = std::make_unique<test::RecordingSink>();
+        Sink = std::make_unique<test::RecordedMessages>();
         Window = std::make_unique<MainWindow>(*Sink, ReportPath.toStdString());
         Window->show();
         QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
@@ -616,7 +616,7 @@ class WindowTest : public QObject {
         QVERIFY(!Named<QLabel>(fresh, "PlotMessage")->isHidden() && !exportCsv->isEnabled());
         for (const char* area : {"1000", "3000"}) {
             test::Type(*Window, 1, area);
-            QTest::mouseClick(Named<QPushButton>(*Window, "Command1"), Qt::LeftButton);
+            Click(1);
             SeriesChartWindow& chart = Window->ShowChart();  // opened after the first run
             const auto& rows = Window->Presenter().LastRun()->Rows;
             QCOMPARE(chart.Plot().Curves.at(4).Points.back().Temp, rows.back().Cells[4]);
