@@ -15,12 +15,13 @@ class SilentSink final : public MessageSink {
 
 void DefaultRunRecording(benchmark::State& state) {
     const CaseRecord record = DefaultCase();
-    ModelState model;
-    NoReport report;
+    engine::ModelState model;
+    engine::NoReport report;
     SilentSink messages;
-    TimeSeries series;
+    engine::TimeSeries series;
     for (auto _ : state) {
-        const RunResult result = RunCalculation(record, model, report, messages, {}, &series);
+        const engine::RunResult result =
+            engine::RunCalculation(record, model, report, messages, {}, &series);
         benchmark::DoNotOptimize(result.StepsDone);
         benchmark::DoNotOptimize(series.Rows().back().Cells[0]);
     }

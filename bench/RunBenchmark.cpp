@@ -18,13 +18,13 @@ class SilentMessages final : public MessageSink {
 
 void DefaultRun(benchmark::State& state) {
     const CaseRecord record = DefaultCase();
-    ModelState model;
-    NoReport report;
+    engine::ModelState model;
+    engine::NoReport report;
     SilentMessages messages;
     for (auto _ : state) {
-        const RunResult result = RunCalculation(record, model, report, messages);
+        const engine::RunResult result = engine::RunCalculation(record, model, report, messages);
         benchmark::DoNotOptimize(result.StepsDone);
-        benchmark::DoNotOptimize(model.BayMeanConc[kTemperature]);
+        benchmark::DoNotOptimize(model.BayMeanConc[engine::kTemperature]);
     }
     state.counters["ns_per_step"] = benchmark::Counter(
         12623, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
@@ -32,14 +32,14 @@ void DefaultRun(benchmark::State& state) {
 BENCHMARK(DefaultRun)->Unit(benchmark::kMicrosecond);
 
 void OneStep(benchmark::State& state) {
-    ModelState model;
+    engine::ModelState model;
     SilentMessages messages;
-    ResetModel(model);
-    SetUpModel(DefaultCase(), model, messages);
-    UpdateLoads(model);
+    engine::ResetModel(model);
+    engine::SetUpModel(DefaultCase(), model, messages);
+    engine::UpdateLoads(model);
     for (auto _ : state) {
-        AdvanceStep(model);
-        benchmark::DoNotOptimize(model.CellConc[kTemperature][1]);
+        engine::AdvanceStep(model);
+        benchmark::DoNotOptimize(model.CellConc[engine::kTemperature][1]);
     }
 }
 BENCHMARK(OneStep);
@@ -84,10 +84,10 @@ void PlainStep(PlainChain& p) {
 }
 
 void PlainLoopStep(benchmark::State& state) {
-    ModelState model;
+    engine::ModelState model;
     SilentMessages messages;
-    SetUpModel(DefaultCase(), model, messages);
-    UpdateLoads(model);
+    engine::SetUpModel(DefaultCase(), model, messages);
+    engine::UpdateLoads(model);
     PlainChain chain{{},
                      model.CellVolume[1],
                      model.EffectiveInflow,
@@ -95,7 +95,7 @@ void PlainLoopStep(benchmark::State& state) {
                      model.LoadRate[1][1],
                      60 * model.TimeStep};
     for (int n = 0; n <= 6; ++n)
-        chain.Conc[n] = model.CellConc[kTemperature][n];
+        chain.Conc[n] = model.CellConc[engine::kTemperature][n];
     for (auto _ : state) {
         PlainStep(chain);
         benchmark::DoNotOptimize(chain.Conc[1]);

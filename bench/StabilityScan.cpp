@@ -49,27 +49,28 @@ double Pick(std::mt19937_64& random, std::span<const std::string_view> entries) 
 
 Outcome Check(const CaseRecord& record, std::int64_t cap) {
     Outcome out;
-    ModelState model;
+    engine::ModelState model;
     SilentMessages messages;
-    ResetModel(model);
-    SetUpModel(record, model, messages);
-    UpdateLoads(model);
+    engine::ResetModel(model);
+    engine::SetUpModel(record, model, messages);
+    engine::UpdateLoads(model);
     out.AdvectionSetsStep = model.AdvectionSetsStep;
-    out.Radius = SpectralRadius(StepAmplification(model));
+    out.Radius = engine::SpectralRadius(engine::StepAmplification(model));
     out.RadiusAbove1 = out.Radius > 1;
-    std::int64_t steps = static_cast<std::int64_t>(StepCountOf(model.CalcDays, model.TimeStep));
-    out.Predicted = StepBlowsUp(model, steps);
+    std::int64_t steps =
+        static_cast<std::int64_t>(engine::StepCountOf(model.CalcDays, model.TimeStep));
+    out.Predicted = engine::StepBlowsUp(model, steps);
     if (steps > cap) {
         steps = cap;
         out.Capped = true;
     }
     for (std::int64_t n = 0; n < steps; ++n)
-        AdvanceStep(model);
+        engine::AdvanceStep(model);
     const double sea = record.SeaTemp.Value();
-    const double inflow = model.InflowConc[kTemperature];
+    const double inflow = model.InflowConc[engine::kTemperature];
     out.Settled = true;
     for (int i = 1; i <= 5; ++i) {
-        const double t = model.CellConc[kTemperature][i];
+        const double t = model.CellConc[engine::kTemperature][i];
         if (!std::isfinite(t)) {
             out.Settled = false;
             out.Excursion = INFINITY;
@@ -78,18 +79,18 @@ Outcome Check(const CaseRecord& record, std::int64_t cap) {
         const double beyond = std::max(std::min(sea, inflow) - t, t - std::max(sea, inflow));
         out.Excursion = std::max(out.Excursion, beyond);
     }
-    if (out.Excursion > EndRangeTolerance(sea, inflow))
+    if (out.Excursion > engine::EndRangeTolerance(sea, inflow))
         out.Settled = false;
     if (!out.Capped) {
-        ModelState guarded;
-        NoReport report;
-        const RunResult run = RunCalculation(record, guarded, report, messages);
-        out.RunFlagged = run.Status == RunStatus::Unstable;
-        if (run.Status == RunStatus::Completed) {
+        engine::ModelState guarded;
+        engine::NoReport report;
+        const engine::RunResult run = engine::RunCalculation(record, guarded, report, messages);
+        out.RunFlagged = run.Status == engine::RunStatus::Unstable;
+        if (run.Status == engine::RunStatus::Completed) {
             for (int i = 1; i <= 5; ++i)
-                out.SameCells = out.SameCells && guarded.CellConc[kTemperature][i] ==
-                                                     model.CellConc[kTemperature][i];
-            out.Mean = guarded.BayMeanConc[kTemperature];
+                out.SameCells = out.SameCells && guarded.CellConc[engine::kTemperature][i] ==
+                                                     model.CellConc[engine::kTemperature][i];
+            out.Mean = guarded.BayMeanConc[engine::kTemperature];
         }
     } else {
         out.RunFlagged = out.Predicted || !out.Settled;
@@ -98,11 +99,11 @@ Outcome Check(const CaseRecord& record, std::int64_t cap) {
 }
 
 double RadiusOf(const CaseRecord& record) {
-    ModelState model;
+    engine::ModelState model;
     SilentMessages messages;
-    ResetModel(model);
-    SetUpModel(record, model, messages);
-    return SpectralRadius(StepAmplification(model));
+    engine::ResetModel(model);
+    engine::SetUpModel(record, model, messages);
+    return engine::SpectralRadius(engine::StepAmplification(model));
 }
 
 // The unstable message's advice, each change on its own: a shorter bay mouth

@@ -11,15 +11,15 @@ using namespace tidewell;
 
 std::vector<CaseRecord> DefaultSweep() {
     std::vector<CaseRecord> cases;
-    for (const SweepCombination& c : AllCombinations())
-        cases.push_back(WithCombination(DefaultCase(), c));
+    for (const engine::SweepCombination& c : engine::AllCombinations())
+        cases.push_back(engine::WithCombination(DefaultCase(), c));
     return cases;
 }
 
 void SweepOnAllCores(benchmark::State& state) {
     const std::vector<CaseRecord> cases = DefaultSweep();
     for (auto _ : state)
-        benchmark::DoNotOptimize(RunBatch(cases).size());
+        benchmark::DoNotOptimize(engine::RunBatch(cases).size());
 }
 BENCHMARK(SweepOnAllCores)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -27,7 +27,7 @@ void SweepOneAfterAnother(benchmark::State& state) {
     const std::vector<CaseRecord> cases = DefaultSweep();
     for (auto _ : state) {
         for (const CaseRecord& record : cases)
-            benchmark::DoNotOptimize(RunOneCase(record).Mean);
+            benchmark::DoNotOptimize(engine::RunOneCase(record).Mean);
     }
 }
 BENCHMARK(SweepOneAfterAnother)->Unit(benchmark::kMillisecond)->UseRealTime();

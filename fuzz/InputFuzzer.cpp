@@ -12,9 +12,9 @@
 #include "case/CaseFile.h"
 #include "case/NumberText.h"
 #include "case/NumericText.h"
+#include "model/MainModel.h"
 #include "report/CodePageFile.h"
 #include "report/ReportLines.h"
-#include "ui/MainModel.h"
 
 namespace {
 
@@ -78,32 +78,32 @@ bool IsDisplayForm(const std::string& text) {
 
 void CheckField(int field, const std::string& text) {
     static CountedMessages messages;
-    static MainModel model = [] {
-        MainModel started(messages, "/dev/null");
+    static model::MainModel model = [] {
+        model::MainModel started(messages, "/dev/null");
         started.FormLoad();
         return started;
     }();
     model.Command3_Click();  // every input starts from the default case
     const CaseRecord before = model.Record();
-    std::array<std::string, kFieldCount + 1> texts;
-    for (int f = 1; f <= kFieldCount; ++f)
+    std::array<std::string, model::kFieldCount + 1> texts;
+    for (int f = 1; f <= model::kFieldCount; ++f)
         texts[f] = model.FieldText(f);
     const int shown = messages.Count;
     model.SetFieldText(field, text);
     if (messages.Count != shown) {  // refused: nothing but the field's own text changed
         texts[field] = model.FieldText(field);
-        for (int f = 1; f <= kFieldCount; ++f)
+        for (int f = 1; f <= model::kFieldCount; ++f)
             Require(model.FieldText(f) == texts[f], "a refused text leaves the fields");
         Require(model.Record() == before, "a refused text leaves the record");
         return;
     }
-    for (int f = 1; f <= kFieldCount; ++f) {
-        if (!MainModel::IsEditable(f))
+    for (int f = 1; f <= model::kFieldCount; ++f) {
+        if (!model::MainModel::IsEditable(f))
             Require(IsDisplayForm(model.FieldText(f)), "derived fields are finite numbers");
     }
     // The report can carry every accepted text, unchanged.
-    for (const std::string& line : ConditionLines(model.Record(), ModelState{}))
-        Require(ToCodePage932(line).has_value(), "report line encodes");
+    for (const std::string& line : report::ConditionLines(model.Record(), engine::ModelState{}))
+        Require(report::ToCodePage932(line).has_value(), "report line encodes");
 }
 
 }  // namespace

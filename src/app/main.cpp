@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/qt/AppIdentity.h"
-#include "ui/qt/Language.h"
-#include "ui/qt/MainWindow.h"
-#include "ui/qt/QtMessageSink.h"
+#include "window/AppIdentity.h"
+#include "window/Language.h"
+#include "window/MainWindow.h"
+#include "window/QtMessageSink.h"
 
 namespace {
 

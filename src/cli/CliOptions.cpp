@@ -9,10 +9,10 @@
 #include <utility>
 
 #include "case/Multipliers.h"
+#include "model/FieldTable.h"
 #include "report/ReportFile.h"
-#include "ui/FieldTable.h"
 
-namespace tidewell {
+namespace tidewell::cli {
 namespace {
 
 enum OptionCode {
@@ -40,9 +40,9 @@ const std::vector<option>& Options() {
     static std::vector<std::string> names;
     static const std::vector<option> options = [] {
         std::vector<std::pair<std::string_view, int>> inputs;
-        for (const FieldInfo& info : FieldTable()) {
+        for (const model::FieldInfo& info : model::FieldTable()) {
             if (!info.Option.empty())
-                inputs.emplace_back(info.Option, kFieldBase + NumberOf(info.Id));
+                inputs.emplace_back(info.Option, kFieldBase + model::NumberOf(info.Id));
         }
         for (MultiplierList list : kMultiplierLists)
             inputs.emplace_back(ListName(list), kListBase + static_cast<int>(list) + 1);
@@ -87,10 +87,10 @@ std::string Conflict(const CliOptions& options, bool outGiven) {
     if (sweep && (!options.SeriesPath.empty() || options.Json))
         return "--sweep runs no single calculation: --series and --json do not go with it";
     const bool single = !batch && !sweep;
-    const int toStandardOutput = (single && options.ReportPath == kStandardOutput) +
-                                 (options.SeriesPath == kStandardOutput) +
-                                 (options.SweepPath == kStandardOutput) +
-                                 (batch && options.OutPath == kStandardOutput);
+    const int toStandardOutput = (single && options.ReportPath == report::kStandardOutput) +
+                                 (options.SeriesPath == report::kStandardOutput) +
+                                 (options.SweepPath == report::kStandardOutput) +
+                                 (batch && options.OutPath == report::kStandardOutput);
     if (toStandardOutput > 1)
         return "only one of --report, --series, --sweep may write to standard output (-)";
     return {};
@@ -265,4 +265,4 @@ Exit status:
 )";
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::cli

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tidewell {
+namespace tidewell::cli {
 
 // What the command line asks for: texts typed into the six input fields and
 // entries picked in the three lists, applied in that order, then calculate.
@@ -39,4 +39,4 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments);
 
 std::string CliUsage();
 
-}  // namespace tidewell
+}  // namespace tidewell::cli

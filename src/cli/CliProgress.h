@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-namespace tidewell {
+namespace tidewell::cli {
 
 // The signal (SIGINT or SIGTERM) that asked to cancel the run; 0 for none.
 // Set by the handler that WatchCancelSignals installs.
@@ -36,4 +36,4 @@ class ProgressLine {
     bool Shown = false;
 };
 
-}  // namespace tidewell
+}  // namespace tidewell::cli

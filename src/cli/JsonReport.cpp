@@ -3,7 +3,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
-namespace tidewell {
+namespace tidewell::cli {
 namespace {
 
 using json = nlohmann::ordered_json;
@@ -23,22 +23,22 @@ std::string JsonString(std::string_view text) {
     return Dump(json(std::string(text)));
 }
 
-std::string JsonReport(const MainModel& model, std::int64_t stepCount, bool hasResult,
+std::string JsonReport(const model::MainModel& model, std::int64_t stepCount, bool hasResult,
                        const std::vector<Message>& messages,
-                       const std::optional<std::array<double, kBayCellCount>>& steady) {
-    const ModelState& bay = model.Bay();
+                       const std::optional<std::array<double, engine::kBayCellCount>>& steady) {
+    const engine::ModelState& bay = model.Bay();
     json fields = json::object();
-    for (int field = 1; field <= kFieldCount; ++field)
+    for (int field = 1; field <= model::kFieldCount; ++field)
         fields["Text" + std::to_string(field)] = model.FieldText(field);
     json lists = json::object();
-    for (int list = 1; list <= kListCount; ++list)
+    for (int list = 1; list <= model::kListCount; ++list)
         lists["List" + std::to_string(list)] = model.List(list).Selected;
     json frames = json::array();
-    for (int frame = 1; frame <= kFrameCount; ++frame)
+    for (int frame = 1; frame <= model::kFrameCount; ++frame)
         frames.push_back(model.FrameBackground(frame));
     json cells = json::array();
     for (int cell = 1; cell <= 5; ++cell)
-        cells.push_back(Number(bay.CellConc[kTemperature][cell]));
+        cells.push_back(Number(bay.CellConc[engine::kTemperature][cell]));
     json shown = json::array();
     for (const Message& message : messages)
         shown.push_back({{"title", message.Title}, {"prompt", message.Prompt}});
@@ -51,7 +51,8 @@ std::string JsonReport(const MainModel& model, std::int64_t stepCount, bool hasR
     report["TimeStep"] = Number(bay.TimeStep);
     report["CalcDays"] = Number(bay.CalcDays);
     report["StepCount"] = stepCount;
-    report["BayMeanConc"] = hasResult ? Number(bay.BayMeanConc[kTemperature]) : json(nullptr);
+    report["BayMeanConc"] =
+        hasResult ? Number(bay.BayMeanConc[engine::kTemperature]) : json(nullptr);
     report["messages"] = std::move(shown);
     json settled = nullptr;
     if (steady) {
@@ -63,4 +64,4 @@ std::string JsonReport(const MainModel& model, std::int64_t stepCount, bool hasR
     return Dump(report);
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::cli

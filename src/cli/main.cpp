@@ -15,12 +15,12 @@
 #include "case/FullPrecisionText.h"
 #include "case/SafeFile.h"
 #include "engine/SteadyState.h"
+#include "model/MainModel.h"
 #include "report/SeriesCsv.h"
 #include "report/SweepCsv.h"
-#include "ui/CaseBatch.h"
-#include "ui/CaseFileCommands.h"
-#include "ui/MainModel.h"
-#include "ui/TypedInputs.h"
+#include "session/CaseBatch.h"
+#include "session/CaseFileCommands.h"
+#include "session/TypedInputs.h"
 
 namespace {
 
@@ -41,43 +41,44 @@ class PrintedMessages final : public MessageSink {
         }
         std::cerr << message.Title << ":" << prompt << "\n";
     }
-    ProgressLine* Progress = nullptr;
+    cli::ProgressLine* Progress = nullptr;
 };
 
-TypedInputs InputsOf(const CliOptions& options) {
-    TypedInputs inputs;
+session::TypedInputs InputsOf(const cli::CliOptions& options) {
+    session::TypedInputs inputs;
     for (const auto& [field, text] : options.FieldTexts)
-        inputs.Texts[*FieldNumbered(field)] = text;
+        inputs.Texts[*model::FieldNumbered(field)] = text;
     for (const auto& [list, entry] : options.ListPicks)
         inputs.Picks[kMultiplierLists[static_cast<std::size_t>(list - 1)]] = entry;
     return inputs;
 }
 
-void PrintResult(std::ostream& out, const MainModel& model) {
+void PrintResult(std::ostream& out, const model::MainModel& model) {
     out << model.FieldText(16) << "\n";
     for (int cell = 1; cell <= 5; ++cell) {
-        out << (cell > 1 ? " " : "") << SeventeenDigits(model.Bay().CellConc[kTemperature][cell]);
+        out << (cell > 1 ? " " : "")
+            << SeventeenDigits(model.Bay().CellConc[engine::kTemperature][cell]);
     }
     out << "\n";
 }
 
 int CancelStatus() {
-    return 128 + CancelSignal;
+    return 128 + cli::CancelSignal;
 }
 
-int StatusOf(const RunResult& run) {
-    if (run.Status == RunStatus::Cancelled && CancelSignal != 0)
+int StatusOf(const engine::RunResult& run) {
+    if (run.Status == engine::RunStatus::Cancelled && cli::CancelSignal != 0)
         return CancelStatus();
-    if (run.Status != RunStatus::Completed)
+    if (run.Status != engine::RunStatus::Completed)
         return kNoResult;
     return run.ReportError ? kWriteFailed : kSuccess;
 }
 
 // True when the planned run is longer than the user allows (and says so).
-bool TooLong(const MainModel& model, const CliOptions& options, MessageSink& messages) {
+bool TooLong(const model::MainModel& model, const cli::CliOptions& options, MessageSink& messages) {
     if (!options.MaxSteps)
         return false;
-    const std::optional<std::int64_t> steps = PlannedStepCount(model.Record());
+    const std::optional<std::int64_t> steps = engine::PlannedStepCount(model.Record());
     if (!steps || *steps <= *options.MaxSteps)
         return false;
     messages.Show({"計算ステップ数の制限", "計算ステップ数 " + std::to_string(*steps) + " が上限 " +
@@ -89,7 +90,7 @@ bool TooLong(const MainModel& model, const CliOptions& options, MessageSink& mes
 // Writes a whole file the user asked for, or standard output for "-"; false
 // (and says why) when it cannot be written.
 bool WriteOutput(const std::string& path, const std::string& text) {
-    if (path == kStandardOutput) {
+    if (path == report::kStandardOutput) {
         std::cout << text;
         return true;
     }
@@ -110,32 +111,33 @@ int Finish(std::ostream& out, int status) {
     return status;
 }
 
-ProgressLine TerminalProgress(std::string unit = {}) {
-    return ProgressLine(::isatty(STDERR_FILENO) ? stderr : nullptr, std::move(unit));
+cli::ProgressLine TerminalProgress(std::string unit = {}) {
+    return cli::ProgressLine(::isatty(STDERR_FILENO) ? stderr : nullptr, std::move(unit));
 }
 
 // Every combination of the lists for the model's basic conditions.
-int RunSweep(const MainModel& model, const CliOptions& options) {
-    const std::vector<SweepCombination> combinations = AllCombinations();
+int RunSweep(const model::MainModel& model, const cli::CliOptions& options) {
+    const std::vector<engine::SweepCombination> combinations = engine::AllCombinations();
     std::vector<CaseRecord> cases;
-    for (const SweepCombination& combination : combinations)
-        cases.push_back(WithCombination(model.Record(), combination));
-    WatchCancelSignals();
-    ProgressLine progress = TerminalProgress("件");
-    const std::vector<BatchOutcome> outcomes = RunBatch(cases, [&](std::size_t done,
-                                                                   std::size_t total) {
-        return progress.Update(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));
-    });
+    for (const engine::SweepCombination& combination : combinations)
+        cases.push_back(engine::WithCombination(model.Record(), combination));
+    cli::WatchCancelSignals();
+    cli::ProgressLine progress = TerminalProgress("件");
+    const std::vector<engine::BatchOutcome> outcomes =
+        engine::RunBatch(cases, [&](std::size_t done, std::size_t total) {
+            return progress.Update(static_cast<std::int64_t>(done),
+                                   static_cast<std::int64_t>(total));
+        });
     progress.Finish();
-    if (CancelSignal != 0)
+    if (cli::CancelSignal != 0)
         return CancelStatus();
-    if (!WriteOutput(options.SweepPath, SweepCsv(combinations, outcomes)))
+    if (!WriteOutput(options.SweepPath, report::SweepCsv(combinations, outcomes)))
         return kWriteFailed;
     return Finish(std::cout, kSuccess);
 }
 
-int RunBatchFile(const CliOptions& options) {
-    const CaseBatchRead read = ReadCaseBatch(options.BatchPath);
+int RunBatchFile(const cli::CliOptions& options) {
+    const session::CaseBatchRead read = session::ReadCaseBatch(options.BatchPath);
     if (!read.Batch) {
         std::cerr << "tidewell-cli: " << read.Problem << "\n";
         return kRefused;
@@ -144,20 +146,20 @@ int RunBatchFile(const CliOptions& options) {
         std::cerr << "tidewell-cli: --report-dir " << options.ReportFolder << ": no such folder\n";
         return kRefused;
     }
-    WatchCancelSignals();
-    ProgressLine progress = TerminalProgress("件");
-    const std::vector<CaseRowResult> results =
-        RunCaseBatch(*read.Batch, options.ReportFolder, [&](std::size_t done, std::size_t total) {
+    cli::WatchCancelSignals();
+    cli::ProgressLine progress = TerminalProgress("件");
+    const std::vector<session::CaseRowResult> results = session::RunCaseBatch(
+        *read.Batch, options.ReportFolder, [&](std::size_t done, std::size_t total) {
             return progress.Update(static_cast<std::int64_t>(done),
                                    static_cast<std::int64_t>(total));
         });
     progress.Finish();
-    if (CancelSignal != 0)
+    if (cli::CancelSignal != 0)
         return CancelStatus();
-    if (!WriteOutput(options.OutPath, CaseBatchCsv(*read.Batch, results)))
+    if (!WriteOutput(options.OutPath, session::CaseBatchCsv(*read.Batch, results)))
         return kWriteFailed;
     int status = kSuccess;
-    for (const CaseRowResult& result : results) {
+    for (const session::CaseRowResult& result : results) {
         if (result.ReportFailed)
             status = kWriteFailed;
         else if (!result.HasResult() && status == kSuccess)
@@ -169,15 +171,16 @@ int RunBatchFile(const CliOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const CliParse parse = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc));
+    const cli::CliParse parse =
+        cli::ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parse.Options) {
         std::cerr << "tidewell-cli: " << parse.Error << "\n"
                   << "Try 'tidewell-cli --help' for more information.\n";
         return kRefused;
     }
-    const CliOptions& options = *parse.Options;
+    const cli::CliOptions& options = *parse.Options;
     if (options.Help) {
-        std::cout << CliUsage();
+        std::cout << cli::CliUsage();
         return Finish(std::cout, kSuccess);
     }
     if (options.Version) {
@@ -188,29 +191,30 @@ int main(int argc, char** argv) {
         return RunBatchFile(options);
     const bool sweep = !options.SweepPath.empty();
     // With a file on standard output, the result goes to standard error.
-    std::ostream& out =
-        options.ReportPath == kStandardOutput || options.SeriesPath == kStandardOutput ? std::cerr
-                                                                                       : std::cout;
+    std::ostream& out = options.ReportPath == report::kStandardOutput ||
+                                options.SeriesPath == report::kStandardOutput
+                            ? std::cerr
+                            : std::cout;
 
     PrintedMessages printed;
-    MessageLog messages(&printed);
-    MainModel model(messages, sweep ? "" : options.ReportPath);
+    session::MessageLog messages(&printed);
+    model::MainModel model(messages, sweep ? "" : options.ReportPath);
     model.FormLoad();
     const auto refuse = [&](int status) {
         if (options.Json)
-            out << JsonReport(model, 0, false, messages.Shown, std::nullopt) << "\n";
+            out << cli::JsonReport(model, 0, false, messages.Shown, std::nullopt) << "\n";
         return Finish(out, status);
     };
     if (!options.CasePath.empty()) {
-        if (const std::optional<Message> refusal = OpenCase(model, options.CasePath)) {
+        if (const std::optional<Message> refusal = session::OpenCase(model, options.CasePath)) {
             messages.Show(*refusal);
             return refuse(kRefused);
         }
     }
-    if (ApplyInputs(model, messages, InputsOf(options)))
+    if (session::ApplyInputs(model, messages, InputsOf(options)))
         return refuse(kRefused);
     if (!options.SaveCasePath.empty()) {
-        if (const std::optional<Message> failure = SaveCase(model, options.SaveCasePath)) {
+        if (const std::optional<Message> failure = session::SaveCase(model, options.SaveCasePath)) {
             messages.Show(*failure);
             return refuse(kWriteFailed);
         }
@@ -219,22 +223,22 @@ int main(int argc, char** argv) {
         return RunSweep(model, options);
     if (TooLong(model, options, messages))
         return refuse(kNoResult);
-    WatchCancelSignals();
-    ProgressLine progress = TerminalProgress();
+    cli::WatchCancelSignals();
+    cli::ProgressLine progress = TerminalProgress();
     printed.Progress = &progress;
     model.SetRunProgress(
         [&](std::int64_t done, std::int64_t total) { return progress.Update(done, total); });
-    const RunResult run = model.Command1_Click();
+    const engine::RunResult run = model.Command1_Click();
     progress.Finish();
-    const bool hasResult = run.Status == RunStatus::Completed;
-    const bool setUp = hasResult || run.Status == RunStatus::Unstable;
+    const bool hasResult = run.Status == engine::RunStatus::Completed;
+    const bool setUp = hasResult || run.Status == engine::RunStatus::Unstable;
     int status = StatusOf(run);
     if (setUp && !options.SeriesPath.empty() &&
-        !WriteOutput(options.SeriesPath, SeriesCsv(model.Series().Rows())))
+        !WriteOutput(options.SeriesPath, report::SeriesCsv(model.Series().Rows())))
         status = kWriteFailed;
     if (options.Json) {
-        const auto steady = setUp ? std::optional(SteadyState(model.Bay())) : std::nullopt;
-        out << JsonReport(model, run.StepCount, hasResult, messages.Shown, steady) << "\n";
+        const auto steady = setUp ? std::optional(engine::SteadyState(model.Bay())) : std::nullopt;
+        out << cli::JsonReport(model, run.StepCount, hasResult, messages.Shown, steady) << "\n";
     } else if (hasResult) {
         PrintResult(out, model);
     }

@@ -8,7 +8,7 @@
 #include <stop_token>
 #include <thread>
 
-namespace tidewell {
+namespace tidewell::engine {
 namespace {
 
 class KeptMessages final : public MessageSink {
@@ -96,4 +96,4 @@ std::vector<BatchOutcome> RunBatch(std::span<const CaseRecord> cases, const Batc
     return outcomes;
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

@@ -14,7 +14,7 @@
 // Many independent cases at once, on every core. Each case runs exactly as a
 // single calculation (with its report or none), so its numbers are bit-identical
 // to one run of the same case.
-namespace tidewell {
+namespace tidewell::engine {
 
 struct BatchOutcome {
     RunResult Run;                              // status, step count; Cancelled when never run
@@ -46,4 +46,4 @@ std::vector<BatchOutcome> RunBatch(std::span<const CaseRecord> cases,
 BatchOutcome RunOneCase(const CaseRecord& record, const RunProgress& progress = {},
                         RunReport* report = nullptr);
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

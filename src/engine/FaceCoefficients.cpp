@@ -2,7 +2,7 @@
 // scale, each face with the cross-section of the bay mouth.
 #include "ModelSetup.h"
 
-namespace tidewell {
+namespace tidewell::engine {
 namespace {
 
 // Visits every face (n, p) of the neighbour table, once from each side.
@@ -99,4 +99,4 @@ void BuildStepPlan(ModelState& m) {
     }
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

@@ -4,7 +4,7 @@
 
 #include "case/DecimalRounding.h"
 
-namespace tidewell {
+namespace tidewell::engine {
 namespace {
 
 constexpr double kMaxBayLength = 200000;     // m
@@ -105,4 +105,4 @@ bool SetUpModel(const CaseRecord& record, ModelState& model, MessageSink& messag
     return true;
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

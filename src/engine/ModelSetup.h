@@ -4,7 +4,7 @@
 #include "case/CaseRecord.h"
 #include "case/Message.h"
 
-namespace tidewell {
+namespace tidewell::engine {
 
 // Turns the case into a ready model: grid, SI units, length scale, eddy
 // diffusivity, the bay-mouth velocity check (a warning only), time step,
@@ -20,4 +20,4 @@ void BuildExchange(ModelState& model);
 // Collects each bay cell's faces, in order of the cell on the other side, for the step.
 void BuildStepPlan(ModelState& model);
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

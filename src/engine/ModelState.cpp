@@ -1,9 +1,9 @@
 #include "ModelState.h"
 
-namespace tidewell {
+namespace tidewell::engine {
 
 void ResetModel(ModelState& m) {
     m = ModelState{};
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

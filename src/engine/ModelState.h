@@ -6,7 +6,7 @@
 // The bay model: a chain of cells from the head of the bay (cell 1, where the
 // inflow enters) to the outer sea, and every table the engine keeps. Tables
 // are 1-based in use; index 0 exists and is never used.
-namespace tidewell {
+namespace tidewell::engine {
 
 inline constexpr int kMaxCells = 12;
 inline constexpr int kMaxComponents = 10;
@@ -87,4 +87,4 @@ struct ModelState {
 // Back to a model that has never run: nothing of a previous run reaches the next one.
 void ResetModel(ModelState& model);
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

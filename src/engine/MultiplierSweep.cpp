@@ -1,6 +1,6 @@
 #include "MultiplierSweep.h"
 
-namespace tidewell {
+namespace tidewell::engine {
 namespace {
 
 int EntryCount(MultiplierList list) {
@@ -34,4 +34,4 @@ CaseRecord WithCombination(CaseRecord base, const SweepCombination& c) {
     return base;
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

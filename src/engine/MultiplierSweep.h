@@ -7,7 +7,7 @@
 
 // Every combination of the three multiplier lists for one set of basic
 // conditions: 7 x 8 x 8 = 448 what-ifs.
-namespace tidewell {
+namespace tidewell::engine {
 
 // Indices into the entries of the section, inflow-temperature and inflow lists.
 struct SweepCombination {
@@ -24,4 +24,4 @@ std::vector<SweepCombination> AllCombinations();
 // The case with the combination's multipliers in place of its own.
 CaseRecord WithCombination(CaseRecord base, const SweepCombination& combination);
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

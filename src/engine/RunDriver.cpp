@@ -8,7 +8,7 @@
 #include "StepStability.h"
 #include "TransportStep.h"
 
-namespace tidewell {
+namespace tidewell::engine {
 namespace {
 
 constexpr std::int64_t kProgressInterval = 4096;  // steps between progress calls
@@ -191,4 +191,4 @@ RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport&
     return result;
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

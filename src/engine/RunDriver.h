@@ -11,7 +11,7 @@
 #include "case/CaseRecord.h"
 #include "case/Message.h"
 
-namespace tidewell {
+namespace tidewell::engine {
 
 // Called every few thousand steps with the steps done and the step count;
 // returning false cancels the run.
@@ -51,4 +51,4 @@ double StepCountOf(double calcDays, double timeStep);
 // Mean of the bay cells, each counted once, per component.
 void ComputeBayMean(ModelState& model);
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

@@ -5,7 +5,7 @@
 #include "ModelSetup.h"
 #include "TransportStep.h"
 
-namespace tidewell {
+namespace tidewell::engine {
 namespace {
 
 constexpr int kTimedSteps = 4096;
@@ -36,4 +36,4 @@ double SecondsPerStep() {
     return measured;
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

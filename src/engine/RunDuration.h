@@ -1,6 +1,6 @@
 #pragma once
 
-namespace tidewell {
+namespace tidewell::engine {
 
 // Seconds one time step takes on this machine: measured on the first call by
 // timing a few thousand steps of the default case (set-up excluded), then
@@ -8,4 +8,4 @@ namespace tidewell {
 // steps x seconds per step, for example to ask before a long run.
 double SecondsPerStep();
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

@@ -6,7 +6,7 @@
 #include "ModelState.h"
 #include "case/CaseRecord.h"
 
-namespace tidewell {
+namespace tidewell::engine {
 
 enum class RunStatus {
     Completed,  // the bay mean is in BayMeanConc(1)
@@ -40,4 +40,4 @@ class NoReport final : public RunReport {
     void Discard() override {}
 };
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

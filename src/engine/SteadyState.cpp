@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace tidewell {
+namespace tidewell::engine {
 
 std::array<double, kBayCellCount> SteadyState(const ModelState& m) {
     const double inflowTemp = m.InflowConc[kTemperature];
@@ -19,4 +19,4 @@ std::array<double, kBayCellCount> SteadyState(const ModelState& m) {
     return cells;
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

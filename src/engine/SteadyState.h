@@ -4,7 +4,7 @@
 
 #include "ModelState.h"
 
-namespace tidewell {
+namespace tidewell::engine {
 
 // Where the bay cells settle, from the set-up's coefficients. With seaward
 // flow Q (m3/s) and the exchange E (m3/s) of every face, the balance of cell 1
@@ -15,4 +15,4 @@ namespace tidewell {
 // Tin being the multiplied inflow temperature.
 std::array<double, kBayCellCount> SteadyState(const ModelState& model);
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-namespace tidewell {
+namespace tidewell::engine {
 namespace {
 
 // Rounding in forming A and its powers; a radius this close to 1 neither
@@ -116,4 +116,4 @@ double EndRangeTolerance(double seaTemp, double inflowTemp) {
     return 1e-5 * (1 + std::max(std::fabs(seaTemp), std::fabs(inflowTemp)));
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

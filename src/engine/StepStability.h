@@ -5,7 +5,7 @@
 
 #include "ModelState.h"
 
-namespace tidewell {
+namespace tidewell::engine {
 
 // The time step is linear in the bay cells: C(n + 1) = A C(n) + b, with A
 // fixed for a run by the face coefficients and the time step (the floor at 0
@@ -37,4 +37,4 @@ bool StepBlowsUp(const ModelState& model, std::int64_t steps);
 // sea and the inflow temperature: the single-precision rates of the step.
 double EndRangeTolerance(double seaTemp, double inflowTemp);
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace tidewell {
+namespace tidewell::engine {
 
 // With n steps, the kept inner steps are the multiples of the stride below n:
 // a stride of ceil((n - 1) / kInnerRows) keeps at most kInnerRows of them.
@@ -28,4 +28,4 @@ void TimeSeries::Record(std::int64_t step, const ModelState& model) {
         NextStep = -1;
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

@@ -6,7 +6,7 @@
 
 #include "ModelState.h"
 
-namespace tidewell {
+namespace tidewell::engine {
 
 // One recorded moment of a run: the simulated day and the bay cells from the
 // head, exactly as the model held them after that step.
@@ -52,4 +52,4 @@ class TimeSeries {
     std::vector<SeriesRow> Kept;
 };
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

@@ -1,6 +1,6 @@
 #include "TransportStep.h"
 
-namespace tidewell {
+namespace tidewell::engine {
 
 void UpdateLoads(ModelState& m) {
     for (int c = 1; c <= m.ComponentCount; ++c) {
@@ -12,4 +12,4 @@ void UpdateLoads(ModelState& m) {
     }
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

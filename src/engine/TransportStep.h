@@ -4,7 +4,7 @@
 
 #include "ModelState.h"
 
-namespace tidewell {
+namespace tidewell::engine {
 
 // Per-second load rates of the bay cells from their daily loads.
 void UpdateLoads(ModelState& model);
@@ -88,4 +88,4 @@ inline void AdvanceStep(ModelState& m) {
     }
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::engine

@@ -4,7 +4,7 @@
 
 #include <iconv.h>
 
-namespace tidewell {
+namespace tidewell::report {
 namespace {
 
 class Converter {
@@ -73,4 +73,4 @@ std::optional<std::string> WriteCodePage932File(const std::string& path,
     return WriteFileSafely(path, encoded.Bytes);
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::report

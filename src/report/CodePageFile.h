@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tidewell {
+namespace tidewell::report {
 
 // Converts UTF-8 text to code page 932 (Shift-JIS as extended by Microsoft).
 // Empty when a character has no code in that page.
@@ -25,4 +25,4 @@ EncodedLines EncodeCodePage932Lines(const std::vector<std::string>& lines);
 std::optional<std::string> WriteCodePage932File(const std::string& path,
                                                 const std::vector<std::string>& lines);
 
-}  // namespace tidewell
+}  // namespace tidewell::report

@@ -8,7 +8,7 @@
 #include "ReportLines.h"
 #include "case/SafeFile.h"
 
-namespace tidewell {
+namespace tidewell::report {
 
 ReportFile::ReportFile(std::string path) : FilePath(std::move(path)) {}
 
@@ -16,12 +16,12 @@ void ReportFile::Open() {
     Lines.clear();
 }
 
-void ReportFile::WriteConditions(const CaseRecord& record, const ModelState& model) {
+void ReportFile::WriteConditions(const CaseRecord& record, const engine::ModelState& model) {
     for (std::string& line : ConditionLines(record, model))
         Lines.push_back(std::move(line));
 }
 
-void ReportFile::WriteResults(RunStatus status, const ModelState& model) {
+void ReportFile::WriteResults(engine::RunStatus status, const engine::ModelState& model) {
     for (std::string& line : ResultLines(status, model))
         Lines.push_back(std::move(line));
 }
@@ -42,4 +42,4 @@ void ReportFile::Discard() {
     Lines.clear();
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::report

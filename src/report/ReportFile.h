@@ -5,7 +5,7 @@
 
 #include "engine/RunReport.h"
 
-namespace tidewell {
+namespace tidewell::report {
 
 inline constexpr const char* kDefaultReportPath = "Tidewell_OUT.txt";
 inline constexpr const char* kStandardOutput = "-";
@@ -13,13 +13,13 @@ inline constexpr const char* kStandardOutput = "-";
 // The report of a run as a 26-line code page 932 file with CR LF line ends.
 // Lines are collected during the run and written when it closes the report.
 // The path "-" stands for standard output; an empty path writes no report.
-class ReportFile final : public RunReport {
+class ReportFile final : public engine::RunReport {
   public:
     explicit ReportFile(std::string path = kDefaultReportPath);
 
     void Open() override;
-    void WriteConditions(const CaseRecord& record, const ModelState& model) override;
-    void WriteResults(RunStatus status, const ModelState& model) override;
+    void WriteConditions(const CaseRecord& record, const engine::ModelState& model) override;
+    void WriteResults(engine::RunStatus status, const engine::ModelState& model) override;
     std::optional<std::string> Close() override;
     void Discard() override;
 
@@ -30,4 +30,4 @@ class ReportFile final : public RunReport {
     std::vector<std::string> Lines;
 };
 
-}  // namespace tidewell
+}  // namespace tidewell::report

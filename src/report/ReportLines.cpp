@@ -4,7 +4,7 @@
 #include "case/DecimalRounding.h"
 #include "case/NumberText.h"
 
-namespace tidewell {
+namespace tidewell::report {
 namespace {
 
 const std::string kIndent = "    ";
@@ -21,7 +21,7 @@ std::string Rounded(double value, int decimals) {
 
 }  // namespace
 
-std::vector<std::string> ConditionLines(const CaseRecord& c, const ModelState& m) {
+std::vector<std::string> ConditionLines(const CaseRecord& c, const engine::ModelState& m) {
     const double eddyDiffusivityM2 = static_cast<double>(m.EddyDiffusivity) / 10000;
     const double mouthVelocityCm = 100 * (m.EffectiveInflow / m.MouthSectionM2);
     return {
@@ -57,11 +57,11 @@ std::vector<std::string> ConditionLines(const CaseRecord& c, const ModelState& m
     };
 }
 
-std::vector<std::string> ResultLines(RunStatus status, const ModelState& m) {
-    const std::string result = status == RunStatus::Completed
-                                   ? Rounded(m.BayMeanConc[kTemperature], 2)
+std::vector<std::string> ResultLines(engine::RunStatus status, const engine::ModelState& m) {
+    const std::string result = status == engine::RunStatus::Completed
+                                   ? Rounded(m.BayMeanConc[engine::kTemperature], 2)
                                    : "計算が不安定になったため求められません";
     return {"", "[計算結果]", kIndent + "湾内平均水温(℃)=" + result};
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::report

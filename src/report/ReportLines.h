@@ -8,12 +8,12 @@
 #include "engine/RunReport.h"
 
 // The lines of the report, in UTF-8 and without line ends.
-namespace tidewell {
+namespace tidewell::report {
 
 // Lines 1 to 23: title, conditions of the case and of the model, indices.
-std::vector<std::string> ConditionLines(const CaseRecord& record, const ModelState& model);
+std::vector<std::string> ConditionLines(const CaseRecord& record, const engine::ModelState& model);
 
 // Lines 24 to 26: the bay mean temperature, or why there is none.
-std::vector<std::string> ResultLines(RunStatus status, const ModelState& model);
+std::vector<std::string> ResultLines(engine::RunStatus status, const engine::ModelState& model);
 
-}  // namespace tidewell
+}  // namespace tidewell::report

@@ -2,11 +2,11 @@
 
 #include "case/FullPrecisionText.h"
 
-namespace tidewell {
+namespace tidewell::report {
 
-std::string SeriesCsv(std::span<const SeriesRow> rows) {
+std::string SeriesCsv(std::span<const engine::SeriesRow> rows) {
     std::string csv = "day,cell1,cell2,cell3,cell4,cell5\n";
-    for (const SeriesRow& row : rows) {
+    for (const engine::SeriesRow& row : rows) {
         csv += SeventeenDigits(row.Day);
         for (double cell : row.Cells)
             csv.append(1, ',').append(SeventeenDigits(cell));
@@ -15,4 +15,4 @@ std::string SeriesCsv(std::span<const SeriesRow> rows) {
     return csv;
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::report

@@ -5,11 +5,11 @@
 
 #include "engine/TimeSeries.h"
 
-namespace tidewell {
+namespace tidewell::report {
 
 // A run's time series as CSV in UTF-8: the header `day,cell1,...,cell5`, then a
 // row per recorded step with the simulated day and the five bay cells from the
 // head, in degC, each to 17 significant digits; lines end with LF.
-std::string SeriesCsv(std::span<const SeriesRow> rows);
+std::string SeriesCsv(std::span<const engine::SeriesRow> rows);
 
-}  // namespace tidewell
+}  // namespace tidewell::report

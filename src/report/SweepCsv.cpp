@@ -2,24 +2,24 @@
 
 #include "case/FullPrecisionText.h"
 
-namespace tidewell {
+namespace tidewell::report {
 
-const char* StatusWord(RunStatus status) {
+const char* StatusWord(engine::RunStatus status) {
     switch (status) {
-        case RunStatus::Completed:
+        case engine::RunStatus::Completed:
             return "result";
-        case RunStatus::Unstable:
+        case engine::RunStatus::Unstable:
             return "unstable";
-        case RunStatus::NotRun:
+        case engine::RunStatus::NotRun:
             return "cannot-run";
-        case RunStatus::Cancelled:
+        case engine::RunStatus::Cancelled:
             return "cancelled";
     }
     return "cannot-run";
 }
 
-std::string SweepCsv(std::span<const SweepCombination> combinations,
-                     std::span<const BatchOutcome> outcomes) {
+std::string SweepCsv(std::span<const engine::SweepCombination> combinations,
+                     std::span<const engine::BatchOutcome> outcomes) {
     std::string csv =
         "section-factor,inflow-temp-factor,inflow-factor,status,mean,cell1,cell2,cell3,cell4,"
         "cell5\n";
@@ -27,12 +27,12 @@ std::string SweepCsv(std::span<const SweepCombination> combinations,
         return std::string(ListEntries(list)[static_cast<std::size_t>(index)]);
     };
     for (std::size_t i = 0; i < combinations.size() && i < outcomes.size(); ++i) {
-        const SweepCombination& c = combinations[i];
-        const BatchOutcome& outcome = outcomes[i];
+        const engine::SweepCombination& c = combinations[i];
+        const engine::BatchOutcome& outcome = outcomes[i];
         csv += entry(MultiplierList::SectionFactor, c.Section) + "," +
                entry(MultiplierList::InflowTempFactor, c.InflowTemp) + "," +
                entry(MultiplierList::InflowFactor, c.Inflow) + "," + StatusWord(outcome.Run.Status);
-        const bool hasResult = outcome.Run.Status == RunStatus::Completed;
+        const bool hasResult = outcome.Run.Status == engine::RunStatus::Completed;
         csv.append(1, ',').append(hasResult ? SeventeenDigits(outcome.Mean) : std::string());
         for (double cell : outcome.Cells)
             csv.append(1, ',').append(hasResult ? SeventeenDigits(cell) : std::string());
@@ -41,4 +41,4 @@ std::string SweepCsv(std::span<const SweepCombination> combinations,
     return csv;
 }
 
-}  // namespace tidewell
+}  // namespace tidewell::report

@@ -5,7 +5,7 @@
 
 #include "CliRun.h"
 #include "case/Csv.h"
-#include "ui/CaseBatch.h"
+#include "session/CaseBatch.h"
 
 namespace tidewell {
 namespace {
@@ -33,9 +33,10 @@ TEST_F(CliFolder, BatchRowsMatchSingleRunsAndSayWhyOthersFailed) {
     std::string table = "name,bay-area,section-factor,inflow-factor\n";
     for (const BatchRow& row : kBatchRows)
         table += std::string(row.Cells) + "\n";
-    const CaseBatchRead read = ParseCaseBatch(table);
+    const session::CaseBatchRead read = session::ParseCaseBatch(table);
     ASSERT_TRUE(read.Batch) << read.Problem;
-    const std::string csv = CaseBatchCsv(*read.Batch, RunCaseBatch(*read.Batch, ""));
+    const std::string csv =
+        session::CaseBatchCsv(*read.Batch, session::RunCaseBatch(*read.Batch, ""));
     const std::vector<CsvRecord> out = ReadCsv(csv).Records;
     ASSERT_EQ(out.size(), std::size(kBatchRows) + 1) << csv;
     for (std::size_t r = 0; r < std::size(kBatchRows); ++r) {

@@ -120,7 +120,7 @@ TEST(JsonString, EscapesControlsAndReplacesWhatIsNotUtf8) {
          Row{"\xff", "\"\xEF\xBF\xBD\""},
          Row{"\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},
          Row{"\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""}})  // clang-format on
-        EXPECT_EQ(JsonString(text), json);
+        EXPECT_EQ(cli::JsonString(text), json);
 }
 
 }  // namespace

@@ -20,32 +20,34 @@ using test::BayCase;
 // Each outcome equals one run of the same case on this thread, bit for bit,
 // whatever worker ran it and in whatever order.
 TEST(BatchRunner, EveryOutcomeEqualsASingleRunOfItsCase) {
-    const std::vector<SweepCombination> all = AllCombinations();
+    const std::vector<engine::SweepCombination> all = engine::AllCombinations();
     ASSERT_EQ(all.size(), 7u * 8u * 8u);
     std::vector<CaseRecord> cases{BayCase(20), BayCase(1000)};  // the first diverges
-    for (const SweepCombination& c : all) {
+    for (const engine::SweepCombination& c : all) {
         if (c.Inflow != 1 && (c.Section + c.InflowTemp + c.Inflow) % 9 == 0)
-            cases.push_back(WithCombination(DefaultCase(), c));  // a spread, without long runs
+            cases.push_back(
+                engine::WithCombination(DefaultCase(), c));  // a spread, without long runs
     }
-    cases.push_back(WithCombination(DefaultCase(), all.back()));
-    const std::vector<BatchOutcome> outcomes = RunBatch(cases, {}, 3);
+    cases.push_back(engine::WithCombination(DefaultCase(), all.back()));
+    const std::vector<engine::BatchOutcome> outcomes = engine::RunBatch(cases, {}, 3);
     ASSERT_EQ(outcomes.size(), cases.size());
     for (std::size_t i = 0; i < cases.size(); ++i) {
-        ModelState model;
-        NoReport report;
+        engine::ModelState model;
+        engine::NoReport report;
         RecordedMessages messages;
-        const RunResult single = RunCalculation(cases[i], model, report, messages);
-        const BatchOutcome& o = outcomes[i];
+        const engine::RunResult single = engine::RunCalculation(cases[i], model, report, messages);
+        const engine::BatchOutcome& o = outcomes[i];
         EXPECT_EQ(std::tuple(o.Run.Status, o.Run.StepCount, o.TimeStep,
                              std::bit_cast<std::uint64_t>(o.Mean), o.Messages),
                   std::tuple(single.Status, single.StepCount, model.TimeStep,
-                             std::bit_cast<std::uint64_t>(model.BayMeanConc[kTemperature]),
+                             std::bit_cast<std::uint64_t>(model.BayMeanConc[engine::kTemperature]),
                              messages.Shown))
             << i;
-        EXPECT_TRUE(std::equal(o.Cells.begin(), o.Cells.end(), &model.CellConc[kTemperature][1]))
+        EXPECT_TRUE(
+            std::equal(o.Cells.begin(), o.Cells.end(), &model.CellConc[engine::kTemperature][1]))
             << i;
     }
-    EXPECT_EQ(outcomes[0].Run.Status, RunStatus::Unstable);
+    EXPECT_EQ(outcomes[0].Run.Status, engine::RunStatus::Unstable);
 }
 
 // A batch of runs that would take hours ends soon after the progress
@@ -54,12 +56,12 @@ TEST(BatchRunner, CancelStopsRunningAndWaitingCases) {
     const std::vector<CaseRecord> cases(6, BayCase(1000, 1e-7));
     std::size_t calls = 0;
     const auto started = std::chrono::steady_clock::now();
-    const std::vector<BatchOutcome> outcomes = RunBatch(
+    const std::vector<engine::BatchOutcome> outcomes = engine::RunBatch(
         cases, [&](std::size_t, std::size_t) { return ++calls < 3; }, 2);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
     EXPECT_EQ(calls, 3u);
-    for (const BatchOutcome& outcome : outcomes)
-        EXPECT_EQ(outcome.Run.Status, RunStatus::Cancelled);
+    for (const engine::BatchOutcome& outcome : outcomes)
+        EXPECT_EQ(outcome.Run.Status, engine::RunStatus::Cancelled);
 }
 
 }  // namespace

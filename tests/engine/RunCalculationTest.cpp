@@ -19,15 +19,15 @@ using test::RecordedMessages;
 using test::BayCase;
 
 struct Run {
-    RunResult Result;
-    ModelState Model;
+    engine::RunResult Result;
+    engine::ModelState Model;
     RecordedMessages Messages;
-    NoReport Report;
+    engine::NoReport Report;
 };
 
-std::unique_ptr<Run> Calculate(const CaseRecord& c, const RunProgress& progress = {}) {
+std::unique_ptr<Run> Calculate(const CaseRecord& c, const engine::RunProgress& progress = {}) {
     auto run = std::make_unique<Run>();
-    run->Result = RunCalculation(c, run->Model, run->Report, run->Messages, progress);
+    run->Result = engine::RunCalculation(c, run->Model, run->Report, run->Messages, progress);
     return run;
 }
 
@@ -68,11 +68,11 @@ using Cells = std::array<double, 5>;
 struct RunRow {
     const char* Name;
     CaseRecord Case;
-    RunStatus Status;
+    engine::RunStatus Status;
     double TimeStep;             // 0: not checked
     std::int64_t StepCount;      // -1: not checked
     double Mean;                 // to two decimals, when completed; negative: not checked
-    StepScale Scale;             // which time scale set the step
+    engine::StepScale Scale;     // which time scale set the step
     const char* Message;         // first line of the engine's message; nullptr: none
     std::optional<Cells> Exact;  // cells 1 to 5, to the last bit
 };
@@ -88,23 +88,23 @@ TEST_P(Runs, EndAsTheCaseCallsFor) {
     }
     if (row.StepCount >= 0) {
         EXPECT_EQ(run->Result.StepCount, row.StepCount);
-        EXPECT_EQ(PlannedStepCount(row.Case), row.StepCount);
+        EXPECT_EQ(engine::PlannedStepCount(row.Case), row.StepCount);
     }
-    if (row.Status != RunStatus::NotRun) {
+    if (row.Status != engine::RunStatus::NotRun) {
         EXPECT_EQ(run->Result.Scale, row.Scale);
     }
-    if (row.Status == RunStatus::Completed) {
+    if (row.Status == engine::RunStatus::Completed) {
         EXPECT_EQ(run->Result.StepsDone, run->Result.StepCount);
         if (row.Mean >= 0) {
-            EXPECT_EQ(RoundDecimals(run->Model.BayMeanConc[kTemperature], 2), row.Mean);
+            EXPECT_EQ(RoundDecimals(run->Model.BayMeanConc[engine::kTemperature], 2), row.Mean);
         }
         EXPECT_EQ(run->Messages.Shown.empty(), row.Message == nullptr);  // the flow-limit warning
-    } else if (row.Status == RunStatus::Unstable) {
+    } else if (row.Status == engine::RunStatus::Unstable) {
         // There is no mean.
         EXPECT_LT(run->Result.StepsDone, run->Result.StepCount);
-        EXPECT_TRUE(std::isnan(run->Model.BayMeanConc[kTemperature]));
+        EXPECT_TRUE(std::isnan(run->Model.BayMeanConc[engine::kTemperature]));
     } else {
-        EXPECT_EQ(PlannedStepCount(row.Case), std::nullopt);
+        EXPECT_EQ(engine::PlannedStepCount(row.Case), std::nullopt);
     }
     if (row.Message != nullptr) {
         ASSERT_FALSE(run->Messages.Shown.empty());
@@ -112,15 +112,15 @@ TEST_P(Runs, EndAsTheCaseCallsFor) {
         EXPECT_EQ(prompt.substr(0, prompt.find('\r')), row.Message);
     }
     for (int cell = 1; row.Exact && cell <= 5; ++cell)
-        EXPECT_EQ(run->Model.CellConc[kTemperature][cell], (*row.Exact)[cell - 1]) << cell;
+        EXPECT_EQ(run->Model.CellConc[engine::kTemperature][cell], (*row.Exact)[cell - 1]) << cell;
 }
 
-constexpr auto kDiffusion = StepScale::Diffusion;
-constexpr auto kAdvection = StepScale::Advection;
+constexpr auto kDiffusion = engine::StepScale::Diffusion;
+constexpr auto kAdvection = engine::StepScale::Advection;
 constexpr const char* kFlowLimit = "流入水流量を小さくするか湾口部断面積を大きくしてください";
-constexpr auto kCompleted = RunStatus::Completed;
-constexpr auto kUnstable = RunStatus::Unstable;
-constexpr auto kNotRun = RunStatus::NotRun;
+constexpr auto kCompleted = engine::RunStatus::Completed;
+constexpr auto kUnstable = engine::RunStatus::Unstable;
+constexpr auto kNotRun = engine::RunStatus::NotRun;
 
 // The exact cells were checked against a separate, plain implementation of
 // the step written from the model's description.
@@ -179,8 +179,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Runs, testing::Values(
 // Step counts beyond 2^31 (but below 2^53) are still counted; the count
 // rounds half up (1440 / 576 = 2.5).
 TEST(PlannedStepCount, CountsBeyondTwoToTheThirtyFirst) {
-    EXPECT_EQ(PlannedStepCount(BayCase(1000, 0.001)), 4178272874);
-    EXPECT_EQ(StepCountOf(1, 576), 3);
+    EXPECT_EQ(engine::PlannedStepCount(BayCase(1000, 0.001)), 4178272874);
+    EXPECT_EQ(engine::StepCountOf(1, 576), 3);
 }
 
 // Progress sees the steps rise towards the total; declining stops the run.
@@ -190,7 +190,7 @@ TEST(RunCalculation, ProgressSeesTheStepsAndCanCancel) {
         seen.push_back(total - done);
         return seen.size() < 2;
     });
-    EXPECT_EQ(run->Result.Status, RunStatus::Cancelled);
+    EXPECT_EQ(run->Result.Status, engine::RunStatus::Cancelled);
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_TRUE(12623 >= seen[0] && seen[0] > seen[1] && seen[1] > 0);
     EXPECT_EQ(run->Result.StepsDone, 12623 - seen[1]);

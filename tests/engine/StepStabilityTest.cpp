@@ -16,12 +16,12 @@ using test::RecordedMessages;
 // The largest eigenvalue modulus, whether the eigenvalues are real, complex
 // or repeated without a full set of eigenvectors.
 TEST(SpectralRadius, IsTheLargestEigenvalueModulus) {
-    for (const auto& [matrix, radius] : {std::pair{StepMatrix{{-0.5}}, 0.5},
-                                         {StepMatrix{{0.9, 1e6}, {0, 0.9}}, 0.9},
-                                         {StepMatrix{{0, -2}, {2, 0}}, 2.0},
-                                         {StepMatrix{{0, 1}, {0, 0}}, 0.0},
-                                         {StepMatrix{{0.3, 0}, {5, -1.01}}, 1.01}})
-        EXPECT_NEAR(SpectralRadius(matrix), radius, 1e-9) << radius;
+    for (const auto& [matrix, radius] : {std::pair{engine::StepMatrix{{-0.5}}, 0.5},
+                                         {engine::StepMatrix{{0.9, 1e6}, {0, 0.9}}, 0.9},
+                                         {engine::StepMatrix{{0, -2}, {2, 0}}, 2.0},
+                                         {engine::StepMatrix{{0, 1}, {0, 0}}, 0.0},
+                                         {engine::StepMatrix{{0.3, 0}, {5, -1.01}}, 1.01}})
+        EXPECT_NEAR(engine::SpectralRadius(matrix), radius, 1e-9) << radius;
 }
 
 // The matrix is the step itself: moving one cell by 1 degree moves the cells
@@ -30,21 +30,21 @@ TEST(StepAmplification, IsWhatOneStepDoesToAChangeOfOneCell) {
     for (const char* area : {"20", "50"}) {
         CaseRecord c = DefaultCase();
         ApplyInput(c, BasicInput::BayArea, area);
-        ModelState base;
+        engine::ModelState base;
         RecordedMessages messages;
-        ResetModel(base);
-        ASSERT_TRUE(SetUpModel(c, base, messages));
-        UpdateLoads(base);
-        const StepMatrix a = StepAmplification(base);
-        ModelState stepped = base;
-        AdvanceStep(stepped);
+        engine::ResetModel(base);
+        ASSERT_TRUE(engine::SetUpModel(c, base, messages));
+        engine::UpdateLoads(base);
+        const engine::StepMatrix a = engine::StepAmplification(base);
+        engine::ModelState stepped = base;
+        engine::AdvanceStep(stepped);
         for (int k = 1; k <= 5; ++k) {
-            ModelState moved = base;
-            moved.CellConc[kTemperature][k] += 1;
-            AdvanceStep(moved);
+            engine::ModelState moved = base;
+            moved.CellConc[engine::kTemperature][k] += 1;
+            engine::AdvanceStep(moved);
             for (int i = 1; i <= 5; ++i) {
-                const double change =
-                    moved.CellConc[kTemperature][i] - stepped.CellConc[kTemperature][i];
+                const double change = moved.CellConc[engine::kTemperature][i] -
+                                      stepped.CellConc[engine::kTemperature][i];
                 EXPECT_NEAR(change, a[i - 1][k - 1], 1e-5 * (1 + std::fabs(change)))
                     << area << " km2, cell " << i << " after moving cell " << k;
             }

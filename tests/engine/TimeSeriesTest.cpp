@@ -25,18 +25,20 @@ TEST(TimeSeries, KeepsStartEvenlySpacedStepsAndEnd) {
     for (const auto& [record, steps, size] : {std::tuple{DefaultCase(), 12623, 1805u},
                                               {BayCase(1000, 80), 52229, 1936u},
                                               {BayCase(100, 1000), 899, 900u}}) {
-        ModelState model;
-        NoReport report;
+        engine::ModelState model;
+        engine::NoReport report;
         RecordedMessages messages;
-        TimeSeries series;
-        const RunResult run = RunCalculation(record, model, report, messages, {}, &series);
+        engine::TimeSeries series;
+        const engine::RunResult run =
+            engine::RunCalculation(record, model, report, messages, {}, &series);
         ASSERT_EQ(run.StepCount, steps);
-        const std::vector<SeriesRow>& rows = series.Rows();
+        const std::vector<engine::SeriesRow>& rows = series.Rows();
         ASSERT_EQ(rows.size(), size);
-        EXPECT_EQ(rows.front(), (SeriesRow{0, {18, 18, 18, 18, 18}}));
-        const auto& cells = model.CellConc[kTemperature];
-        EXPECT_EQ(rows.back(), (SeriesRow{static_cast<double>(steps) * model.TimeStep / 1440,
-                                          {cells[1], cells[2], cells[3], cells[4], cells[5]}}));
+        EXPECT_EQ(rows.front(), (engine::SeriesRow{0, {18, 18, 18, 18, 18}}));
+        const auto& cells = model.CellConc[engine::kTemperature];
+        EXPECT_EQ(rows.back(),
+                  (engine::SeriesRow{static_cast<double>(steps) * model.TimeStep / 1440,
+                                     {cells[1], cells[2], cells[3], cells[4], cells[5]}}));
         for (std::size_t i = 1; i + 1 < rows.size(); ++i)
             EXPECT_NEAR(rows[i].Day - rows[i - 1].Day, rows[1].Day, 1e-9 * rows.back().Day) << i;
     }
@@ -45,9 +47,9 @@ TEST(TimeSeries, KeepsStartEvenlySpacedStepsAndEnd) {
 // However many steps, at most 2000 inner rows, at the smallest stride that
 // keeps them within that.
 TEST(TimeSeries, KeepsAtMostTwoThousandInnerRows) {
-    const ModelState model;
+    const engine::ModelState model;
     for (const auto& [steps, rows] : {std::pair{2000, 2001u}, {2001, 2002u}, {2002, 1002u}}) {
-        TimeSeries series;
+        engine::TimeSeries series;
         series.Plan(steps, 1440);
         for (int step = 0; step <= steps; ++step)
             series.Offer(step, model);
@@ -60,18 +62,18 @@ TEST(TimeSeries, KeepsAtMostTwoThousandInnerRows) {
 // state to the rounding of the single-precision rates.
 TEST(SteadyState, IsWhereLongRunsSettle) {
     for (const CaseRecord& record : {DefaultCase(), BayCase(300, 2000), BayCase(100, 1)}) {
-        ModelState model;
+        engine::ModelState model;
         RecordedMessages messages;
-        ResetModel(model);
-        ASSERT_TRUE(SetUpModel(record, model, messages));
-        UpdateLoads(model);
+        engine::ResetModel(model);
+        ASSERT_TRUE(engine::SetUpModel(record, model, messages));
+        engine::UpdateLoads(model);
         const double steps = 60 * (24 * model.CalcDays) / model.TimeStep;
         for (int step = 0; step < 6 * steps; ++step)
-            AdvanceStep(model);
-        const std::array<double, kBayCellCount> settled = SteadyState(model);
-        for (int k = 1; k <= kBayCellCount; ++k)
-            EXPECT_NEAR(model.CellConc[kTemperature][k], settled[static_cast<std::size_t>(k - 1)],
-                        2e-5)
+            engine::AdvanceStep(model);
+        const std::array<double, engine::kBayCellCount> settled = engine::SteadyState(model);
+        for (int k = 1; k <= engine::kBayCellCount; ++k)
+            EXPECT_NEAR(model.CellConc[engine::kTemperature][k],
+                        settled[static_cast<std::size_t>(k - 1)], 2e-5)
                 << k;
         EXPECT_LT(settled[0], settled[4]);  // colder towards the river's cold inflow
     }

@@ -52,10 +52,10 @@ class ReportFolder : public testing::Test {
         for (std::size_t n = 0; n < kBasicInputs.size(); ++n)
             ApplyInput(c, kBasicInputs[n], texts[n]);
         edits(c);
-        ModelState model;
+        engine::ModelState model;
         test::RecordedMessages messages;
-        ReportFile report(Report.string());
-        EXPECT_FALSE(RunCalculation(c, model, report, messages).ReportError.has_value());
+        report::ReportFile report(Report.string());
+        EXPECT_FALSE(engine::RunCalculation(c, model, report, messages).ReportError.has_value());
         return ReadFile(Report);
     }
 
@@ -149,7 +149,7 @@ class FileSizeLimit {
 // A missing folder, a folder in the way, a full disk: the reason is given
 // and the previous report left alone.
 TEST_F(ReportFolder, FailedWriteGivesTheReasonAndLeavesThePreviousReport) {
-    ASSERT_EQ(WriteCodePage932File(Report.string(), {"previous"}), std::nullopt);
+    ASSERT_EQ(report::WriteCodePage932File(Report.string(), {"previous"}), std::nullopt);
     fs::create_directories(Folder / "taken" / "inside");
     for (const auto& [target, sizeLimit] : {std::pair<const char*, rlim_t>{"missing/x.txt", 0},
                                             {"taken", 0},
@@ -159,8 +159,8 @@ TEST_F(ReportFolder, FailedWriteGivesTheReasonAndLeavesThePreviousReport) {
             std::optional<FileSizeLimit> limit;
             if (sizeLimit != 0)
                 limit.emplace(sizeLimit);
-            reason =
-                WriteCodePage932File((Folder / target).string(), {std::string(400, 'x'), "line"});
+            reason = report::WriteCodePage932File((Folder / target).string(),
+                                                  {std::string(400, 'x'), "line"});
         }
         EXPECT_FALSE(reason.value_or("").empty()) << target;
         EXPECT_EQ(ReadFile(Report), "previous\r\n");
@@ -172,16 +172,16 @@ TEST_F(ReportFolder, FailedWriteGivesTheReasonAndLeavesThePreviousReport) {
 
 // The golden report holds the page's other characters.
 TEST(CodePage932, EncodesTheWaveDashAndRefusesWhatThePageLacks) {
-    EXPECT_EQ(ToCodePage932("～"), "\x81\x60");
-    EXPECT_EQ(ToCodePage932("湾\xF0\x9F\x8C\x8A"), std::nullopt);  // an emoji
-    EXPECT_EQ(ToCodePage932("\xFF"), std::nullopt);                // not UTF-8
+    EXPECT_EQ(report::ToCodePage932("～"), "\x81\x60");
+    EXPECT_EQ(report::ToCodePage932("湾\xF0\x9F\x8C\x8A"), std::nullopt);  // an emoji
+    EXPECT_EQ(report::ToCodePage932("\xFF"), std::nullopt);                // not UTF-8
 }
 
 // Rows written by hand: the day and the cells with every digit.
 TEST(ResultCsv, WritesHeadersAndSeventeenDigitRows) {
-    const SeriesRow rows[] = {{0, {18, 18, 18, 18, 18}},
-                              {0.1, {17.5, -0.5, 1e-7, 123456789.125, 1.0 / 3}}};
-    EXPECT_EQ(SeriesCsv(rows),
+    const engine::SeriesRow rows[] = {{0, {18, 18, 18, 18, 18}},
+                                      {0.1, {17.5, -0.5, 1e-7, 123456789.125, 1.0 / 3}}};
+    EXPECT_EQ(report::SeriesCsv(rows),
               "day,cell1,cell2,cell3,cell4,cell5\n"
               "0,18,18,18,18,18\n"
               "0.10000000000000001,17.5,-0.5,9.9999999999999995e-08,123456789.125,"

@@ -12,19 +12,19 @@
 
 #include "BayCases.h"
 #include "WindowHarness.h"
-#include "ui/RunEstimate.h"
-#include "ui/qt/CaptionFit.h"
-#include "ui/qt/ControlTable.h"
-#include "ui/qt/GothicFonts.h"
-#include "ui/qt/HelpDialog.h"
-#include "ui/qt/Language.h"
-#include "ui/qt/LegendPanel.h"
-#include "ui/qt/MainWindow.h"
-#include "ui/qt/QtMessageSink.h"
-#include "ui/qt/SchematicFrame.h"
-#include "ui/qt/SeriesChartWindow.h"
-#include "ui/qt/SweepDialog.h"
-#include "ui/qt/WindowText.h"
+#include "model/RunEstimate.h"
+#include "window/CaptionFit.h"
+#include "window/ControlTable.h"
+#include "window/GothicFonts.h"
+#include "window/HelpDialog.h"
+#include "window/Language.h"
+#include "window/LegendPanel.h"
+#include "window/MainWindow.h"
+#include "window/QtMessageSink.h"
+#include "window/SchematicFrame.h"
+#include "window/SeriesChartWindow.h"
+#include "window/SweepDialog.h"
+#include "window/WindowText.h"
 
 using namespace tidewell;
 using namespace tidewell::window;
@@ -581,7 +581,7 @@ class WindowTest : public QObject {
         if (SystemLanguage() != Language::English)
             QSKIP("for an English locale");
         const QList<std::pair<std::string, QString>> rows{
-            {ProgressText(1234567, 9000000, 12.0),
+            {model::ProgressText(1234567, 9000000, 12.0),
              "Calculating: 1,234,567 / 9,000,000 steps (13.7%)\rabout 1 min 15 s left"},
             {"レポートファイル「/tmp/湾%2.txt」を書き込めませんでした。\rNo such file",
              "Could not write the report file \"/tmp/湾%2.txt\".\rNo such file"},
@@ -748,7 +748,7 @@ class WindowTest : public QObject {
     // The value under the mouse is the point nearest on screen: at (5 days,
     // 15 degC), one day off to the side is nearer than three degrees up.
     void chartNamesThePointNearestOnScreen() {
-        SeriesPlot plot;
+        model::SeriesPlot plot;
         plot.Curves = {{.Name = "上", .Points = {{5, 18}}}, {.Name = "横", .Points = {{6, 15}}}};
         plot.Days = {0, 10};
         plot.Temps = {10, 20};

@@ -1,0 +1,73 @@
+#include "ColorScale.h"
+
+#include <cmath>
+
+namespace tidewell::model {
+namespace {
+
+// Rounds a channel to a whole number, halves to the even neighbour.
+int RoundChannel(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
+
+}  // namespace
+
+void BuildColorScale(ColorScale& s) {
+    s.ScaleTemp[0] = 0;
+    s.ScaleLevelCount = 13;
+    for (int i = 1; i <= s.ScaleLevelCount - 1; ++i)
+        s.ScaleTemp[i] = s.ScaleTemp[i - 1] + 2;
+    BuildColorRamp(s);
+    for (int k = 1; k <= s.ScaleLevelCount; ++k) {
+        s.ScaleColor[k] =
+            Rgb(RoundChannel(s.RampRed[k]), RoundChannel(s.RampGreen[k]), s.RampBlue[k]);
+    }
+    s.OutlineColor = Rgb(0, 0, 0);
+    s.LabelDotColor = Rgb(192, 192, 192);
+}
+
+void BuildColorRamp(ColorScale& s) {
+    s.RampRed[1] = 255;
+    s.RampGreen[1] = 255;
+    s.RampBlue[1] = 255;
+
+    // The steps above level 1 form three ramps: blue to cyan, cyan to yellow
+    // (which takes any remainder), yellow to red. With the scale's twelve
+    // steps each is a quarter of 255, exact in binary, so no channel passes 0.
+    const int steps = s.ScaleLevelCount - 1;
+    const int third = steps / 3;
+    const int rest = steps % 3;
+    const int middle = rest + third;
+    const int end1 = third;
+    const int end2 = middle + end1;
+
+    double r = 0;
+    double g = 0;
+    double b = 255;
+    for (int k = 2; k <= s.ScaleLevelCount; ++k) {
+        const int d = k - 1;
+        if (d <= end1) {
+            g = g + 255.0 / third;
+        } else if (d <= end2) {
+            r = r + 255.0 / middle;
+            b = b - 255.0 / middle;
+        } else {
+            g = g - 255.0 / third;
+        }
+        s.RampRed[k] = r;
+        s.RampGreen[k] = g;
+        s.RampBlue[k] = RoundChannel(b);
+    }
+}
+
+void PickFrameColor(const ColorScale& s, const FrameTemps& frameTemp, int index, Color& color) {
+    const double t = static_cast<double>(frameTemp[index]);
+    for (int i = 1; i <= s.ScaleLevelCount - 1; ++i) {
+        if (t >= s.ScaleTemp[i])
+            color = s.ScaleColor[i + 1];
+    }
+    if (t < s.ScaleTemp[1])
+        color = s.ScaleColor[1];
+}
+
+}  // namespace tidewell::model

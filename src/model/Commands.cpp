@@ -1,0 +1,119 @@
+// The calculate and restore-defaults commands.
+#include "MainModel.h"
+#include "ResultTips.h"
+#include "UnstableMessage.h"
+#include "case/DecimalRounding.h"
+#include "case/NumberText.h"
+
+namespace tidewell::model {
+namespace {
+
+const std::string kUnstableText = "計算不安定";
+const std::string kNoResultText = "計算できません";
+const Message kCancelled{"計算中止", "計算を中止しました。\r結果とレポートファイルは前のままです"};
+
+Message CompletionMessage(const std::string& result) {
+    return {"計算終了です！", "計算結果(湾内平均水温)\r" + result + "(℃)"};
+}
+
+Message ReportFailure(const std::string& path, const std::string& reason) {
+    return {"レポート出力エラー",
+            "レポートファイル「" + path + "」を書き込めませんでした。\r" + reason};
+}
+
+Message LongRunQuestion(double seconds) {
+    return {"計算時間の確認",
+            "計算に" + DurationWords(seconds) + "かかる見込みです。\r実行しますか？"};
+}
+
+}  // namespace
+
+// A run must use what the screen shows, and a long one only when the user
+// agrees to wait.
+bool MainModel::FieldsAccepted() {
+    if (const auto field = RefusedField()) {
+        Messages.Show(*Refusals[NumberOf(*field)]);
+        return false;
+    }
+    return true;
+}
+
+bool MainModel::MayRun() {
+    if (!FieldsAccepted())
+        return false;
+    const std::optional<double> seconds =
+        Estimator ? Estimator(CurrentRecord).Seconds() : std::nullopt;
+    if (seconds && *seconds > kAskBeforeRunSeconds)
+        return Messages.Ask(LongRunQuestion(*seconds));
+    return true;
+}
+
+engine::RunResult MainModel::Command1_Click() {
+    if (!MayRun())
+        return {};
+    const engine::RunResult run =
+        engine::RunCalculation(CurrentRecord, CurrentBay, Report, Messages, Progress, &Recording);
+    if (run.Status != engine::RunStatus::Cancelled) {
+        Finished = FinishedRunOf(run.Status, Recording, CurrentBay);
+        ++FinishedRuns;
+    }
+    ShowRunResult(run);
+    if (run.ReportError)
+        Messages.Show(ReportFailure(Report.Path(), *run.ReportError));
+    return run;
+}
+
+// A cancelled run leaves everything as it was; any other run replaces the
+// result field, even when it has no temperature to show.
+void MainModel::ShowRunResult(const engine::RunResult& run) {
+    if (run.Status != engine::RunStatus::Cancelled) {
+        ShowsResult = true;
+        Stale = false;
+        FramesShowRun = run.Status == engine::RunStatus::Completed;
+    }
+    switch (run.Status) {
+        case engine::RunStatus::Completed: {
+            const double rounded = RoundDecimals(CurrentBay.BayMeanConc[engine::kTemperature], 2);
+            ShowDisplay(Field::Result, DisplayText(rounded));
+            for (int k = 1; k <= kBayFrameCount; ++k) {
+                CurrentFrameTemperatures[k] =
+                    static_cast<float>(CurrentBay.CellConc[engine::kTemperature][k]);
+                ColorFrame(k);
+            }
+            Messages.Show(CompletionMessage(DisplayText(rounded)));
+            break;
+        }
+        case engine::RunStatus::Unstable:
+            ShowDisplay(Field::Result, kUnstableText);
+            Messages.Show(UnstableMessage(run.Scale));
+            break;
+        case engine::RunStatus::Cancelled:
+            Messages.Show(kCancelled);
+            break;
+        case engine::RunStatus::NotRun:
+            ShowDisplay(Field::Result, kNoResultText);  // the run has said why
+            break;
+    }
+}
+
+std::string MainModel::FrameToolTip(int frame) const {
+    const bool bay = frame >= 1 && frame <= kBayFrameCount;
+    const std::string tip =
+        bay && FramesShowRun ? CellTip(frame, CurrentFrameTemperatures[frame]) : std::string();
+    return WithStaleNote(tip, bay && Stale);
+}
+
+std::string MainModel::ResultToolTip() const {
+    const bool result = ShowsResult && Finished &&
+                        Finished->Status == engine::RunStatus::Completed && !Finished->Rows.empty();
+    return WithStaleNote(result ? CellsTip(Finished->Rows.back().Cells, Finished->Steady) : "",
+                         Stale);
+}
+
+void MainModel::Command3_Click() {
+    for (int list = 1; list <= kListCount; ++list)
+        SelectListEntry(list, 0);
+    ShowDefaultCase();
+}
+
+}  // namespace tidewell::model

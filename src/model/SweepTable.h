@@ -1,0 +1,76 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ColorScale.h"
+#include "case/CaseRecord.h"
+#include "case/Multipliers.h"
+#include "engine/BatchRunner.h"
+#include "engine/MultiplierSweep.h"
+
+// The multiplier sweep as a table: every combination of the three lists is
+// run once for the basic conditions, and one list is held at one entry while
+// the other two span the rows and columns. Each cell shows the bay mean as
+// the result field does, coloured by the window's scale.
+namespace tidewell::model {
+
+// The caption of a list in the window: "湾口部断面積", "流入水水温", "流入水流量".
+std::string_view ListCaption(MultiplierList list);
+
+int EntryOf(const engine::SweepCombination& combination, MultiplierList list);
+// The combination of the lists' selected entries; an unselected list (a
+// negative index) stands at its first entry, "1.0".
+engine::SweepCombination CombinationOfSelections(int section, int inflowTemp, int inflow);
+
+struct SweepCell {
+    engine::SweepCombination Combination;
+    std::string Text;  // the bay mean, "不安定", "計算不可", "未計算" (cancelled)
+                       // or empty before the run
+    std::optional<Color> Background;  // only for a result
+    bool Current = false;             // the combination the lists are set to
+};
+
+struct SweepSlice {
+    MultiplierList Held = MultiplierList::InflowTempFactor;
+    int HeldEntry = 0;
+    MultiplierList Rows = MultiplierList::SectionFactor;
+    MultiplierList Columns = MultiplierList::InflowFactor;
+    std::vector<std::string> RowHeaders;  // the entries of the rows' list
+    std::vector<std::string> ColumnHeaders;
+    std::vector<std::vector<SweepCell>> Cells;  // [row][column]
+};
+
+class SweepTable {
+  public:
+    SweepTable(const CaseRecord& base, engine::SweepCombination current);
+
+    const std::vector<engine::SweepCombination>& Combinations() const { return All; }
+    const engine::SweepCombination& Current() const { return Selected; }
+    void SetCurrent(engine::SweepCombination current) { Selected = current; }
+    // The case of every combination, in the order of Combinations().
+    std::vector<CaseRecord> Cases() const;
+
+    // The outcomes of Cases(), in the same order; false (nothing kept) for a
+    // different count.
+    bool SetOutcomes(std::vector<engine::BatchOutcome> outcomes);
+    bool HasOutcomes() const { return !Outcomes.empty(); }
+    const std::vector<engine::BatchOutcome>& AllOutcomes() const { return Outcomes; }
+
+    // Held at its entry, the list drops out; the first of the two others in
+    // list order gives the rows, the second the columns.
+    SweepSlice Slice(MultiplierList held, int heldEntry) const;
+
+  private:
+    SweepCell CellOf(const engine::SweepCombination& combination) const;
+
+    CaseRecord Base;
+    engine::SweepCombination Selected;
+    std::vector<engine::SweepCombination> All;
+    std::vector<engine::BatchOutcome> Outcomes;
+    ColorScale Scale;
+};
+
+}  // namespace tidewell::model

@@ -1,0 +1,185 @@
+#include "CaseBatch.h"
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+#include "case/DecimalRounding.h"
+#include "case/FullPrecisionText.h"
+#include "case/NumberText.h"
+#include "case/SafeFile.h"
+#include "model/UnstableMessage.h"
+#include "report/ReportFile.h"
+#include "report/SweepCsv.h"
+
+namespace tidewell::session {
+namespace {
+
+constexpr std::string_view kNameColumn = "name";
+constexpr std::size_t kMaxTableBytes = std::size_t{64} << 20;
+
+// "title: prompt" on one line.
+std::string OneLine(const Message& message) {
+    std::string line = message.Title + ": " + message.Prompt;
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    return line;
+}
+
+bool IsKnownColumn(std::string_view column) {
+    const std::vector<std::string_view> names = InputNames();
+    return column == kNameColumn || std::find(names.begin(), names.end(), column) != names.end();
+}
+
+// A report file name made of the row's name when it is a plain, unused one.
+std::string ReportName(const std::string& name, std::size_t row, std::set<std::string>& used) {
+    const bool plain = !name.empty() && name != "." && name != ".." &&
+                       name.find_first_of(std::string_view("/\0", 2)) == std::string::npos;
+    if (plain && used.insert(name + ".txt").second)
+        return name + ".txt";
+    return "row" + std::to_string(row + 1) + ".txt";
+}
+
+// The failure message of a run without a result.
+std::string FailureOf(const engine::BatchOutcome& outcome) {
+    switch (outcome.Run.Status) {
+        case engine::RunStatus::Completed:
+            return {};
+        case engine::RunStatus::Unstable:
+            return OneLine(model::UnstableMessage(outcome.Run.Scale));
+        case engine::RunStatus::Cancelled:
+            return "計算中止";
+        case engine::RunStatus::NotRun:
+            break;
+    }
+    return outcome.Messages.empty() ? std::string() : OneLine(outcome.Messages.back());
+}
+
+bool WasSetUp(const CaseRowResult& result) {
+    return !result.Refused && (result.Outcome.Run.Status == engine::RunStatus::Completed ||
+                               result.Outcome.Run.Status == engine::RunStatus::Unstable);
+}
+
+}  // namespace
+
+CaseBatchRead ParseCaseBatch(std::string_view text) {
+    CsvTable table = ReadCsv(text);
+    if (!table.Error.empty())
+        return {std::nullopt, "line " + std::to_string(table.ErrorLine) + ": " + table.Error};
+    if (table.Records.empty())
+        return {std::nullopt, "no header line naming the columns"};
+    CaseBatch batch;
+    batch.Columns = std::move(table.Records.front());
+    for (std::size_t i = 0; i < batch.Columns.size(); ++i) {
+        const std::string& column = batch.Columns[i];
+        if (!IsKnownColumn(column))
+            return {std::nullopt, "unknown column '" + column + "'"};
+        if (std::find(batch.Columns.begin(), batch.Columns.begin() + static_cast<long>(i),
+                      column) != batch.Columns.begin() + static_cast<long>(i))
+            return {std::nullopt, "column '" + column + "' is given twice"};
+    }
+    for (std::size_t r = 1; r < table.Records.size(); ++r) {
+        if (table.Records[r].size() != batch.Columns.size())
+            return {std::nullopt, "row " + std::to_string(r) + " has " +
+                                      std::to_string(table.Records[r].size()) +
+                                      " cells, the header " + std::to_string(batch.Columns.size())};
+        batch.Rows.push_back(std::move(table.Records[r]));
+    }
+    return {std::move(batch), {}};
+}
+
+CaseBatchRead ReadCaseBatch(const std::string& path) {
+    const FileRead file = ReadSmallFile(path, kMaxTableBytes);
+    CaseBatchRead read =
+        file.Bytes ? ParseCaseBatch(*file.Bytes) : CaseBatchRead{std::nullopt, file.Problem};
+    if (!read.Batch)
+        read.Problem = path + ": " + read.Problem;
+    return read;
+}
+
+std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::string& reportFolder,
+                                        const engine::BatchProgress& progress) {
+    std::vector<CaseRowResult> results(batch.Rows.size());
+    std::vector<CaseRecord> cases;
+    std::vector<std::size_t> rowOfCase;
+    std::set<std::string> usedNames;
+    for (std::size_t r = 0; r < batch.Rows.size(); ++r) {
+        TypedInputs inputs;
+        std::string name;
+        for (std::size_t c = 0; c < batch.Columns.size(); ++c) {
+            const std::string& cell = batch.Rows[r][c];
+            if (batch.Columns[c] == kNameColumn)
+                name = cell;
+            else if (!cell.empty())
+                inputs.Set(batch.Columns[c], cell);
+        }
+        MessageLog log;
+        model::MainModel model(log, "");
+        model.FormLoad();
+        CaseRowResult& result = results[r];
+        if (const std::optional<Message> refusal = ApplyInputs(model, log, inputs)) {
+            result.Refused = true;
+            result.Message = OneLine(*refusal);
+            continue;
+        }
+        result.ResidenceTime = model.FieldText(model::Field::ResidenceTime);
+        result.Closedness = model.FieldText(model::Field::Closedness);
+        result.LoadPerVolume = model.FieldText(model::Field::LoadPerVolume);
+        if (!reportFolder.empty())
+            result.ReportPath = reportFolder + "/" + ReportName(name, r, usedNames);
+        cases.push_back(model.Record());
+        rowOfCase.push_back(r);
+    }
+    const engine::BatchReports reports = [&](std::size_t i) -> std::unique_ptr<engine::RunReport> {
+        const std::string& path = results[rowOfCase[i]].ReportPath;
+        return path.empty() ? nullptr : std::make_unique<report::ReportFile>(path);
+    };
+    std::vector<engine::BatchOutcome> outcomes = engine::RunBatch(cases, progress, 0, reports);
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        CaseRowResult& result = results[rowOfCase[i]];
+        result.Outcome = std::move(outcomes[i]);
+        result.Message = FailureOf(result.Outcome);
+        if (const auto& failure = result.Outcome.Run.ReportError) {
+            result.ReportFailed = true;
+            result.Message = "レポート出力エラー: レポートファイル「" + result.ReportPath +
+                             "」を書き込めませんでした。 " + *failure;
+        }
+    }
+    return results;
+}
+
+std::string CaseBatchCsv(const CaseBatch& batch, const std::vector<CaseRowResult>& results) {
+    std::string csv = std::string(kNameColumn);
+    for (const std::string& column : batch.Columns) {
+        if (column != kNameColumn)
+            csv += "," + column;
+    }
+    csv +=
+        ",residence-time,closedness,load-per-volume,time-step,step-count,status,mean,result,"
+        "cell1,cell2,cell3,cell4,cell5,message\n";
+    for (std::size_t r = 0; r < results.size() && r < batch.Rows.size(); ++r) {
+        const CaseRowResult& result = results[r];
+        std::string name, given;
+        for (std::size_t c = 0; c < batch.Columns.size(); ++c) {
+            if (batch.Columns[c] == kNameColumn)
+                name = batch.Rows[r][c];
+            else
+                given += "," + CsvField(batch.Rows[r][c]);
+        }
+        const engine::BatchOutcome& outcome = result.Outcome;
+        const bool setUp = WasSetUp(result);
+        const bool hasResult = result.HasResult();
+        csv += CsvField(name) + given + "," + CsvField(result.ResidenceTime) + "," +
+               CsvField(result.Closedness) + "," + CsvField(result.LoadPerVolume) + "," +
+               (setUp ? SeventeenDigits(outcome.TimeStep) : "") + "," +
+               (setUp ? std::to_string(outcome.Run.StepCount) : "") + "," +
+               (result.Refused ? "refused" : report::StatusWord(outcome.Run.Status)) + "," +
+               (hasResult ? SeventeenDigits(outcome.Mean) : "") + "," +
+               (hasResult ? CsvField(DisplayText(RoundDecimals(outcome.Mean, 2))) : "");
+        for (double cell : outcome.Cells)
+            csv += "," + (hasResult ? SeventeenDigits(cell) : std::string());
+        csv += "," + CsvField(result.Message) + "\n";
+    }
+    return csv;
+}
+
+}  // namespace tidewell::session

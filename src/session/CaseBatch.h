@@ -1,0 +1,60 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "TypedInputs.h"
+#include "case/Csv.h"
+#include "engine/BatchRunner.h"
+
+// Many cases from one CSV table, run on every core. The header names the
+// columns as the command line names its options ("bay-area", ...,
+// "inflow-factor"; any of them, in any order) plus an optional "name". Each
+// row is typed and picked into a freshly started model as the command line
+// does it (an empty cell keeps the default); the rows the model accepts run
+// as a batch, each bit-identical to a single calculation of its case.
+namespace tidewell::session {
+
+struct CaseBatch {
+    std::vector<std::string> Columns;  // as the header gives them
+    std::vector<CsvRecord> Rows;       // a cell per column
+};
+
+struct CaseBatchRead {
+    std::optional<CaseBatch> Batch;
+    std::string Problem;  // why the table cannot be used, when Batch is empty
+};
+
+// Refused for a CSV error (with its line), a missing header, a column that is
+// no input (named), a column given twice, or a row with another cell count.
+CaseBatchRead ParseCaseBatch(std::string_view text);
+// The same for a file; the problem then names the file.
+CaseBatchRead ReadCaseBatch(const std::string& path);
+
+struct CaseRowResult {
+    bool Refused = false;
+    engine::BatchOutcome Outcome;                          // of the run (for a row not refused)
+    std::string ResidenceTime, Closedness, LoadPerVolume;  // Text13 .. Text15
+    std::string Message;     // why a row has no result, or its report failed
+    std::string ReportPath;  // empty without one
+    bool ReportFailed = false;
+
+    bool HasResult() const {
+        return !Refused && Outcome.Run.Status == engine::RunStatus::Completed;
+    }
+};
+
+// Runs the rows; with a report folder, the report of row N (from 1) goes to
+// NAME.txt there, or rowN.txt when the name is empty, ".", "..", holds a '/'
+// or was used by an earlier row.
+std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::string& reportFolder,
+                                        const engine::BatchProgress& progress = {});
+
+// A row per input row, in order: name, the given inputs as given, the three
+// indices, time-step (minutes), step-count, status, mean, result (as the
+// result field shows it), cell1 .. cell5 and message. UTF-8, LF line ends.
+std::string CaseBatchCsv(const CaseBatch& batch, const std::vector<CaseRowResult>& results);
+
+}  // namespace tidewell::session

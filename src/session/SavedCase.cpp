@@ -1,0 +1,50 @@
+#include "SavedCase.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace tidewell::session {
+
+void SavedCase::Remember(std::string path, CaseFile saved) {
+    SavedPath = std::move(path);
+    Saved = std::move(saved);
+}
+
+std::string SavedCase::FileName() const {
+    return std::filesystem::path(SavedPath).filename().string();
+}
+
+bool SavedCase::HasUnsavedChanges(const CaseFile& now) const {
+    return !SavedPath.empty() && now != Saved;
+}
+
+std::string WithDefaultExtension(std::string path, std::string_view extension) {
+    if (!std::filesystem::path(path).has_extension())
+        path += extension;
+    return path;
+}
+
+Message UnsavedChangesQuestion(const std::string& fileName) {
+    return {"変更の保存",
+            "「" + fileName + "」への変更を保存しますか？\r保存しないと変更は失われます"};
+}
+
+std::vector<std::string> WithRecentFile(std::vector<std::string> recent, const std::string& path) {
+    recent = WithoutFile(std::move(recent), path);
+    recent.insert(recent.begin(), path);
+    if (recent.size() > kRecentFileCount)
+        recent.resize(kRecentFileCount);
+    return recent;
+}
+
+std::vector<std::string> WithoutFile(std::vector<std::string> recent, const std::string& path) {
+    std::erase(recent, path);
+    return recent;
+}
+
+Message MissingRecentFile(const std::string& path) {
+    return {"ファイルがありません",
+            "ケースファイル「" + path + "」が見つかりません。\r最近使ったファイルから外しました"};
+}
+
+}  // namespace tidewell::session

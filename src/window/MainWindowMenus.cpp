@@ -1,0 +1,226 @@
+// The main window's file and view commands: case files, recent files, the
+// series as CSV, the chart window and the sensitivity dialog.
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+
+#include "ControlTable.h"
+#include "MainWindow.h"
+#include "QtText.h"
+#include "SeriesChartWindow.h"
+#include "SweepDialog.h"
+#include "model/SeriesPlot.h"
+#include "session/CaseFileCommands.h"
+#include "session/SeriesCsvCommand.h"
+
+namespace tidewell::window {
+namespace {
+
+const QString kRecentKey = QStringLiteral("RecentCaseFiles");
+QString CaseFilter() {
+    return QCoreApplication::translate("MainWindow", "Tidewell ケース (*.tidewell)");
+}
+
+std::vector<std::string> ToPaths(const QStringList& files) {
+    std::vector<std::string> paths;
+    for (const QString& file : files)
+        paths.push_back(file.toStdString());
+    return paths;
+}
+
+QStringList ToFiles(const std::vector<std::string>& paths) {
+    QStringList files;
+    for (const std::string& path : paths)
+        files << ToQString(path);
+    return files;
+}
+
+}  // namespace
+
+MenuCommands MainWindow::Menu() {
+    return {[this] { AskAndOpen(); },      [this] { Save(); },      [this] { AskAndSaveAs(); },
+            [this] { AskAndExportCsv(); }, [this] { ShowChart(); }, [this] { ShowSweep(); }};
+}
+
+bool MainWindow::MayDropChanges() {
+    if (!OpenFile.HasUnsavedChanges(session::CaseOfModel(*PresenterModel)))
+        return true;
+    switch (Messages.AskToSave(session::UnsavedChangesQuestion(OpenFile.FileName()))) {
+        case SaveAnswer::Save:
+            return Save();
+        case SaveAnswer::Discard:
+            return true;
+        case SaveAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+bool MainWindow::OpenCaseFile(const QString& path) {
+    if (!MayDropChanges())
+        return false;
+    const auto refusal = session::OpenCase(*PresenterModel, path.toStdString());
+    ShowModel();
+    if (refusal) {
+        Messages.Show(*refusal);
+        return false;
+    }
+    Remember(path);
+    return true;
+}
+
+bool MainWindow::SaveCaseFile(const QString& path) {
+    if (const auto failure = session::SaveCase(*PresenterModel, path.toStdString())) {
+        Messages.Show(*failure);
+        return false;
+    }
+    Remember(path);
+    return true;
+}
+
+void MainWindow::Remember(const QString& path) {
+    OpenFile.Remember(path.toStdString(), session::CaseOfModel(*PresenterModel));
+    SetRecentFiles(ToFiles(session::WithRecentFile(ToPaths(RecentFiles()), path.toStdString())));
+    ShowCaseTitle();
+}
+
+void MainWindow::AskAndOpen() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QCoreApplication::translate("MainWindow", "ケースを開く"), QString(), CaseFilter());
+    if (!path.isEmpty())
+        OpenCaseFile(path);
+}
+
+bool MainWindow::Save() {
+    if (OpenFile.Path().empty())
+        return AskAndSaveAs();
+    return SaveCaseFile(ToQString(OpenFile.Path()));
+}
+
+bool MainWindow::AskAndSaveAs() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QCoreApplication::translate("MainWindow", "名前を付けて保存"),
+        ToQString(OpenFile.Path()), CaseFilter());
+    if (path.isEmpty())
+        return false;
+    return SaveCaseFile(
+        ToQString(session::WithDefaultExtension(path.toStdString(), kCaseFileExtension)));
+}
+
+bool MainWindow::ExportSeriesCsv(const QString& path) {
+    if (const auto failure = session::SaveSeriesCsv(*PresenterModel, path.toStdString())) {
+        Messages.Show(*failure);
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::AskAndExportCsv() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QCoreApplication::translate("MainWindow", "結果をCSVで保存"), QString(),
+        QCoreApplication::translate("MainWindow", "CSV ファイル (*.csv)"));
+    if (!path.isEmpty())
+        ExportSeriesCsv(ToQString(session::WithDefaultExtension(path.toStdString(), ".csv")));
+}
+
+QStringList MainWindow::RecentFiles() const {
+    return QSettings().value(kRecentKey).toStringList();
+}
+
+void MainWindow::SetRecentFiles(const QStringList& files) {
+    QSettings().setValue(kRecentKey, files);
+    ShowRecentFiles();
+}
+
+void MainWindow::ShowRecentFiles() {
+    RecentMenu->clear();
+    const QStringList files = RecentFiles();
+    for (int n = 0; n < files.size(); ++n) {
+        // "&1 bay.tidewell", the full path as the tip.
+        QAction* entry = RecentMenu->addAction(
+            QStringLiteral("&%1 %2").arg(n + 1).arg(QFileInfo(files[n]).fileName()));
+        entry->setToolTip(files[n]);
+        entry->setData(files[n]);
+        // Queued: opening rebuilds this menu, which deletes the entry.
+        connect(
+            entry, &QAction::triggered, this, [this, path = files[n]] { OpenRecentFile(path); },
+            Qt::QueuedConnection);
+    }
+    RecentMenu->setEnabled(!files.isEmpty());
+}
+
+void MainWindow::OpenRecentFile(const QString& path) {
+    if (QFileInfo::exists(path)) {
+        OpenCaseFile(path);
+        return;
+    }
+    SetRecentFiles(ToFiles(session::WithoutFile(ToPaths(RecentFiles()), path.toStdString())));
+    Messages.Show(session::MissingRecentFile(path.toStdString()));
+}
+
+// "bay.tidewell* - Tidewell Ver110" with unsaved changes; the caption alone
+// while the case has no file.
+void MainWindow::ShowCaseTitle() {
+    const QString caption = ToQString(kCaption);
+    const std::string name = OpenFile.FileName();
+    const QString title =
+        name.empty() ? caption : ToQString(name) + QStringLiteral("[*] - ") + caption;
+    if (windowTitle() != title)
+        setWindowTitle(title);
+    setWindowModified(OpenFile.HasUnsavedChanges(session::CaseOfModel(*PresenterModel)));
+}
+
+// The chart follows every run that was not cancelled; the CSV command needs one.
+void MainWindow::ShowLastRun() {
+    if (QAction* exportCsv = Menus->findChild<QAction*>(QStringLiteral("ExportCsvAction")))
+        exportCsv->setEnabled(session::HasSeriesToSave(*PresenterModel));
+    if (Charts == nullptr || PlottedRun == PresenterModel->RunNumber())
+        return;
+    const auto& run = PresenterModel->LastRun();
+    Charts->ShowPlot(run ? model::PlotOfRun(*run) : model::PlotOfNoRun());
+    PlottedRun = PresenterModel->RunNumber();
+}
+
+SeriesChartWindow& MainWindow::ShowChart() {
+    if (Charts == nullptr) {
+        Charts = new SeriesChartWindow(Messages, this);
+        Charts->ShowPlot(model::PlotOfNoRun());
+        PlottedRun = 0;
+        ShowLastRun();
+    }
+    Charts->show();
+    Charts->raise();
+    Charts->activateWindow();
+    return *Charts;
+}
+
+SweepDialog* MainWindow::ShowSweep() {
+    if (!PresenterModel->FieldsAccepted()) {
+        ShowModel();
+        return nullptr;
+    }
+    const model::MainModel& model = *PresenterModel;
+    auto* dialog =
+        new SweepDialog(model.Record(),
+                        model::CombinationOfSelections(
+                            model.List(1).Selected, model.List(2).Selected, model.List(3).Selected),
+                        Messages, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->SetPickHandler(
+        [this](const engine::SweepCombination& combination) { PickCombination(combination); });
+    dialog->show();
+    return dialog;
+}
+
+void MainWindow::PickCombination(const engine::SweepCombination& combination) {
+    for (MultiplierList list : kMultiplierLists)
+        PresenterModel->SelectListEntry(static_cast<int>(list) + 1,
+                                        model::EntryOf(combination, list));
+    ShowModel();
+}
+
+}  // namespace tidewell::window

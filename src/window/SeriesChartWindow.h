@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+#include "case/Message.h"
+#include "model/SeriesPlot.h"
+
+class QChartView;
+class QLabel;
+class QPushButton;
+
+namespace tidewell::window {
+
+// A separate window with the time-series chart of the last calculation: the
+// five cells over the days of the run, the sea and inflow temperatures, and
+// each cell's steady state dashed in the cell's colour. The value under the
+// mouse shows below the chart; "画像を保存…" (Ctrl+S) saves the chart as PNG,
+// or as SVG for a name ending in .svg. It draws the SeriesPlot it is given
+// and decides nothing about the data.
+class SeriesChartWindow final : public QWidget {
+  public:
+    explicit SeriesChartWindow(MessageSink& messages, QWidget* parent = nullptr);
+    ~SeriesChartWindow() override;
+
+    // Replaces the chart with `plot`. It does not open or raise the window.
+    void ShowPlot(const model::SeriesPlot& plot);
+    const model::SeriesPlot& Plot() const { return Shown; }
+
+    // Saves the chart to `path` (SVG when it ends in .svg, PNG otherwise);
+    // a failure is reported to the messages, naming the path and the reason.
+    bool SaveImage(const QString& path);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void AskAndSave();
+    void ShowValueAt(QPointF viewportPosition);
+
+    MessageSink& Messages;
+    model::SeriesPlot Shown;
+    QLabel* MessageLine = nullptr;
+    QChartView* ChartView = nullptr;
+    QLabel* ValueLine = nullptr;
+    QPushButton* SaveButton = nullptr;
+};
+
+}  // namespace tidewell::window

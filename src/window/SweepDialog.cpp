@@ -1,0 +1,246 @@
+#include "SweepDialog.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "GothicFonts.h"
+#include "ReplacingFile.h"
+#include "WindowText.h"
+#include "report/SweepCsv.h"
+
+namespace tidewell::window {
+namespace {
+
+constexpr int kCurrentRole = SweepDialog::kCurrentRole;
+
+QStringList ToQStrings(const std::vector<std::string>& texts) {
+    QStringList all;
+    for (const std::string& text : texts)
+        all << ModelText(text);
+    return all;
+}
+
+// Draws a cell as usual, then a frame inside the cell of the current combination.
+class OutlineDelegate final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (!index.data(kCurrentRole).toBool())
+            return;
+        painter->save();
+        painter->setPen(QPen(Qt::black, 3));
+        painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+        painter->restore();
+    }
+};
+
+QTableWidgetItem* ItemOf(const model::SweepCell& cell) {
+    auto* item = new QTableWidgetItem(ModelText(cell.Text));
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (cell.Background) {
+        const model::Color c = *cell.Background;
+        item->setBackground(QColor(model::RedOf(c), model::GreenOf(c), model::BlueOf(c)));
+        item->setForeground(Qt::black);  // every level is light enough for black text
+    }
+    item->setData(kCurrentRole, cell.Current);
+    return item;
+}
+
+}  // namespace
+
+SweepDialog::SweepDialog(const CaseRecord& base, engine::SweepCombination current,
+                         MessageSink& messages, QWidget* parent, unsigned threads)
+    : QDialog(parent), Sweep(base, current), Messages(messages) {
+    UseGothicSubstitutes();
+    setObjectName(QStringLiteral("SweepDialog"));
+    setWindowTitle(QCoreApplication::translate("SweepDialog", "感度分析"));
+    setFont(FontFor(ControlFont::Window));
+    setModal(false);
+
+    HeldList = new QComboBox(this);
+    HeldList->setObjectName(QStringLiteral("HeldList"));
+    for (MultiplierList list : kMultiplierLists)
+        HeldList->addItem(ModelText(model::ListCaption(list)), static_cast<int>(list));
+    HeldEntry = new QComboBox(this);
+    HeldEntry->setObjectName(QStringLiteral("HeldEntry"));
+    Caption = new QLabel(this);
+    Caption->setObjectName(QStringLiteral("SweepCaption"));
+    Grid = new QTableWidget(this);
+    Grid->setObjectName(QStringLiteral("SweepGrid"));
+    Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid->setItemDelegate(new OutlineDelegate(Grid));
+    Grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    Progress = new QProgressBar(this);
+    Progress->setObjectName(QStringLiteral("SweepProgress"));
+    CancelButton = new QPushButton(QCoreApplication::translate("SweepDialog", "中止"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelSweep"));
+    SaveButton = new QPushButton(QCoreApplication::translate("SweepDialog", "CSVで保存…"), this);
+    SaveButton->setObjectName(QStringLiteral("SaveCsv"));
+    auto* closeButton = new QPushButton(QCoreApplication::translate("SweepDialog", "閉じる"), this);
+    closeButton->setObjectName(QStringLiteral("CloseSweep"));
+
+    auto* held = new QHBoxLayout;
+    held->addWidget(new QLabel(QCoreApplication::translate("SweepDialog", "固定する条件"), this));
+    held->addWidget(HeldList);
+    held->addWidget(new QLabel(QCoreApplication::translate("SweepDialog", "倍率"), this));
+    held->addWidget(HeldEntry);
+    held->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Progress, 1);
+    buttons->addWidget(CancelButton);
+    buttons->addWidget(SaveButton);
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(held);
+    layout->addWidget(Caption);
+    layout->addWidget(Grid, 1);
+    layout->addLayout(buttons);
+
+    HeldList->setCurrentIndex(static_cast<int>(MultiplierList::InflowTempFactor));
+    HeldListChosen();
+    connect(HeldList, &QComboBox::currentIndexChanged, this, &SweepDialog::HeldListChosen);
+    connect(HeldEntry, &QComboBox::currentIndexChanged, this, &SweepDialog::ShowSlice);
+    connect(Grid, &QTableWidget::cellDoubleClicked, this, &SweepDialog::CellPicked);
+    connect(CancelButton, &QPushButton::clicked, this, &SweepDialog::Cancel);
+    connect(SaveButton, &QPushButton::clicked, this, &SweepDialog::AskAndSaveCsv);
+    connect(closeButton, &QPushButton::clicked, this, &SweepDialog::reject);
+
+    resize(720, 420);
+    Start(threads);
+}
+
+SweepDialog::~SweepDialog() {
+    // The worker posts to this dialog: it must be gone before the dialog is.
+    Worker.request_stop();
+    if (Worker.joinable())
+        Worker.join();
+}
+
+void SweepDialog::Start(unsigned threads) {
+    Running = true;
+    Progress->setRange(0, static_cast<int>(Sweep.Combinations().size()));
+    Progress->setValue(0);
+    SaveButton->setEnabled(false);
+    // The worker owns its copy of the cases; it reaches the dialog only
+    // through queued calls, which run on the dialog's thread.
+    Worker = std::jthread([this, cases = Sweep.Cases(), threads](std::stop_token stop) {
+        const engine::BatchProgress progress = [this, &stop](std::size_t done, std::size_t total) {
+            QMetaObject::invokeMethod(
+                this, [this, done, total] { ShowProgress(done, total); }, Qt::QueuedConnection);
+            return !stop.stop_requested();
+        };
+        auto outcomes = std::make_shared<std::vector<engine::BatchOutcome>>(
+            engine::RunBatch(cases, progress, threads));
+        QMetaObject::invokeMethod(
+            this, [this, outcomes] { Finish(std::move(*outcomes)); }, Qt::QueuedConnection);
+    });
+}
+
+void SweepDialog::Cancel() {
+    Worker.request_stop();
+    CancelButton->setEnabled(false);
+}
+
+void SweepDialog::done(int result) {
+    Cancel();
+    QDialog::done(result);
+}
+
+void SweepDialog::ShowProgress(std::size_t done, std::size_t total) {
+    Progress->setRange(0, static_cast<int>(total));
+    Progress->setValue(static_cast<int>(done));
+}
+
+void SweepDialog::Finish(std::vector<engine::BatchOutcome> outcomes) {
+    Running = false;
+    Sweep.SetOutcomes(std::move(outcomes));
+    Progress->setVisible(false);
+    CancelButton->setVisible(false);
+    SaveButton->setEnabled(Sweep.HasOutcomes());
+    ShowSlice();
+}
+
+void SweepDialog::HeldListChosen() {
+    const auto held = static_cast<MultiplierList>(HeldList->currentData().toInt());
+    const QSignalBlocker quiet(HeldEntry);
+    HeldEntry->clear();
+    for (std::string_view entry : ListEntries(held))
+        HeldEntry->addItem(ModelText(entry));
+    HeldEntry->setCurrentIndex(model::EntryOf(Sweep.Current(), held));
+    ShowSlice();
+}
+
+void SweepDialog::ShowSlice() {
+    const auto held = static_cast<MultiplierList>(HeldList->currentData().toInt());
+    Shown = Sweep.Slice(held, HeldEntry->currentIndex());
+    Caption->setText(
+        QCoreApplication::translate("SweepDialog", "縦：%1の倍率　横：%2の倍率　（%3 ×%4）")
+            .arg(ModelText(model::ListCaption(Shown.Rows)),
+                 ModelText(model::ListCaption(Shown.Columns)),
+                 ModelText(model::ListCaption(Shown.Held)),
+                 ModelText(ListEntries(Shown.Held)[static_cast<std::size_t>(Shown.HeldEntry)])));
+    Grid->setRowCount(static_cast<int>(Shown.RowHeaders.size()));
+    Grid->setColumnCount(static_cast<int>(Shown.ColumnHeaders.size()));
+    Grid->setVerticalHeaderLabels(ToQStrings(Shown.RowHeaders));
+    Grid->setHorizontalHeaderLabels(ToQStrings(Shown.ColumnHeaders));
+    for (std::size_t r = 0; r < Shown.Cells.size(); ++r) {
+        for (std::size_t c = 0; c < Shown.Cells[r].size(); ++c)
+            Grid->setItem(static_cast<int>(r), static_cast<int>(c), ItemOf(Shown.Cells[r][c]));
+    }
+}
+
+void SweepDialog::CellPicked(int row, int column) {
+    if (row < 0 || column < 0 || static_cast<std::size_t>(row) >= Shown.Cells.size())
+        return;
+    const auto& cells = Shown.Cells[static_cast<std::size_t>(row)];
+    if (static_cast<std::size_t>(column) >= cells.size())
+        return;
+    const engine::SweepCombination picked = cells[static_cast<std::size_t>(column)].Combination;
+    Sweep.SetCurrent(picked);
+    ShowSlice();
+    if (OnPick)
+        OnPick(picked);
+}
+
+bool SweepDialog::SaveCsv(const QString& path) {
+    if (!Sweep.HasOutcomes()) {
+        Messages.Show({"CSV保存エラー", "感度分析の計算が終わっていないため、保存できません。"});
+        return false;
+    }
+    const std::string csv = report::SweepCsv(Sweep.Combinations(), Sweep.AllOutcomes());
+    const std::optional<QString> failure = WriteReplacing(path, [&csv](QIODevice& device) {
+        return device.write(csv.data(), static_cast<qint64>(csv.size())) ==
+               static_cast<qint64>(csv.size());
+    });
+    if (failure) {
+        Messages.Show({"CSV保存エラー", "CSVファイル「" + path.toStdString() +
+                                            "」を保存できませんでした。\r" +
+                                            failure->toStdString()});
+    }
+    return !failure;
+}
+
+void SweepDialog::AskAndSaveCsv() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QCoreApplication::translate("SweepDialog", "CSVで保存"),
+        QStringLiteral("tidewell-sweep.csv"),
+        QCoreApplication::translate("SweepDialog", "CSV ファイル (*.csv)"));
+    if (!path.isEmpty())
+        SaveCsv(path);
+}
+
+}  // namespace tidewell::window
