@@ -30,13 +30,19 @@ bool IsKnownColumn(std::string_view column) {
     return column == kNameColumn || std::find(names.begin(), names.end(), column) != names.end();
 }
 
-// A report file name made of the row's name when it is a plain, unused one.
+// A report file name made of the row's name when it is a plain, unused one,
+// else of the row's number. Every name given is kept in `used`, so that no two
+// rows write one file.
 std::string ReportName(const std::string& name, std::size_t row, std::set<std::string>& used) {
     const bool plain = !name.empty() && name != "." && name != ".." &&
                        name.find_first_of(std::string_view("/\0", 2)) == std::string::npos;
     if (plain && used.insert(name + ".txt").second)
         return name + ".txt";
-    return "row" + std::to_string(row + 1) + ".txt";
+    const std::string fallback = "row" + std::to_string(row + 1);
+    std::string file = fallback + ".txt";
+    for (int n = 2; !used.insert(file).second; ++n)
+        file = fallback + "-" + std::to_string(n) + ".txt";
+    return file;
 }
 
 // The failure message of a run without a result.

@@ -48,7 +48,8 @@ struct CaseRowResult {
 
 // Runs the rows; with a report folder, the report of row N (from 1) goes to
 // NAME.txt there, or rowN.txt when the name is empty, ".", "..", holds a '/'
-// or was used by an earlier row.
+// or was used by an earlier row; when an earlier row took rowN.txt as well,
+// to the first free rowN-2.txt, rowN-3.txt, ... No two rows write one file.
 std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::string& reportFolder,
                                         const engine::BatchProgress& progress = {});
 
