@@ -21,6 +21,7 @@
 #include "session/CaseBatch.h"
 #include "session/CaseFileCommands.h"
 #include "session/TypedInputs.h"
+#include "tidewell/Version.h"
 
 namespace {
 
@@ -184,7 +185,7 @@ int main(int argc, char** argv) {
         return Finish(std::cout, kSuccess);
     }
     if (options.Version) {
-        std::cout << "tidewell-cli (Tidewell Ver110) " << TIDEWELL_VERSION << "\n";
+        std::cout << "tidewell-cli (Tidewell Ver110) " << kVersion << "\n";
         return Finish(std::cout, kSuccess);
     }
     if (!options.BatchPath.empty())

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "HelpDialog.h"
+
 // The resource of a static library is registered by name, outside any namespace.
 static void RegisterIconResource() {
     Q_INIT_RESOURCE(icons);
@@ -13,7 +15,7 @@ namespace tidewell::window {
 void SetApplicationNames() {
     QCoreApplication::setApplicationName(QStringLiteral("tidewell"));
     QCoreApplication::setOrganizationName(QStringLiteral("Tidewell"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TIDEWELL_VERSION));
+    QCoreApplication::setApplicationVersion(ProgramVersion());
 }
 
 void SetApplicationIcon() {

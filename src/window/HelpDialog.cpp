@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <QtGlobal>
 
+#include "tidewell/Version.h"
+
 namespace tidewell::window {
 namespace {
 
@@ -20,7 +22,7 @@ void Open(QWidget& parent, const QString& objectName, const QString& title, cons
 }  // namespace
 
 QString ProgramVersion() {
-    return QStringLiteral(TIDEWELL_VERSION);
+    return QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size()));
 }
 
 QString GuideText(const QString& reportFile) {
