@@ -147,9 +147,10 @@ int main(int argc, char** argv) {
         std::snprintf(text, sizeof text, "%.6g", std::exp(logInflow(random)));
         const std::string inflow = text;
         ApplyInput(record, BasicInput::InflowRate, inflow);
-        record.SectionFactor = Pick(random, SectionFactorEntries);
-        record.InflowTempFactor = static_cast<float>(Pick(random, InflowFactorEntries));
-        record.InflowFactor = Pick(random, InflowFactorEntries);
+        record.SectionFactor = Pick(random, ListEntries(MultiplierList::SectionFactor));
+        record.InflowTempFactor =
+            static_cast<float>(Pick(random, ListEntries(MultiplierList::InflowTempFactor)));
+        record.InflowFactor = Pick(random, ListEntries(MultiplierList::InflowFactor));
         const Outcome out = Check(record, cap);
         capped += out.Capped;
         (out.Settled ? settled : diverged) += 1;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "case/CaseFile.h"
+#include "case/MessageLog.h"
 #include "case/NumberText.h"
 #include "case/NumericText.h"
 #include "model/MainModel.h"
@@ -19,12 +20,6 @@
 namespace {
 
 using namespace tidewell;
-
-class CountedMessages final : public MessageSink {
-  public:
-    void Show(const Message&) override { ++Count; }
-    int Count = 0;
-};
 
 void Require(bool condition, const char* what) {
     if (!condition) {
@@ -77,7 +72,7 @@ bool IsDisplayForm(const std::string& text) {
 }
 
 void CheckField(int field, const std::string& text) {
-    static CountedMessages messages;
+    static MessageLog messages;
     static model::MainModel model = [] {
         model::MainModel started(messages, "/dev/null");
         started.FormLoad();
@@ -88,9 +83,9 @@ void CheckField(int field, const std::string& text) {
     std::array<std::string, model::kFieldCount + 1> texts;
     for (int f = 1; f <= model::kFieldCount; ++f)
         texts[f] = model.FieldText(f);
-    const int shown = messages.Count;
+    messages.Shown.clear();  // the model outlives one input
     model.SetFieldText(field, text);
-    if (messages.Count != shown) {  // refused: nothing but the field's own text changed
+    if (!messages.Shown.empty()) {  // refused: nothing but the field's own text changed
         texts[field] = model.FieldText(field);
         for (int f = 1; f <= model::kFieldCount; ++f)
             Require(model.FieldText(f) == texts[f], "a refused text leaves the fields");

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "report/ReportFile.h"
 #include "window/AppIdentity.h"
 #include "window/Language.h"
 #include "window/MainWindow.h"
@@ -24,12 +25,17 @@ bool HasDisplay() {
 }
 
 void DescribeOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral(
-        "Opens the Tidewell window, which estimates the mean water temperature of an\n"
-        "enclosed bay with a five-cell box model. Each calculation writes its report\n"
-        "to Tidewell_OUT.txt (code page 932) in the folder the program was started from.\n"
-        "The window is in English under an English locale (LANG=en_US.UTF-8) and in\n"
-        "Japanese otherwise; tidewell-cli runs the same model from a terminal, in Japanese."));
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Opens the Tidewell window, which estimates the mean water temperature of an\n"
+            "enclosed bay with a five-cell box model. Each calculation writes its report\n"
+            "to ") +
+        QString::fromUtf8(tidewell::report::kDefaultReportPath) +
+        QStringLiteral(
+            " (code page 932) in the folder the program was started from.\n"
+            "The window is in English under an English locale (LANG=en_US.UTF-8) and in\n"
+            "Japanese otherwise; tidewell-cli runs the same model from a terminal, in "
+            "Japanese."));
     parser.addOption(QCommandLineOption(QStringLiteral("lang"),
                                         QStringLiteral("The window's language: ja or en."),
                                         QStringLiteral("language")));

@@ -10,28 +10,23 @@
 namespace tidewell {
 namespace {
 
-struct InputRule {
-    double Limit;
-    bool LimitAccepted;  // is a leading number equal to Limit accepted?
-    Message Refusal;
-};
-
-const InputRule& RuleFor(BasicInput input) {
-    static const std::array<InputRule, 6> kRules{{
-        {1, true, {"湾面積の入力制限", "湾面積は1km2以上にしてください。"}},
-        {1, true, {"水深の入力制限", "水深は1m以上にしてください"}},
-        {0, false, {"湾口部長さの入力制限", "湾口部長さは0にしないでください"}},
-        {0, true, {"外海水の水温", "数値を入力してください"}},
-        {0, true, {"流入水の水温", "数値を入力してください"}},
-        {0, false, {"流量の入力制限", "流入水の流量は0にしないでください"}},
+// Indexed by BasicInput.
+const Message& RefusalOf(BasicInput input) {
+    static const std::array<Message, kBasicInputs.size()> kRefusals{{
+        {"湾面積の入力制限", "湾面積は1km2以上にしてください。"},
+        {"水深の入力制限", "水深は1m以上にしてください"},
+        {"湾口部長さの入力制限", "湾口部長さは0にしないでください"},
+        {"外海水の水温", "数値を入力してください"},
+        {"流入水の水温", "数値を入力してください"},
+        {"流量の入力制限", "流入水の流量は0にしないでください"},
     }};
-    return kRules[static_cast<size_t>(input)];
+    return kRefusals[static_cast<size_t>(input)];
 }
 
-bool InRange(const InputRule& rule, double leading) {
+bool InRange(const InputInfo& info, double leading) {
     if (!std::isfinite(leading))
         return false;
-    return rule.LimitAccepted ? leading >= rule.Limit : leading > rule.Limit;
+    return info.LimitAccepted ? leading >= info.Limit : leading > info.Limit;
 }
 
 bool AllFinite(std::initializer_list<double> values) {
@@ -66,14 +61,15 @@ bool QuantitiesFinite(const CaseRecord& c) {
 // Checks the current multipliers and every extreme the lists offer: each
 // quantity is monotonic in each multiplier, so the corners bound all picks.
 bool QuantitiesFiniteForAnyMultiplier(const CaseRecord& record) {
-    const MultiplierBounds section = BoundsOf(SectionFactorEntries);
-    const MultiplierBounds inflow = BoundsOf(InflowFactorEntries);
+    const MultiplierBounds section = BoundsOf(ListEntries(MultiplierList::SectionFactor));
+    const MultiplierBounds inflow = BoundsOf(ListEntries(MultiplierList::InflowFactor));
+    const MultiplierBounds temp = BoundsOf(ListEntries(MultiplierList::InflowTempFactor));
     if (!QuantitiesFinite(record))
         return false;
     CaseRecord corner = record;
     for (double sectionFactor : {section.Smallest, section.Largest}) {
         for (double inflowFactor : {inflow.Smallest, inflow.Largest}) {
-            for (double tempFactor : {inflow.Smallest, inflow.Largest}) {
+            for (double tempFactor : {temp.Smallest, temp.Largest}) {
                 corner.SectionFactor = sectionFactor;
                 corner.InflowFactor = inflowFactor;
                 corner.InflowTempFactor = static_cast<float>(tempFactor);
@@ -89,15 +85,33 @@ bool QuantitiesFiniteForAnyMultiplier(const CaseRecord& record) {
 
 std::optional<Message> CheckInput(const CaseRecord& record, BasicInput input,
                                   std::string_view text) {
-    const InputRule& rule = RuleFor(input);
-    if (!IsNumericText(text) || !InRange(rule, LeadingNumber(text)) || !NumericValue(text)) {
-        return rule.Refusal;
+    if (!IsNumericText(text) || !InRange(InfoOf(input), LeadingNumber(text)) ||
+        !NumericValue(text)) {
+        return RefusalOf(input);
     }
     CaseRecord candidate = record;
     ApplyInput(candidate, input, std::string(text));
     if (!QuantitiesFiniteForAnyMultiplier(candidate))
-        return rule.Refusal;
+        return RefusalOf(input);
     return std::nullopt;
+}
+
+const BasicValue& ValueOf(const CaseRecord& record, BasicInput input) {
+    switch (input) {
+        case BasicInput::BayArea:
+            return record.BayArea;
+        case BasicInput::MeanDepth:
+            return record.MeanDepth;
+        case BasicInput::MouthLength:
+            return record.MouthLength;
+        case BasicInput::SeaTemp:
+            return record.SeaTemp;
+        case BasicInput::InflowTemp:
+            return record.InflowTemp;
+        case BasicInput::InflowRate:
+            break;
+    }
+    return record.InflowRate;
 }
 
 void ApplyInput(CaseRecord& c, BasicInput input, std::string text) {

@@ -19,6 +19,9 @@ namespace tidewell {
 std::optional<Message> CheckInput(const CaseRecord& record, BasicInput input,
                                   std::string_view text);
 
+// The basic condition's value in the record.
+const BasicValue& ValueOf(const CaseRecord& record, BasicInput input);
+
 // Stores an accepted text as typed and recomputes what depends on it in the
 // record: the bay volume, the mouth depth and cross-section, the inflow load,
 // the bay's start temperature.

@@ -1,11 +1,43 @@
 #include "Multipliers.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "CaseRecord.h"
 #include "NumericText.h"
 
 namespace tidewell {
+namespace {
+
+constexpr std::string_view kSectionEntries[] = {"1.0", "0.2", "0.5", "0.8", "1.2", "1.5", "2.0"};
+constexpr std::string_view kInflowEntries[] = {"1.0", "0.2", "0.5", "0.8",
+                                               "1.2", "1.5", "2.0", "5.0"};
+
+using enum MultiplierList;
+
+constexpr std::array<ListInfo, kMultiplierLists.size()> kLists{{
+    {SectionFactor, 1, "section-factor", kSectionEntries, "湾口部断面積",
+     "multiplier on the bay-mouth cross-section"},
+    {InflowTempFactor, 2, "inflow-temp-factor", kInflowEntries, "流入水水温",
+     "multiplier on the inflow temperature"},
+    {InflowFactor, 3, "inflow-factor", kInflowEntries, "流入水流量",
+     "multiplier on the inflow rate"},
+}};
+
+constexpr bool InListOrder() {
+    for (std::size_t i = 0; i < kLists.size(); ++i) {
+        if (kLists[i].Id != kMultiplierLists[i] || kLists[i].Number != static_cast<int>(i) + 1)
+            return false;
+    }
+    return true;
+}
+static_assert(InListOrder());
+
+}  // namespace
+
+std::span<const ListInfo> ListTable() {
+    return kLists;
+}
 
 MultiplierBounds BoundsOf(std::span<const std::string_view> entries) {
     MultiplierBounds bounds{LeadingNumber(entries.front()), LeadingNumber(entries.front())};
@@ -16,22 +48,40 @@ MultiplierBounds BoundsOf(std::span<const std::string_view> entries) {
     return bounds;
 }
 
+const ListInfo& InfoOf(MultiplierList list) {
+    return ListTable()[static_cast<std::size_t>(list)];
+}
+
 std::string_view ListName(MultiplierList list) {
-    switch (list) {
-        case MultiplierList::SectionFactor:
-            return "section-factor";
-        case MultiplierList::InflowTempFactor:
-            return "inflow-temp-factor";
-        case MultiplierList::InflowFactor:
-            return "inflow-factor";
-    }
-    return {};
+    return InfoOf(list).Name;
 }
 
 std::span<const std::string_view> ListEntries(MultiplierList list) {
-    if (list == MultiplierList::SectionFactor)
-        return SectionFactorEntries;
-    return InflowFactorEntries;
+    return InfoOf(list).Entries;
+}
+
+std::string_view ListCaption(MultiplierList list) {
+    return InfoOf(list).Caption;
+}
+
+int ListNumber(MultiplierList list) {
+    return InfoOf(list).Number;
+}
+
+std::optional<MultiplierList> ListNumbered(int n) {
+    for (const ListInfo& info : ListTable()) {
+        if (info.Number == n)
+            return info.Id;
+    }
+    return std::nullopt;
+}
+
+std::optional<MultiplierList> ListNamed(std::string_view name) {
+    for (const ListInfo& info : ListTable()) {
+        if (info.Name == name)
+            return info.Id;
+    }
+    return std::nullopt;
 }
 
 void ApplyMultiplier(CaseRecord& record, MultiplierList list, std::string_view entry) {

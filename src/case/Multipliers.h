@@ -1,27 +1,41 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 
 namespace tidewell {
-
-// The entries of the three multiplier lists, top to bottom. The multiplier an
-// entry sets is LeadingNumber of its text.
-inline constexpr std::string_view SectionFactorEntries[] = {"1.0", "0.2", "0.5", "0.8",
-                                                            "1.2", "1.5", "2.0"};
-inline constexpr std::string_view InflowFactorEntries[] = {"1.0", "0.2", "0.5", "0.8",
-                                                           "1.2", "1.5", "2.0", "5.0"};
 
 // The three lists in the window's order (List1 to List3).
 enum class MultiplierList { SectionFactor, InflowTempFactor, InflowFactor };
 inline constexpr std::array<MultiplierList, 3> kMultiplierLists{
     MultiplierList::SectionFactor, MultiplierList::InflowTempFactor, MultiplierList::InflowFactor};
 
-// The one name of each list outside the window: the command-line option, the
-// key in a case file ("section-factor", "inflow-temp-factor", "inflow-factor").
+struct ListInfo {
+    MultiplierList Id;
+    int Number;  // the window's List1 .. List3
+    // The one name outside the window: the command-line option, the CSV
+    // column, the key in a case file.
+    std::string_view Name;
+    // The entries top to bottom; the multiplier an entry sets is LeadingNumber
+    // of its text.
+    std::span<const std::string_view> Entries;
+    std::string_view Caption;      // in the window: "湾口部断面積", ...
+    std::string_view Description;  // in English, for the command line's help
+};
+
+// All three, in list order.
+std::span<const ListInfo> ListTable();
+const ListInfo& InfoOf(MultiplierList list);
 std::string_view ListName(MultiplierList list);
 std::span<const std::string_view> ListEntries(MultiplierList list);
+std::string_view ListCaption(MultiplierList list);
+int ListNumber(MultiplierList list);
+// The list numbered n (1 .. 3); empty for any other number.
+std::optional<MultiplierList> ListNumbered(int n);
+// The list named `name`; empty for any other name.
+std::optional<MultiplierList> ListNamed(std::string_view name);
 
 // The smallest and largest multiplier that a list offers.
 struct MultiplierBounds {

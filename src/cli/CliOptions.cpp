@@ -8,8 +8,11 @@
 #include <string_view>
 #include <utility>
 
+#include "case/BasicInput.h"
+#include "case/CaseInput.h"
 #include "case/Multipliers.h"
-#include "model/FieldTable.h"
+#include "case/NumberText.h"
+#include "engine/MultiplierSweep.h"
 #include "report/ReportFile.h"
 
 namespace tidewell::cli {
@@ -29,28 +32,22 @@ enum OptionCode {
     kBatch,
     kOut,
     kReportFolder,
-    kFieldBase = 300,  // + field number
-    kListBase = 400,   // + list number
+    kInputBase = 300,  // + the input's place in session::InputNames()
 };
 
-// The input options take their names from the field table and the lists;
-// the rest are the tool's own.
+// The input options take their names from the inputs and the lists; the rest
+// are the tool's own.
 const std::vector<option>& Options() {
     // getopt_long wants C strings: the names are copied into lasting storage.
     static std::vector<std::string> names;
     static const std::vector<option> options = [] {
-        std::vector<std::pair<std::string_view, int>> inputs;
-        for (const model::FieldInfo& info : model::FieldTable()) {
-            if (!info.Option.empty())
-                inputs.emplace_back(info.Option, kFieldBase + model::NumberOf(info.Id));
-        }
-        for (MultiplierList list : kMultiplierLists)
-            inputs.emplace_back(ListName(list), kListBase + static_cast<int>(list) + 1);
+        const std::vector<std::string_view> inputs = session::InputNames();
         names.reserve(inputs.size());
         std::vector<option> all;
-        for (const auto& [name, code] : inputs) {
+        for (std::string_view name : inputs) {
             names.emplace_back(name);
-            all.push_back({names.back().c_str(), required_argument, nullptr, code});
+            all.push_back({names.back().c_str(), required_argument, nullptr,
+                           kInputBase + static_cast<int>(all.size())});
         }
         const option own[] = {
             {"report", required_argument, nullptr, kReport},
@@ -78,9 +75,9 @@ const std::vector<option>& Options() {
 std::string Conflict(const CliOptions& options, bool outGiven) {
     const bool batch = !options.BatchPath.empty();
     const bool sweep = !options.SweepPath.empty();
-    if (batch && (!options.FieldTexts.empty() || !options.ListPicks.empty() ||
-                  !options.CasePath.empty() || !options.SaveCasePath.empty() ||
-                  !options.SeriesPath.empty() || sweep || options.Json || options.MaxSteps))
+    if (batch &&
+        (!options.Inputs.Empty() || !options.CasePath.empty() || !options.SaveCasePath.empty() ||
+         !options.SeriesPath.empty() || sweep || options.Json || options.MaxSteps))
         return "--batch takes its cases from the file: only --out and --report-dir go with it";
     if (!batch && (outGiven || !options.ReportFolder.empty()))
         return "--out and --report-dir go with --batch only";
@@ -96,22 +93,64 @@ std::string Conflict(const CliOptions& options, bool outGiven) {
     return {};
 }
 
-void Upsert(std::vector<std::pair<int, std::string>>& entries, int number, std::string value) {
-    const auto found = std::find_if(entries.begin(), entries.end(),
-                                    [&](const auto& entry) { return entry.first == number; });
-    if (found != entries.end()) {
-        found->second = std::move(value);
-    } else {
-        entries.emplace_back(number, std::move(value));
-    }
-}
-
 std::optional<std::int64_t> StepLimit(std::string_view text) {
     std::int64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < 0)
         return std::nullopt;
     return value;
+}
+
+// "--name ARG" and its help, the help starting in one column.
+std::string OptionLine(const std::string& option, std::string_view help) {
+    constexpr std::size_t kHelpColumn = 29;
+    std::string line = "  --" + option + " ";
+    line.resize(std::max(kHelpColumn, line.size()), ' ');
+    return line.append(help).append("\n");
+}
+
+// A number as the help writes it: the window's display text without its sign blank.
+std::string Plain(double value) {
+    const std::string text = DisplayText(value);
+    return text.substr(text.find_first_not_of(' '));
+}
+
+// "bay area, km2 (at least 1; default 1000)".
+std::string InputHelp(const InputInfo& input) {
+    const std::string limit = Plain(input.Limit);
+    const std::string range = !input.LimitAccepted ? "above " + limit
+                              : input.Limit == 0   ? limit + " or more"
+                                                   : "at least " + limit;
+    return std::string(input.Description) + ", " + std::string(input.Unit) + " (" + range +
+           "; default " + Plain(ValueOf(DefaultCase(), input.Id).Value()) + ")";
+}
+
+// The entries every list offers, then those only some offer, with the lists
+// that lack them: "1.0, ..., 2.0 (and 5.0, except for --section-factor)."
+std::string EntriesSentence() {
+    const auto offers = [](const ListInfo& list, std::string_view entry) {
+        return std::find(list.Entries.begin(), list.Entries.end(), entry) != list.Entries.end();
+    };
+    std::vector<std::string_view> entries;
+    for (const ListInfo& list : ListTable()) {
+        for (std::string_view entry : list.Entries) {
+            if (std::find(entries.begin(), entries.end(), entry) == entries.end())
+                entries.push_back(entry);
+        }
+    }
+    std::string common, extra;
+    for (std::string_view entry : entries) {
+        std::string lacking;
+        for (const ListInfo& list : ListTable()) {
+            if (!offers(list, entry))
+                lacking += (lacking.empty() ? "--" : ", --") + std::string(list.Name);
+        }
+        if (lacking.empty())
+            common += (common.empty() ? "" : ", ") + std::string(entry);
+        else
+            extra += " (and " + std::string(entry) + ", except for " + lacking + ")";
+    }
+    return common + extra + ".";
 }
 
 }  // namespace
@@ -184,43 +223,33 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
                     return {std::nullopt, name.substr(0, name.find('=')) + " takes no value"};
                 return {std::nullopt, "unknown option: " + name};
             default:
-                if (code > kListBase) {
-                    Upsert(options.ListPicks, code - kListBase, optarg);
-                } else {
-                    Upsert(options.FieldTexts, code - kFieldBase, optarg);
-                }
+                options.Inputs.Set(
+                    session::InputNames()[static_cast<std::size_t>(code - kInputBase)], optarg);
         }
     }
     if (optind < argc)
         return {std::nullopt, "unexpected argument: " + std::string(argv[optind])};
-    const auto byNumber = [](const auto& a, const auto& b) { return a.first < b.first; };
-    std::sort(options.FieldTexts.begin(), options.FieldTexts.end(), byNumber);
-    std::sort(options.ListPicks.begin(), options.ListPicks.end(), byNumber);
     if (std::string conflict = Conflict(options, outGiven); !conflict.empty())
         return {std::nullopt, std::move(conflict)};
     return {options, {}};
 }
 
 std::string CliUsage() {
-    return R"(Usage: tidewell-cli [OPTION]...
+    std::string usage = R"(Usage: tidewell-cli [OPTION]...
 Calculate the mean water temperature of an enclosed bay, as the Tidewell
 window does, and write its report.
 
 Each TEXT is written whole into its input field, as if typed; a text the
 field refuses ends the program. Each ENTRY is the text of a list entry:
-1.0, 0.2, 0.5, 0.8, 1.2, 1.5, 2.0 (and 5.0, except for --section-factor).
-
-  --bay-area TEXT            bay area, km2 (at least 1; default 1000)
-  --mean-depth TEXT          mean depth, m (at least 1; default 18)
-  --mouth-length TEXT        bay-mouth length, km (above 0; default 7)
-  --sea-temp TEXT            outer-sea temperature, degC (0 or more; default 18)
-  --inflow-temp TEXT         inflow temperature, degC (0 or more; default 15)
-  --inflow-rate TEXT         inflow rate, m3/s (above 0; default 331)
-  --section-factor ENTRY     multiplier on the bay-mouth cross-section
-  --inflow-temp-factor ENTRY multiplier on the inflow temperature
-  --inflow-factor ENTRY      multiplier on the inflow rate
-  --report PATH              report file (default Tidewell_OUT.txt); - writes
-                             the report to standard output and the result to
+)";
+    usage += EntriesSentence() + "\n\n";
+    for (const InputInfo& input : InputTable())
+        usage += OptionLine(std::string(input.Name) + " TEXT", InputHelp(input));
+    for (const ListInfo& list : ListTable())
+        usage += OptionLine(std::string(list.Name) + " ENTRY", list.Description);
+    usage += OptionLine("report PATH", "report file (default " +
+                                           std::string(report::kDefaultReportPath) + "); - writes");
+    usage += R"(                             the report to standard output and the result to
                              standard error
   --no-report                write no report
   --max-steps N              refuse a run of more than N time steps
@@ -232,13 +261,16 @@ field refuses ends the program. Each ENTRY is the text of a list entry:
                              standard output and the result to standard error
   --case FILE                open a case file first; the other options change it
   --save-case FILE           save the case as given, then calculate as usual
-  --sweep FILE               instead of one calculation, run all 448
+  --sweep FILE               instead of one calculation, run all )" +
+             std::to_string(engine::AllCombinations().size()) + R"(
                              combinations of the three lists for the basic
                              conditions and write them as CSV (- for standard
                              output); no report is written
   --batch FILE               instead of one calculation, run every row of a CSV
                              table of cases: its header names the columns as
-                             the options above (bay-area .. inflow-factor, any
+                             the options above ()" +
+             std::string(session::InputNames().front()) + " .. " +
+             std::string(session::InputNames().back()) + R"(, any
                              of them, any order) and an optional name; an empty
                              cell keeps the default
   --out FILE                 where --batch writes its results (default -)
@@ -263,6 +295,7 @@ Exit status:
   4  the report, a file asked for, or the output could not be written
   130, 143  the run was cancelled by SIGINT, SIGTERM
 )";
+    return usage;
 }
 
 }  // namespace tidewell::cli

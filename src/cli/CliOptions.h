@@ -5,24 +5,24 @@
 #include <string>
 #include <vector>
 
+#include "report/ReportFile.h"
+#include "session/TypedInputs.h"
+
 namespace tidewell::cli {
 
 // What the command line asks for: texts typed into the six input fields and
 // entries picked in the three lists, applied in that order, then calculate.
 struct CliOptions {
-    // Field number and the text to write into it, in field order.
-    std::vector<std::pair<int, std::string>> FieldTexts;
-    // List number and the entry text to pick, in list order.
-    std::vector<std::pair<int, std::string>> ListPicks;
-    std::string ReportPath = "Tidewell_OUT.txt";  // "-": standard output; "": none
-    std::optional<std::int64_t> MaxSteps;         // refuse a longer run
-    std::string SeriesPath;                       // the run's series as CSV ("-": stdout)
-    std::string SweepPath;                        // every multiplier combination instead
-    std::string CasePath;                         // a case to open before the options
-    std::string SaveCasePath;                     // where to save the case as given
-    std::string BatchPath;                        // a table of cases instead of one
-    std::string OutPath = "-";                    // the batch's results
-    std::string ReportFolder;                     // a report per batch row
+    session::TypedInputs Inputs;                          // the last of an option given twice
+    std::string ReportPath = report::kDefaultReportPath;  // "-": standard output; "": none
+    std::optional<std::int64_t> MaxSteps;                 // refuse a longer run
+    std::string SeriesPath;                               // the run's series as CSV ("-": stdout)
+    std::string SweepPath;                                // every multiplier combination instead
+    std::string CasePath;                                 // a case to open before the options
+    std::string SaveCasePath;                             // where to save the case as given
+    std::string BatchPath;                                // a table of cases instead of one
+    std::string OutPath = "-";                            // the batch's results
+    std::string ReportFolder;                             // a report per batch row
     bool Json = false;
     bool Help = false;
     bool Version = false;

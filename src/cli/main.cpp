@@ -45,15 +45,6 @@ class PrintedMessages final : public MessageSink {
     cli::ProgressLine* Progress = nullptr;
 };
 
-session::TypedInputs InputsOf(const cli::CliOptions& options) {
-    session::TypedInputs inputs;
-    for (const auto& [field, text] : options.FieldTexts)
-        inputs.Texts[*model::FieldNumbered(field)] = text;
-    for (const auto& [list, entry] : options.ListPicks)
-        inputs.Picks[kMultiplierLists[static_cast<std::size_t>(list - 1)]] = entry;
-    return inputs;
-}
-
 void PrintResult(std::ostream& out, const model::MainModel& model) {
     out << model.FieldText(16) << "\n";
     for (int cell = 1; cell <= 5; ++cell) {
@@ -119,9 +110,7 @@ cli::ProgressLine TerminalProgress(std::string unit = {}) {
 // Every combination of the lists for the model's basic conditions.
 int RunSweep(const model::MainModel& model, const cli::CliOptions& options) {
     const std::vector<engine::SweepCombination> combinations = engine::AllCombinations();
-    std::vector<CaseRecord> cases;
-    for (const engine::SweepCombination& combination : combinations)
-        cases.push_back(engine::WithCombination(model.Record(), combination));
+    const std::vector<CaseRecord> cases = engine::SweepCases(model.Record(), combinations);
     cli::WatchCancelSignals();
     cli::ProgressLine progress = TerminalProgress("件");
     const std::vector<engine::BatchOutcome> outcomes =
@@ -198,7 +187,8 @@ int main(int argc, char** argv) {
                             : std::cout;
 
     PrintedMessages printed;
-    session::MessageLog messages(&printed);
+    MessageLog messages(&printed);
+    messages.Answer = true;  // a long run is what the user asked for
     model::MainModel model(messages, sweep ? "" : options.ReportPath);
     model.FormLoad();
     const auto refuse = [&](int status) {
@@ -212,7 +202,7 @@ int main(int argc, char** argv) {
             return refuse(kRefused);
         }
     }
-    if (session::ApplyInputs(model, messages, InputsOf(options)))
+    if (session::ApplyInputs(model, messages, options.Inputs))
         return refuse(kRefused);
     if (!options.SaveCasePath.empty()) {
         if (const std::optional<Message> failure = session::SaveCase(model, options.SaveCasePath)) {

@@ -7,11 +7,35 @@ int EntryCount(MultiplierList list) {
     return static_cast<int>(ListEntries(list).size());
 }
 
-std::string_view Entry(MultiplierList list, int index) {
-    return ListEntries(list)[static_cast<std::size_t>(index)];
+}  // namespace
+
+int SweepCombination::Entry(MultiplierList list) const {
+    switch (list) {
+        case MultiplierList::SectionFactor:
+            return Section;
+        case MultiplierList::InflowTempFactor:
+            return InflowTemp;
+        case MultiplierList::InflowFactor:
+            break;
+    }
+    return Inflow;
 }
 
-}  // namespace
+SweepCombination SweepCombination::With(MultiplierList list, int entry) const {
+    SweepCombination combination = *this;
+    switch (list) {
+        case MultiplierList::SectionFactor:
+            combination.Section = entry;
+            break;
+        case MultiplierList::InflowTempFactor:
+            combination.InflowTemp = entry;
+            break;
+        case MultiplierList::InflowFactor:
+            combination.Inflow = entry;
+            break;
+    }
+    return combination;
+}
 
 std::vector<SweepCombination> AllCombinations() {
     std::vector<SweepCombination> all;
@@ -25,13 +49,18 @@ std::vector<SweepCombination> AllCombinations() {
 }
 
 CaseRecord WithCombination(CaseRecord base, const SweepCombination& c) {
-    ApplyMultiplier(base, MultiplierList::SectionFactor,
-                    Entry(MultiplierList::SectionFactor, c.Section));
-    ApplyMultiplier(base, MultiplierList::InflowTempFactor,
-                    Entry(MultiplierList::InflowTempFactor, c.InflowTemp));
-    ApplyMultiplier(base, MultiplierList::InflowFactor,
-                    Entry(MultiplierList::InflowFactor, c.Inflow));
+    for (MultiplierList list : kMultiplierLists)
+        ApplyMultiplier(base, list, ListEntries(list)[static_cast<std::size_t>(c.Entry(list))]);
     return base;
+}
+
+std::vector<CaseRecord> SweepCases(const CaseRecord& base,
+                                   std::span<const SweepCombination> combinations) {
+    std::vector<CaseRecord> cases;
+    cases.reserve(combinations.size());
+    for (const SweepCombination& combination : combinations)
+        cases.push_back(WithCombination(base, combination));
+    return cases;
 }
 
 }  // namespace tidewell::engine

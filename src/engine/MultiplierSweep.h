@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "case/CaseRecord.h"
@@ -15,6 +16,8 @@ struct SweepCombination {
     int InflowTemp = 0;
     int Inflow = 0;
 
+    int Entry(MultiplierList list) const;
+    SweepCombination With(MultiplierList list, int entry) const;
     bool operator==(const SweepCombination&) const = default;
 };
 
@@ -23,5 +26,8 @@ std::vector<SweepCombination> AllCombinations();
 
 // The case with the combination's multipliers in place of its own.
 CaseRecord WithCombination(CaseRecord base, const SweepCombination& combination);
+// The case of each combination, in their order.
+std::vector<CaseRecord> SweepCases(const CaseRecord& base,
+                                   std::span<const SweepCombination> combinations);
 
 }  // namespace tidewell::engine

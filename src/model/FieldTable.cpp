@@ -8,22 +8,22 @@ namespace {
 using enum Field;
 
 constexpr std::array<FieldInfo, kFieldCount> kFields{{
-    {BayArea, BasicInput::BayArea, "bay-area"},
-    {MeanDepth, BasicInput::MeanDepth, "mean-depth"},
-    {BayVolume, {}, {}},
-    {MouthLength, BasicInput::MouthLength, "mouth-length"},
-    {MouthDepth, {}, {}},
-    {MouthSection, {}, {}},
-    {SeaTemp, BasicInput::SeaTemp, "sea-temp"},
-    {InflowTemp, BasicInput::InflowTemp, "inflow-temp"},
-    {InflowRate, BasicInput::InflowRate, "inflow-rate"},
-    {InflowLoad, {}, {}},
-    {ChangedSection, {}, {}},
-    {ChangedLoad, {}, {}},
-    {ResidenceTime, {}, {}},
-    {Closedness, {}, {}},
-    {LoadPerVolume, {}, {}},
-    {Result, {}, {}},
+    {BayArea, BasicInput::BayArea},
+    {MeanDepth, BasicInput::MeanDepth},
+    {BayVolume, {}},
+    {MouthLength, BasicInput::MouthLength},
+    {MouthDepth, {}},
+    {MouthSection, {}},
+    {SeaTemp, BasicInput::SeaTemp},
+    {InflowTemp, BasicInput::InflowTemp},
+    {InflowRate, BasicInput::InflowRate},
+    {InflowLoad, {}},
+    {ChangedSection, {}},
+    {ChangedLoad, {}},
+    {ResidenceTime, {}},
+    {Closedness, {}},
+    {LoadPerVolume, {}},
+    {Result, {}},
 }};
 
 // The table is indexed by field number; a misplaced row would pair a field
@@ -57,12 +57,12 @@ std::optional<Field> FieldNumbered(int n) {
     return kFields[static_cast<size_t>(n - 1)].Id;
 }
 
-std::optional<Field> FieldWithOption(std::string_view option) {
+Field FieldOf(BasicInput input) {
     for (const FieldInfo& info : kFields) {
-        if (!option.empty() && info.Option == option)
+        if (info.Input == input)
             return info.Id;
     }
-    return std::nullopt;
+    return Field::Result;  // not reached: every input has its field
 }
 
 }  // namespace tidewell::model

@@ -7,8 +7,8 @@
 #include "case/CaseInput.h"
 
 // The window's sixteen text fields by name, and the one table that says which
-// of them the user types into, which case input each of those sets and the
-// command-line option that sets it too.
+// of them the user types into and which case input each of those sets (its
+// names and limits are the case's input table).
 namespace tidewell::model {
 
 // Numbered as the window's controls Text1 .. Text16.
@@ -36,7 +36,6 @@ inline constexpr int kFieldCount = 16;
 struct FieldInfo {
     Field Id;
     std::optional<BasicInput> Input;  // set for the fields the user types into
-    std::string_view Option;          // command-line option, without "--"; empty if none
 };
 
 // All sixteen fields, in number order.
@@ -50,7 +49,7 @@ constexpr int NumberOf(Field field) {
 }
 // The field numbered n (1 .. 16); empty for any other number.
 std::optional<Field> FieldNumbered(int n);
-// The editable field whose option is `option`; empty if none.
-std::optional<Field> FieldWithOption(std::string_view option);
+// The field the user types the input into.
+Field FieldOf(BasicInput input);
 
 }  // namespace tidewell::model

@@ -104,13 +104,11 @@ bool MainModel::SelectListEntry(int list, int index) {
 }
 
 void MainModel::FillLists() {
-    const auto fill = [](ListBox& box, std::span<const std::string_view> entries) {
-        box.Entries.assign(entries.begin(), entries.end());
+    for (const ListInfo& list : ListTable()) {
+        ListBox& box = Lists[static_cast<std::size_t>(list.Number)];
+        box.Entries.assign(list.Entries.begin(), list.Entries.end());
         box.Selected = kNoSelection;
-    };
-    fill(Lists[1], SectionFactorEntries);
-    fill(Lists[2], InflowFactorEntries);
-    fill(Lists[3], InflowFactorEntries);
+    }
 }
 
 // Every record field is set before the first text is written, so the

@@ -12,22 +12,6 @@ int EntryCount(MultiplierList list) {
     return static_cast<int>(ListEntries(list).size());
 }
 
-engine::SweepCombination WithEntry(engine::SweepCombination combination, MultiplierList list,
-                                   int entry) {
-    switch (list) {
-        case MultiplierList::SectionFactor:
-            combination.Section = entry;
-            break;
-        case MultiplierList::InflowTempFactor:
-            combination.InflowTemp = entry;
-            break;
-        case MultiplierList::InflowFactor:
-            combination.Inflow = entry;
-            break;
-    }
-    return combination;
-}
-
 std::vector<std::string> HeadersOf(MultiplierList list) {
     const auto entries = ListEntries(list);
     return {entries.begin(), entries.end()};
@@ -45,30 +29,6 @@ Color ColorOf(const ColorScale& scale, double shownMean) {
 
 }  // namespace
 
-std::string_view ListCaption(MultiplierList list) {
-    switch (list) {
-        case MultiplierList::SectionFactor:
-            return "湾口部断面積";
-        case MultiplierList::InflowTempFactor:
-            return "流入水水温";
-        case MultiplierList::InflowFactor:
-            break;
-    }
-    return "流入水流量";
-}
-
-int EntryOf(const engine::SweepCombination& combination, MultiplierList list) {
-    switch (list) {
-        case MultiplierList::SectionFactor:
-            return combination.Section;
-        case MultiplierList::InflowTempFactor:
-            return combination.InflowTemp;
-        case MultiplierList::InflowFactor:
-            break;
-    }
-    return combination.Inflow;
-}
-
 engine::SweepCombination CombinationOfSelections(int section, int inflowTemp, int inflow) {
     return {std::max(0, section), std::max(0, inflowTemp), std::max(0, inflow)};
 }
@@ -79,11 +39,7 @@ SweepTable::SweepTable(const CaseRecord& base, engine::SweepCombination current)
 }
 
 std::vector<CaseRecord> SweepTable::Cases() const {
-    std::vector<CaseRecord> cases;
-    cases.reserve(All.size());
-    for (const engine::SweepCombination& combination : All)
-        cases.push_back(engine::WithCombination(Base, combination));
-    return cases;
+    return engine::SweepCases(Base, All);
 }
 
 bool SweepTable::SetOutcomes(std::vector<engine::BatchOutcome> outcomes) {
@@ -132,11 +88,11 @@ SweepSlice SweepTable::Slice(MultiplierList held, int heldEntry) const {
     slice.Columns = others[1];
     slice.RowHeaders = HeadersOf(slice.Rows);
     slice.ColumnHeaders = HeadersOf(slice.Columns);
-    const engine::SweepCombination fixed = WithEntry({}, held, slice.HeldEntry);
+    const engine::SweepCombination fixed = engine::SweepCombination{}.With(held, slice.HeldEntry);
     for (int r = 0; r < EntryCount(slice.Rows); ++r) {
         std::vector<SweepCell>& row = slice.Cells.emplace_back();
         for (int c = 0; c < EntryCount(slice.Columns); ++c)
-            row.push_back(CellOf(WithEntry(WithEntry(fixed, slice.Rows, r), slice.Columns, c)));
+            row.push_back(CellOf(fixed.With(slice.Rows, r).With(slice.Columns, c)));
     }
     return slice;
 }

@@ -17,10 +17,6 @@
 // the result field does, coloured by the window's scale.
 namespace tidewell::model {
 
-// The caption of a list in the window: "湾口部断面積", "流入水水温", "流入水流量".
-std::string_view ListCaption(MultiplierList list);
-
-int EntryOf(const engine::SweepCombination& combination, MultiplierList list);
 // The combination of the lists' selected entries; an unselected list (a
 // negative index) stands at its first entry, "1.0".
 engine::SweepCombination CombinationOfSelections(int section, int inflowTemp, int inflow);

@@ -1,11 +1,12 @@
 #include "SeriesCsv.h"
 
+#include "CsvColumns.h"
 #include "case/FullPrecisionText.h"
 
 namespace tidewell::report {
 
 std::string SeriesCsv(std::span<const engine::SeriesRow> rows) {
-    std::string csv = "day,cell1,cell2,cell3,cell4,cell5\n";
+    std::string csv = "day," + CellColumns() + "\n";
     for (const engine::SeriesRow& row : rows) {
         csv += SeventeenDigits(row.Day);
         for (double cell : row.Cells)

@@ -1,5 +1,6 @@
 #include "SweepCsv.h"
 
+#include "CsvColumns.h"
 #include "case/FullPrecisionText.h"
 
 namespace tidewell::report {
@@ -20,18 +21,17 @@ const char* StatusWord(engine::RunStatus status) {
 
 std::string SweepCsv(std::span<const engine::SweepCombination> combinations,
                      std::span<const engine::BatchOutcome> outcomes) {
-    std::string csv =
-        "section-factor,inflow-temp-factor,inflow-factor,status,mean,cell1,cell2,cell3,cell4,"
-        "cell5\n";
-    const auto entry = [](MultiplierList list, int index) {
-        return std::string(ListEntries(list)[static_cast<std::size_t>(index)]);
-    };
+    std::string csv;
+    for (MultiplierList list : kMultiplierLists)
+        csv.append(ListName(list)).append(1, ',');
+    csv += "status,mean," + CellColumns() + "\n";
     for (std::size_t i = 0; i < combinations.size() && i < outcomes.size(); ++i) {
-        const engine::SweepCombination& c = combinations[i];
         const engine::BatchOutcome& outcome = outcomes[i];
-        csv += entry(MultiplierList::SectionFactor, c.Section) + "," +
-               entry(MultiplierList::InflowTempFactor, c.InflowTemp) + "," +
-               entry(MultiplierList::InflowFactor, c.Inflow) + "," + StatusWord(outcome.Run.Status);
+        for (MultiplierList list : kMultiplierLists) {
+            const auto entry = static_cast<std::size_t>(combinations[i].Entry(list));
+            csv.append(ListEntries(list)[entry]).append(1, ',');
+        }
+        csv += StatusWord(outcome.Run.Status);
         const bool hasResult = outcome.Run.Status == engine::RunStatus::Completed;
         csv.append(1, ',').append(hasResult ? SeventeenDigits(outcome.Mean) : std::string());
         for (double cell : outcome.Cells)

@@ -9,6 +9,7 @@
 #include "case/NumberText.h"
 #include "case/SafeFile.h"
 #include "model/UnstableMessage.h"
+#include "report/CsvColumns.h"
 #include "report/ReportFile.h"
 #include "report/SweepCsv.h"
 
@@ -159,9 +160,8 @@ std::string CaseBatchCsv(const CaseBatch& batch, const std::vector<CaseRowResult
         if (column != kNameColumn)
             csv += "," + column;
     }
-    csv +=
-        ",residence-time,closedness,load-per-volume,time-step,step-count,status,mean,result,"
-        "cell1,cell2,cell3,cell4,cell5,message\n";
+    csv += ",residence-time,closedness,load-per-volume,time-step,step-count,status,mean,result," +
+           report::CellColumns() + ",message\n";
     for (std::size_t r = 0; r < results.size() && r < batch.Rows.size(); ++r) {
         const CaseRowResult& result = results[r];
         std::string name, given;

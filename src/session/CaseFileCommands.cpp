@@ -1,76 +1,46 @@
 #include "CaseFileCommands.h"
 
-#include <algorithm>
-#include <array>
 #include <vector>
+
+#include "TypedInputs.h"
 
 namespace tidewell::session {
 namespace {
 
-// Text1, Text2, Text4, Text7, Text8 and Text9, by BasicInput.
-constexpr std::array<int, kBasicInputs.size()> kFieldOfInput{1, 2, 4, 7, 8, 9};
-
-int FieldOf(BasicInput input) {
-    return kFieldOfInput[static_cast<std::size_t>(input)];
-}
-
-int ListOf(MultiplierList list) {
-    return static_cast<int>(list) + 1;
-}
-
-class RecordingSink final : public MessageSink {
-  public:
-    void Show(const Message& message) override { Shown.push_back(message); }
-    std::vector<Message> Shown;
-};
-
-// Types the text so that the field's handler runs even when the field shows
-// it already: a blank after a number leaves its value, so the detour through
-// it changes nothing but the stored text.
-void TypeText(model::MainModel& model, int field, const std::string& text) {
-    if (model.FieldText(field) == text)
-        model.SetFieldText(field, text + " ");
-    model.SetFieldText(field, text);
-}
-
-std::optional<int> IndexOf(const model::ListBox& box, const std::string& entry) {
-    const auto found = std::find(box.Entries.begin(), box.Entries.end(), entry);
-    if (found == box.Entries.end())
-        return std::nullopt;
-    return static_cast<int>(found - box.Entries.begin());
-}
-
-// Applies the case as a user would. With `watched`, stops at the first
-// message it receives and returns what was refused and why.
-std::optional<std::string> Replay(model::MainModel& model, const CaseFile& file,
-                                  const RecordingSink* watched) {
-    model.Command3_Click();
-    for (BasicInput input : kBasicInputs) {
-        TypeText(model, FieldOf(input), file.Text(input));
-        if (watched && !watched->Shown.empty()) {
-            const Message& refusal = watched->Shown.front();
-            return "「" + std::string(InputName(input)) + "」の「" + file.Text(input) +
-                   "」を受け付けません（" + refusal.Title + ": " + refusal.Prompt + "）";
-        }
-    }
+// The six texts, then each list's entry (a list without one stays at the
+// restored "1.0").
+std::vector<InputStep> StepsOf(const CaseFile& file) {
+    std::vector<InputStep> steps;
+    for (BasicInput input : kBasicInputs)
+        steps.push_back({input, file.Text(input)});
     for (MultiplierList list : kMultiplierLists) {
-        const auto& entry = file.Entry(list);
-        if (!entry)
-            continue;
-        const auto index = IndexOf(model.List(ListOf(list)), *entry);
-        if (!index)
-            return "「" + std::string(ListName(list)) + "」の「" + *entry + "」は一覧にありません";
-        model.SelectListEntry(ListOf(list), *index);
+        if (const auto& entry = file.Entry(list))
+            steps.push_back({list, *entry});
     }
-    return std::nullopt;
+    return steps;
+}
+
+// Applies the case as a user would, from the defaults on; what was refused
+// and why, if anything.
+std::optional<std::string> Replay(model::MainModel& model, const MessageLog& log,
+                                  const CaseFile& file) {
+    model.Command3_Click();
+    const std::optional<InputRefusal> refusal = EnterInputs(model, log, StepsOf(file));
+    if (!refusal)
+        return std::nullopt;
+    const std::string name(refusal->Name());
+    if (const std::optional<Message>& why = refusal->FieldRefusal)
+        return "「" + name + "」の「" + refusal->Step.Text + "」を受け付けません（" + why->Title +
+               ": " + why->Prompt + "）";
+    return "「" + name + "」の「" + refusal->Step.Text + "」は一覧にありません";
 }
 
 // Why the case cannot be opened, found on a model of its own.
 std::optional<std::string> RefusalOf(const model::MainModel& model, const CaseFile& file) {
-    RecordingSink messages;
+    MessageLog messages;
     model::MainModel scratch(messages, model.ReportPath());
     scratch.FormLoad();
-    return Replay(scratch, file, &messages);
+    return Replay(scratch, messages, file);
 }
 
 }  // namespace
@@ -78,9 +48,9 @@ std::optional<std::string> RefusalOf(const model::MainModel& model, const CaseFi
 CaseFile CaseOfModel(const model::MainModel& model) {
     CaseFile file;
     for (BasicInput input : kBasicInputs)
-        file.Text(input) = model.FieldText(FieldOf(input));
+        file.Text(input) = model.FieldText(model::FieldOf(input));
     for (MultiplierList list : kMultiplierLists) {
-        const model::ListBox& box = model.List(ListOf(list));
+        const model::ListBox& box = model.List(ListNumber(list));
         if (box.Selected != model::kNoSelection)
             file.Entry(list) = box.Entries[static_cast<std::size_t>(box.Selected)];
     }
@@ -98,7 +68,9 @@ std::optional<Message> OpenCase(model::MainModel& model, const CaseFile& file,
                                 const std::string& path) {
     if (const auto refusal = RefusalOf(model, file))
         return CaseFileRefusal(path, *refusal);
-    Replay(model, file, nullptr);
+    // Checked on a model of its own already, the case is taken whole.
+    const MessageLog unused;
+    Replay(model, unused, file);
     return std::nullopt;
 }
 

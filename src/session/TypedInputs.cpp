@@ -2,69 +2,102 @@
 
 #include <algorithm>
 
-#include "model/SweepTable.h"
-
 namespace tidewell::session {
 namespace {
-
-int ListNumber(MultiplierList list) {
-    return static_cast<int>(list) + 1;
-}
 
 Message EntryNotInList(MultiplierList list, const std::string& entry, const model::ListBox& box) {
     std::string entries;
     for (const std::string& offered : box.Entries)
         entries += (entries.empty() ? "" : ", ") + offered;
-    return {"倍率の指定", "「" + entry + "」は" + std::string(model::ListCaption(list)) +
+    return {"倍率の指定", "「" + entry + "」は" + std::string(ListCaption(list)) +
                               "の倍率にありません。\r" + entries + " から選んでください"};
+}
+
+// Types the text so that the field's handler runs even when the field shows
+// it already: a blank after a number leaves its value, so the detour through
+// it changes nothing but the stored text.
+void TypeText(model::MainModel& model, model::Field field, const std::string& text) {
+    if (model.FieldText(field) == text)
+        model.SetFieldText(field, text + " ");
+    model.SetFieldText(field, text);
+}
+
+std::optional<int> IndexOf(const model::ListBox& box, const std::string& entry) {
+    const auto found = std::find(box.Entries.begin(), box.Entries.end(), entry);
+    if (found == box.Entries.end())
+        return std::nullopt;
+    return static_cast<int>(found - box.Entries.begin());
 }
 
 }  // namespace
 
 bool TypedInputs::Set(std::string_view name, std::string value) {
-    if (const std::optional<model::Field> field = model::FieldWithOption(name)) {
-        Texts[*field] = std::move(value);
+    if (const std::optional<BasicInput> input = InputNamed(name)) {
+        Texts[*input] = std::move(value);
         return true;
     }
-    for (MultiplierList list : kMultiplierLists) {
-        if (ListName(list) == name) {
-            Picks[list] = std::move(value);
-            return true;
-        }
+    if (const std::optional<MultiplierList> list = ListNamed(name)) {
+        Picks[*list] = std::move(value);
+        return true;
     }
     return false;
 }
 
+std::vector<InputStep> TypedInputs::Steps() const {
+    std::vector<InputStep> steps;
+    for (const auto& [input, text] : Texts)
+        steps.push_back({input, text});
+    for (const auto& [list, entry] : Picks)
+        steps.push_back({list, entry});
+    return steps;
+}
+
 std::vector<std::string_view> InputNames() {
     std::vector<std::string_view> names;
-    for (const model::FieldInfo& info : model::FieldTable()) {
-        if (!info.Option.empty())
-            names.push_back(info.Option);
-    }
-    for (MultiplierList list : kMultiplierLists)
-        names.push_back(ListName(list));
+    for (const InputInfo& info : InputTable())
+        names.push_back(info.Name);
+    for (const ListInfo& info : ListTable())
+        names.push_back(info.Name);
     return names;
+}
+
+std::string_view InputRefusal::Name() const {
+    if (const auto* input = std::get_if<BasicInput>(&Step.Input))
+        return InputName(*input);
+    return ListName(std::get<MultiplierList>(Step.Input));
+}
+
+std::optional<InputRefusal> EnterInputs(model::MainModel& model, const MessageLog& log,
+                                        const std::vector<InputStep>& steps) {
+    for (const InputStep& step : steps) {
+        if (const auto* input = std::get_if<BasicInput>(&step.Input)) {
+            const std::size_t shown = log.Shown.size();
+            TypeText(model, model::FieldOf(*input), step.Text);
+            // A handler that refuses a text shows why and leaves the field marked.
+            if (model.RefusedField() && log.Shown.size() > shown)
+                return InputRefusal{step, log.Shown[shown]};
+            continue;
+        }
+        const int list = ListNumber(std::get<MultiplierList>(step.Input));
+        const std::optional<int> index = IndexOf(model.List(list), step.Text);
+        if (!index)
+            return InputRefusal{step, std::nullopt};
+        model.SelectListEntry(list, *index);
+    }
+    return std::nullopt;
 }
 
 std::optional<Message> ApplyInputs(model::MainModel& model, MessageLog& log,
                                    const TypedInputs& inputs) {
-    for (const auto& [field, text] : inputs.Texts) {
-        model.SetFieldText(field, text);
-        // A handler that refuses a text shows why and leaves the field marked.
-        if (model.RefusedField() && !log.Shown.empty())
-            return log.Shown.back();
-    }
-    for (const auto& [list, entry] : inputs.Picks) {
-        const model::ListBox& box = model.List(ListNumber(list));
-        const auto found = std::find(box.Entries.begin(), box.Entries.end(), entry);
-        if (found == box.Entries.end()) {
-            const Message refusal = EntryNotInList(list, entry, box);
-            log.Show(refusal);
-            return refusal;
-        }
-        model.SelectListEntry(ListNumber(list), static_cast<int>(found - box.Entries.begin()));
-    }
-    return std::nullopt;
+    const std::optional<InputRefusal> refusal = EnterInputs(model, log, inputs.Steps());
+    if (!refusal)
+        return std::nullopt;
+    if (refusal->FieldRefusal)
+        return refusal->FieldRefusal;
+    const auto list = std::get<MultiplierList>(refusal->Step.Input);
+    const Message message = EntryNotInList(list, refusal->Step.Text, model.List(ListNumber(list)));
+    log.Show(message);
+    return message;
 }
 
 }  // namespace tidewell::session

@@ -4,51 +4,59 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
-#include "case/Message.h"
+#include "case/BasicInput.h"
+#include "case/MessageLog.h"
 #include "case/Multipliers.h"
-#include "model/FieldTable.h"
 #include "model/MainModel.h"
 
-// What a user types into the input fields and picks in the lists, given by
-// the command line or a row of a batch file, and its application to a model
-// exactly as a user would do it by hand.
+// What a user types into the input fields and picks in the lists, and its
+// application to a model exactly as a user would do it by hand. The command
+// line, a row of a batch table and a case file all go through here.
 namespace tidewell::session {
 
-// Keeps every message shown, and passes it on to `echo` when there is one.
-// Runs whatever it is asked to run, however long.
-class MessageLog : public MessageSink {
-  public:
-    explicit MessageLog(MessageSink* echo = nullptr) : Echo(echo) {}
-    void Show(const Message& message) override {
-        Shown.push_back(message);
-        if (Echo != nullptr)
-            Echo->Show(message);
-    }
-    bool Ask(const Message&) override { return true; }
-    std::vector<Message> Shown;
-
-  private:
-    MessageSink* Echo;
+// One thing the user does: a text typed whole into an input's field, or an
+// entry picked from a list.
+struct InputStep {
+    std::variant<BasicInput, MultiplierList> Input;
+    std::string Text;
 };
 
 struct TypedInputs {
-    std::map<model::Field, std::string> Texts;    // applied in field order
+    std::map<BasicInput, std::string> Texts;      // applied in field order
     std::map<MultiplierList, std::string> Picks;  // then in list order
 
-    // Sets the input named as on the command line ("bay-area", ...,
-    // "inflow-factor"); false for a name that is no input.
+    // Sets the input by its name ("bay-area", ..., "inflow-factor"); false
+    // for a name that is no input.
     bool Set(std::string_view name, std::string value);
+    bool Empty() const { return Texts.empty() && Picks.empty(); }
+    std::vector<InputStep> Steps() const;
 };
 
-// Every input name, fields in field order, then the lists.
+// Every input name, the basic conditions in field order, then the lists.
 std::vector<std::string_view> InputNames();
 
-// Types each text whole into its field, then picks each entry, stopping at
-// the first one refused. Empty when all were taken; otherwise the message of
-// the refusal, which `log` has been shown (the model must show its messages
-// through `log`).
+// What stopped the steps: the input, its text and, for a typed text, the
+// field's refusal (empty for an entry the list does not hold).
+struct InputRefusal {
+    InputStep Step;
+    std::optional<Message> FieldRefusal;
+
+    std::string_view Name() const;
+};
+
+// Takes the steps in order, stopping at the first one refused. A text is
+// typed even when its field shows it already, so that the field's handler
+// runs and the case holds the text as typed. `log` must be the model's
+// message sink.
+std::optional<InputRefusal> EnterInputs(model::MainModel& model, const MessageLog& log,
+                                        const std::vector<InputStep>& steps);
+
+// EnterInputs for the command line and a batch row: an entry the list does
+// not hold is refused with a message that `log` is shown. Empty when all were
+// taken; otherwise the refusal's message.
 std::optional<Message> ApplyInputs(model::MainModel& model, MessageLog& log,
                                    const TypedInputs& inputs);
 

@@ -218,8 +218,7 @@ SweepDialog* MainWindow::ShowSweep() {
 
 void MainWindow::PickCombination(const engine::SweepCombination& combination) {
     for (MultiplierList list : kMultiplierLists)
-        PresenterModel->SelectListEntry(static_cast<int>(list) + 1,
-                                        model::EntryOf(combination, list));
+        PresenterModel->SelectListEntry(ListNumber(list), combination.Entry(list));
     ShowModel();
 }
 

@@ -74,7 +74,7 @@ SweepDialog::SweepDialog(const CaseRecord& base, engine::SweepCombination curren
     HeldList = new QComboBox(this);
     HeldList->setObjectName(QStringLiteral("HeldList"));
     for (MultiplierList list : kMultiplierLists)
-        HeldList->addItem(ModelText(model::ListCaption(list)), static_cast<int>(list));
+        HeldList->addItem(ModelText(ListCaption(list)), static_cast<int>(list));
     HeldEntry = new QComboBox(this);
     HeldEntry->setObjectName(QStringLiteral("HeldEntry"));
     Caption = new QLabel(this);
@@ -180,7 +180,7 @@ void SweepDialog::HeldListChosen() {
     HeldEntry->clear();
     for (std::string_view entry : ListEntries(held))
         HeldEntry->addItem(ModelText(entry));
-    HeldEntry->setCurrentIndex(model::EntryOf(Sweep.Current(), held));
+    HeldEntry->setCurrentIndex(Sweep.Current().Entry(held));
     ShowSlice();
 }
 
@@ -189,9 +189,8 @@ void SweepDialog::ShowSlice() {
     Shown = Sweep.Slice(held, HeldEntry->currentIndex());
     Caption->setText(
         QCoreApplication::translate("SweepDialog", "縦：%1の倍率　横：%2の倍率　（%3 ×%4）")
-            .arg(ModelText(model::ListCaption(Shown.Rows)),
-                 ModelText(model::ListCaption(Shown.Columns)),
-                 ModelText(model::ListCaption(Shown.Held)),
+            .arg(ModelText(ListCaption(Shown.Rows)), ModelText(ListCaption(Shown.Columns)),
+                 ModelText(ListCaption(Shown.Held)),
                  ModelText(ListEntries(Shown.Held)[static_cast<std::size_t>(Shown.HeldEntry)])));
     Grid->setRowCount(static_cast<int>(Shown.RowHeaders.size()));
     Grid->setColumnCount(static_cast<int>(Shown.ColumnHeaders.size()));

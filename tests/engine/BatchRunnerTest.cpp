@@ -13,8 +13,6 @@
 namespace tidewell {
 namespace {
 
-using test::RecordedMessages;
-
 using test::BayCase;
 
 // Each outcome equals one run of the same case on this thread, bit for bit,
@@ -34,7 +32,7 @@ TEST(BatchRunner, EveryOutcomeEqualsASingleRunOfItsCase) {
     for (std::size_t i = 0; i < cases.size(); ++i) {
         engine::ModelState model;
         engine::NoReport report;
-        RecordedMessages messages;
+        MessageLog messages;
         const engine::RunResult single = engine::RunCalculation(cases[i], model, report, messages);
         const engine::BatchOutcome& o = outcomes[i];
         EXPECT_EQ(std::tuple(o.Run.Status, o.Run.StepCount, o.TimeStep,

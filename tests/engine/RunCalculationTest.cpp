@@ -14,14 +14,12 @@
 namespace tidewell {
 namespace {
 
-using test::RecordedMessages;
-
 using test::BayCase;
 
 struct Run {
     engine::RunResult Result;
     engine::ModelState Model;
-    RecordedMessages Messages;
+    MessageLog Messages;
     engine::NoReport Report;
 };
 

@@ -11,8 +11,6 @@
 namespace tidewell {
 namespace {
 
-using test::RecordedMessages;
-
 // The largest eigenvalue modulus, whether the eigenvalues are real, complex
 // or repeated without a full set of eigenvectors.
 TEST(SpectralRadius, IsTheLargestEigenvalueModulus) {
@@ -31,7 +29,7 @@ TEST(StepAmplification, IsWhatOneStepDoesToAChangeOfOneCell) {
         CaseRecord c = DefaultCase();
         ApplyInput(c, BasicInput::BayArea, area);
         engine::ModelState base;
-        RecordedMessages messages;
+        MessageLog messages;
         engine::ResetModel(base);
         ASSERT_TRUE(engine::SetUpModel(c, base, messages));
         engine::UpdateLoads(base);

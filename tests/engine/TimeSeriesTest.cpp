@@ -13,8 +13,6 @@
 namespace tidewell {
 namespace {
 
-using test::RecordedMessages;
-
 using test::BayCase;
 
 // The first row is the start and the last the final state, exactly; inner rows
@@ -27,7 +25,7 @@ TEST(TimeSeries, KeepsStartEvenlySpacedStepsAndEnd) {
                                               {BayCase(100, 1000), 899, 900u}}) {
         engine::ModelState model;
         engine::NoReport report;
-        RecordedMessages messages;
+        MessageLog messages;
         engine::TimeSeries series;
         const engine::RunResult run =
             engine::RunCalculation(record, model, report, messages, {}, &series);
@@ -63,7 +61,7 @@ TEST(TimeSeries, KeepsAtMostTwoThousandInnerRows) {
 TEST(SteadyState, IsWhereLongRunsSettle) {
     for (const CaseRecord& record : {DefaultCase(), BayCase(300, 2000), BayCase(100, 1)}) {
         engine::ModelState model;
-        RecordedMessages messages;
+        MessageLog messages;
         engine::ResetModel(model);
         ASSERT_TRUE(engine::SetUpModel(record, model, messages));
         engine::UpdateLoads(model);

@@ -53,7 +53,7 @@ class ReportFolder : public testing::Test {
             ApplyInput(c, kBasicInputs[n], texts[n]);
         edits(c);
         engine::ModelState model;
-        test::RecordedMessages messages;
+        MessageLog messages;
         report::ReportFile report(Report.string());
         EXPECT_FALSE(engine::RunCalculation(c, model, report, messages).ReportError.has_value());
         return ReadFile(Report);

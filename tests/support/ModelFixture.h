@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "TestSupport.h"
 #include "model/MainModel.h"
+#include "session/TypedInputs.h"
 
 namespace tidewell {
 
@@ -39,23 +38,24 @@ class StartedModel : public testing::Test {
         Model.FormLoad();
     }
 
+    // Enters the steps as a user would, up to the first one refused; the
+    // model must show its messages through Messages.
     void Enter(model::MainModel& model, const Entries& steps) {
+        std::vector<session::InputStep> typed;
         for (const auto& [number, text] : steps) {
-            if (number > 0) {
-                model.SetFieldText(number, text);
-                continue;
-            }
-            const auto& entries = model.List(-number).Entries;
-            const auto found = std::find(entries.begin(), entries.end(), text);
-            ASSERT_NE(found, entries.end()) << "no entry " << text << " in List" << -number;
-            ASSERT_TRUE(model.SelectListEntry(-number, static_cast<int>(found - entries.begin())));
+            if (number > 0)
+                typed.push_back({*model::InfoOf(*model::FieldNumbered(number)).Input, text});
+            else
+                typed.push_back({*ListNumbered(-number), text});
         }
+        const auto refusal = session::EnterInputs(model, Messages, typed);
+        ASSERT_TRUE(!refusal || refusal->FieldRefusal) << "no entry " << refusal->Step.Text;
     }
     std::string ReportBytes() const { return test::ReadFile(Model.ReportPath()); }
 
     test::TemporaryFolder Scratch;
     const std::filesystem::path& Folder = Scratch.Path();
-    test::RecordedMessages Messages;
+    MessageLog Messages;
     model::MainModel Model{Messages, (Folder / "Tidewell_OUT.txt").string()};
 };
 

@@ -4,37 +4,14 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "case/Message.h"
+#include "case/MessageLog.h"
 
 // Small pieces every test program shares.
 namespace tidewell::test {
-
-// Records messages and questions instead of showing them; questions get the
-// answers set here.
-class RecordedMessages final : public MessageSink {
-  public:
-    void Show(const Message& message) override {
-        Shown.push_back(message);
-        OnShow();
-    }
-    bool Ask(const Message& question) override {
-        Asked.push_back(question);
-        return Answer;
-    }
-    SaveAnswer AskToSave(const Message& question) override {
-        Asked.push_back(question);
-        return SaveReply;
-    }
-    std::function<void()> OnShow = [] {};  // called while the message would be on screen
-    std::vector<Message> Shown, Asked;
-    bool Answer = false;
-    SaveAnswer SaveReply = SaveAnswer::Cancel;
-};
 
 inline std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

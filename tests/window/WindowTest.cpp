@@ -149,7 +149,7 @@ class WindowTest : public QObject {
 
     QTemporaryDir Settings;  // the recent files
     std::unique_ptr<QTemporaryDir> WorkDir;
-    std::unique_ptr<test::RecordedMessages> Sink;
+    std::unique_ptr<MessageLog> Sink;
     std::unique_ptr<MainWindow> Window;
     QString ReportPath;
 
@@ -161,7 +161,7 @@ class WindowTest : public QObject {
     void init() {
         WorkDir = std::make_unique<QTemporaryDir>();
         ReportPath = WorkDir->filePath("Tidewell_OUT.txt");
-        Sink = std::make_unique<test::RecordedMessages>();
+        Sink = std::make_unique<MessageLog>();
         Window = std::make_unique<MainWindow>(*Sink, ReportPath.toStdString());
         Window->show();
         QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
