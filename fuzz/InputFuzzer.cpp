@@ -93,7 +93,7 @@ void CheckField(int field, const std::string& text) {
         return;
     }
     for (int f = 1; f <= model::kFieldCount; ++f) {
-        if (!model::MainModel::IsEditable(f))
+        if (!model::IsEditable(*model::FieldNumbered(f)))
             Require(IsDisplayForm(model.FieldText(f)), "derived fields are finite numbers");
     }
     // The report can carry every accepted text, unchanged.

@@ -19,10 +19,6 @@ json Number(double value) {
 
 }  // namespace
 
-std::string JsonString(std::string_view text) {
-    return Dump(json(std::string(text)));
-}
-
 std::string JsonReport(const model::MainModel& model, std::int64_t stepCount, bool hasResult,
                        const std::vector<Message>& messages,
                        const std::optional<std::array<double, engine::kBayCellCount>>& steady) {

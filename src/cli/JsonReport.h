@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "case/Message.h"
@@ -20,8 +19,5 @@ namespace tidewell::cli {
 std::string JsonReport(const model::MainModel& model, std::int64_t stepCount, bool hasResult,
                        const std::vector<Message>& messages,
                        const std::optional<std::array<double, engine::kBayCellCount>>& steady);
-
-// A JSON string literal of the text, escaped as JsonReport escapes.
-std::string JsonString(std::string_view text);
 
 }  // namespace tidewell::cli

@@ -28,11 +28,6 @@ void MainModel::ShowDefaultCase() {
     FramesShowRun = false;
 }
 
-bool MainModel::IsEditable(int n) {
-    const auto field = FieldNumbered(n);
-    return field && InfoOf(*field).Input.has_value();
-}
-
 void MainModel::SetFieldText(int n, std::string_view text) {
     if (const auto field = FieldNumbered(n))
         SetFieldText(*field, text);

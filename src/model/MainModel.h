@@ -57,7 +57,6 @@ class MainModel {
     // By control number, Text1 .. Text16.
     const std::string& FieldText(int n) const { return Texts[n]; }
     void SetFieldText(int n, std::string_view text);
-    static bool IsEditable(int n);
 
     // The first editable field whose text was refused and not yet corrected.
     std::optional<Field> RefusedField() const;
@@ -86,7 +85,6 @@ class MainModel {
     const engine::ModelState& Bay() const { return CurrentBay; }
     const ColorScale& Scale() const { return CurrentScale; }
     const LegendDrawing& Legend() const { return CurrentLegend; }
-    const FrameTemps& FrameTemperatures() const { return CurrentFrameTemperatures; }
     const std::string& ReportPath() const { return Report.Path(); }
     // The cells over time of the last calculation.
     const engine::TimeSeries& Series() const { return Recording; }

@@ -37,7 +37,6 @@ class SweepDialog final : public QDialog {
     ~SweepDialog() override;
 
     void SetPickHandler(PickHandler handler) { OnPick = std::move(handler); }
-    const model::SweepTable& Table() const { return Sweep; }
     bool IsRunning() const { return Running; }
     // Asks the sweep to stop; the finished part stays.
     void Cancel();

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "CliRun.h"
-#include "JsonReport.h"
 
 namespace tidewell {
 namespace {
@@ -107,20 +106,6 @@ TEST_F(CliFolder, SignalsCancelTheRunAndKeepThePreviousReport) {
         EXPECT_EQ(ReadFile(Report), "previous");
         ExpectNoTemporaryFiles();
     }
-}
-
-// Invalid UTF-8 becomes U+FFFD (EF BF BD); an overlong form or a surrogate
-// never passes through as it stands.
-TEST(JsonString, EscapesControlsAndReplacesWhatIsNotUtf8) {
-    using Row = std::pair<std::string, std::string>;
-    // clang-format off
-    for (const auto& [text, json] : {
-         Row{"a\"b\\c", "\"a\\\"b\\\\c\""},
-         Row{std::string("\r\x01\x1f\x00", 4), "\"\\r\\u0001\\u001f\\u0000\""},
-         Row{"\xff", "\"\xEF\xBF\xBD\""},
-         Row{"\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},
-         Row{"\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""}})  // clang-format on
-        EXPECT_EQ(cli::JsonString(text), json);
 }
 
 }  // namespace

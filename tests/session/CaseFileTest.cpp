@@ -24,10 +24,9 @@ TEST_F(CaseFiles, OpenWhatWasSavedAsTheSameCaseWhateverCameBefore) {
         Enter(used, {{1, "5000"}, {9, "100"}, {-2, "2.0"}, {-3, "0.2"}});
         ASSERT_EQ(session::OpenCase(used, Path), std::nullopt);
         ASSERT_EQ(session::OpenCase(fresh, Path), std::nullopt);
-        for (int field = 1; field <= model::kFieldCount; ++field) {
-            if (model::MainModel::IsEditable(field)) {
-                EXPECT_EQ(used.FieldText(field), Model.FieldText(field)) << "Text" << field;
-            }
+        for (BasicInput input : kBasicInputs) {
+            const model::Field field = model::FieldOf(input);
+            EXPECT_EQ(used.FieldText(field), Model.FieldText(field)) << InputName(input);
         }
         EXPECT_EQ(SnapshotOf(used), SnapshotOf(fresh));
         EXPECT_EQ(used.Record(), Model.Record());
