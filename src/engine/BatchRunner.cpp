@@ -7,18 +7,12 @@
 #include <mutex>
 #include <stop_token>
 #include <thread>
+#include <utility>
+
+#include "case/MessageLog.h"
 
 namespace tidewell::engine {
 namespace {
-
-class KeptMessages final : public MessageSink {
-  public:
-    explicit KeptMessages(std::vector<Message>& kept) : Kept(kept) {}
-    void Show(const Message& message) override { Kept.push_back(message); }
-
-  private:
-    std::vector<Message>& Kept;
-};
 
 // The shared state of one batch: the next case to take, how many are done,
 // and the wake-up of the calling thread.
@@ -53,9 +47,10 @@ BatchOutcome RunOneCase(const CaseRecord& record, const RunProgress& progress, R
     BatchOutcome outcome;
     ModelState model;
     NoReport none;
-    KeptMessages messages(outcome.Messages);
+    MessageLog messages;
     outcome.Run =
         RunCalculation(record, model, report != nullptr ? *report : none, messages, progress);
+    outcome.Messages = std::move(messages.Shown);
     outcome.TimeStep = model.TimeStep;
     outcome.CalcDays = model.CalcDays;
     outcome.Mean = model.BayMeanConc[kTemperature];
