@@ -1,12 +1,13 @@
-# Sourced by scripts/run and scripts/test: installs the Debian packages Tidewell
-# needs (only the missing ones) and builds it into build/.
+# Sourced by scripts/run, scripts/test and the others: installs the Debian
+# packages Tidewell needs (only the missing ones) and builds it with the
+# presets of CMakePresets.json (dev into build/).
 set -euo pipefail
 
 TIDEWELL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-TIDEWELL_BUILD=${TIDEWELL_BUILD:-$TIDEWELL_ROOT/build}
+TIDEWELL_BUILD=$TIDEWELL_ROOT/build  # the dev preset's folder
 
 TIDEWELL_PACKAGES=(
-  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+  cmake ninja-build g++ clang libclang-rt-14-dev clang-format pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev fonts-ipafont-gothic
   xvfb xdotool desktop-file-utils appstream
@@ -35,14 +36,23 @@ tidewell_install_packages() {
     "${missing[@]}" >/dev/null
 }
 
-tidewell_configure() {
-  cmake -S "$TIDEWELL_ROOT" -B "$TIDEWELL_BUILD" -G Ninja -DTIDEWELL_WERROR=ON "$@" >/dev/null
-}
-
-# Builds everything, or only the given targets.
-tidewell_build() {
-  tidewell_configure
+# Configures and builds a preset (dev, release, sanitize): everything, or only
+# the given targets.
+tidewell_build_preset() {
+  local preset=$1
+  shift
   local targets=()
   [ $# -gt 0 ] && targets=(--target "$@")
-  cmake --build "$TIDEWELL_BUILD" --parallel "$(nproc)" "${targets[@]}"
+  (cd "$TIDEWELL_ROOT" && cmake --preset "$preset" >/dev/null &&
+    cmake --build --preset "$preset" --parallel "$(nproc)" "${targets[@]}")
+}
+
+# Builds the dev preset into build/: everything, or only the given targets.
+tidewell_build() {
+  tidewell_build_preset dev "$@"
+}
+
+# Runs a preset's tests.
+tidewell_test_preset() {
+  (cd "$TIDEWELL_ROOT" && ctest --preset "$1")
 }
