@@ -416,6 +416,7 @@ class WindowTest : public QObject {
         QVERIFY(Window->SaveCaseFile(CasePath()));
         test::Type(*Window, 1, "3000");
         QPointer<SweepDialog> sweep = Window->ShowSweep();
+        QVERIFY(QTest::qWaitForWindowExposed(sweep));
         HoldRuns();
         QTest::mouseClick(Named<QPushButton>(*Window, "Command1"), Qt::LeftButton);
         QVERIFY(Window->Presenter().Running());
@@ -433,6 +434,7 @@ class WindowTest : public QObject {
         } else if (change == "sweep pick") {
             auto* grid = Named<QTableWidget>(*sweep, "SweepGrid");
             const QPoint cell = grid->visualRect(grid->model()->index(3, 6)).center();
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
             QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
         } else {
             Named<QPushButton>(*Window, "Command3")->click();
