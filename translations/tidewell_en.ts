@@ -324,6 +324,26 @@
         <translation>Shorten the mouth length or enlarge the bay area.</translation>
     </message>
     <message>
+        <source>計算中</source>
+        <translation>Calculating</translation>
+    </message>
+    <message>
+        <source>計算中は条件を変更できません。</source>
+        <translation>The conditions cannot be changed during a calculation.</translation>
+    </message>
+    <message>
+        <source>計算が終わるか中止してから操作してください</source>
+        <translation>Wait until the calculation has finished, or cancel it.</translation>
+    </message>
+    <message>
+        <source>計算中です。</source>
+        <translation>A calculation is running.</translation>
+    </message>
+    <message>
+        <source>計算を中止して閉じますか？</source>
+        <translation>Cancel the calculation and close?</translation>
+    </message>
+    <message>
         <source>計算中止</source>
         <translation>Calculation cancelled</translation>
     </message>

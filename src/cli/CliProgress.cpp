@@ -1,13 +1,14 @@
 #include "CliProgress.h"
 
 #include <algorithm>
+#include <csignal>
 #include <string>
 
 #include "model/RunEstimate.h"
 
 namespace tidewell::cli {
 
-volatile std::sig_atomic_t CancelSignal = 0;
+std::atomic<int> CancelSignal{0};
 
 namespace {
 

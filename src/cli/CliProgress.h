@@ -1,7 +1,7 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
-#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -9,8 +9,10 @@
 namespace tidewell::cli {
 
 // The signal (SIGINT or SIGTERM) that asked to cancel the run; 0 for none.
-// Set by the handler that WatchCancelSignals installs.
-extern volatile std::sig_atomic_t CancelSignal;
+// Set by the handler that WatchCancelSignals installs; lock-free, so the
+// handler may store to it and any thread may read it.
+extern std::atomic<int> CancelSignal;
+static_assert(std::atomic<int>::is_always_lock_free);
 
 // Installs handlers for SIGINT and SIGTERM that only set CancelSignal, so a
 // run in progress ends cleanly at its next progress call.

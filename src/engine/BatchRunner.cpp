@@ -75,18 +75,23 @@ std::vector<BatchOutcome> RunBatch(std::span<const CaseRecord> cases, const Batc
         workers.emplace_back(
             [&](std::stop_token stop) { Work(stop, cases, outcomes, queue, reports); });
     }
-    std::unique_lock hold(queue.Lock);
+    // The progress callback runs without the lock: it may take its time (a
+    // window posting an update) while the workers go on counting.
     bool cancelled = false;
-    const auto allDone = [&] { return queue.Done == cases.size(); };
-    while (!allDone()) {
-        queue.Finished.wait_for(hold, std::chrono::milliseconds(100), allDone);
-        if (progress && !cancelled && !progress(queue.Done, cases.size())) {
+    std::size_t done = 0;
+    while (done < cases.size()) {
+        {
+            std::unique_lock hold(queue.Lock);
+            queue.Finished.wait_for(hold, std::chrono::milliseconds(100),
+                                    [&] { return queue.Done == cases.size(); });
+            done = queue.Done;
+        }
+        if (progress && !cancelled && !progress(done, cases.size())) {
             cancelled = true;
             for (std::jthread& worker : workers)
                 worker.request_stop();
         }
     }
-    hold.unlock();
     workers.clear();  // joins
     return outcomes;
 }

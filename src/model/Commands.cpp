@@ -21,6 +21,10 @@ Message ReportFailure(const std::string& path, const std::string& reason) {
             "レポートファイル「" + path + "」を書き込めませんでした。\r" + reason};
 }
 
+const Message kBusy{"計算中",
+                    "計算中は条件を変更できません。\r計算が終わるか中止してから操作してください"};
+const Message kStopAndClose{"計算中", "計算中です。\r計算を中止して閉じますか？"};
+
 Message LongRunQuestion(double seconds) {
     return {"計算時間の確認",
             "計算に" + DurationWords(seconds) + "かかる見込みです。\r実行しますか？"};
@@ -49,18 +53,45 @@ bool MainModel::MayRun() {
 }
 
 engine::RunResult MainModel::Command1_Click() {
-    if (!MayRun())
+    const std::optional<RunJob> job = PrepareRun();
+    if (!job)
         return {};
-    const engine::RunResult run =
-        engine::RunCalculation(CurrentRecord, CurrentBay, Report, Messages, Progress, &Recording);
+    return FinishRun(ExecuteRun(*job, Progress));
+}
+
+std::optional<RunJob> MainModel::PrepareRun() {
+    if (RunInProgress || !MayRun())
+        return std::nullopt;
+    RunInProgress = true;
+    return RunJob{CurrentRecord, ReportFilePath};
+}
+
+// The run's own messages (the flow-limit warning, why it cannot run) come
+// first, as they came during the run; the result is in place before the
+// message that announces it.
+engine::RunResult MainModel::FinishRun(RunOutcome outcome) {
+    for (const Message& said : outcome.Said)
+        Messages.Show(said);
+    CurrentBay = outcome.Bay;
+    Recording = std::move(outcome.Series);
+    const engine::RunResult& run = outcome.Run;
     if (run.Status != engine::RunStatus::Cancelled) {
         Finished = FinishedRunOf(run.Status, Recording, CurrentBay);
         ++FinishedRuns;
     }
+    RunInProgress = false;
     ShowRunResult(run);
     if (run.ReportError)
-        Messages.Show(ReportFailure(Report.Path(), *run.ReportError));
+        Messages.Show(ReportFailure(ReportFilePath, *run.ReportError));
     return run;
+}
+
+std::optional<Message> MainModel::ChangeRefusal() const {
+    return RunInProgress ? std::optional(kBusy) : std::nullopt;
+}
+
+bool MainModel::AskToStopRunAndClose() {
+    return Messages.Ask(kStopAndClose);
 }
 
 // A cancelled run leaves everything as it was; any other run replaces the
@@ -111,6 +142,8 @@ std::string MainModel::ResultToolTip() const {
 }
 
 void MainModel::Command3_Click() {
+    if (RunInProgress)
+        return;
     for (int list = 1; list <= kListCount; ++list)
         SelectListEntry(list, 0);
     ShowDefaultCase();

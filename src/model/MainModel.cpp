@@ -10,7 +10,7 @@
 namespace tidewell::model {
 
 MainModel::MainModel(MessageSink& messages, std::string reportPath)
-    : Messages(messages), Report(std::move(reportPath)) {}
+    : Messages(messages), ReportFilePath(std::move(reportPath)) {}
 
 void MainModel::FormLoad() {
     FillLists();
@@ -34,6 +34,8 @@ void MainModel::SetFieldText(int n, std::string_view text) {
 }
 
 void MainModel::SetFieldText(Field field, std::string_view text) {
+    if (RunInProgress)
+        return;
     std::string& shown = Texts[NumberOf(field)];
     if (shown == text)
         return;
@@ -75,7 +77,7 @@ void MainModel::InputChanged() {
 }
 
 bool MainModel::SelectListEntry(int list, int index) {
-    if (list < 1 || list > kListCount)
+    if (RunInProgress || list < 1 || list > kListCount)
         return false;
     ListBox& box = Lists[list];
     if (index < 0 || index >= static_cast<int>(box.Entries.size()))

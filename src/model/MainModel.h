@@ -11,6 +11,7 @@
 #include "FieldTable.h"
 #include "LegendDrawing.h"
 #include "RunEstimate.h"
+#include "RunJob.h"
 #include "SchematicFrames.h"
 #include "SeriesPlot.h"
 #include "case/CaseRecord.h"
@@ -33,7 +34,9 @@
 //
 // What the screen shows is what a run uses: a field left holding a refused
 // text stops the calculate command, and a result shown beside inputs changed
-// since its run is marked stale.
+// since its run is marked stale. While a calculation is running nothing that
+// would change the case is taken: edits, picks and the restore command are
+// refused, so the result always belongs to the inputs on screen.
 namespace tidewell::model {
 
 inline constexpr int kListCount = 3;  // List1 .. List3
@@ -73,9 +76,22 @@ class MainModel {
     Color FrameBackground(int frame) const { return FrameBackgrounds[frame]; }
 
     // Calculate. Runs nothing while a field holds a refused text (its message
-    // is shown again) or when the user declines a long run.
+    // is shown again) or when the user declines a long run. The same as
+    // PrepareRun, ExecuteRun with the run progress set here, FinishRun.
     engine::RunResult Command1_Click();
     void Command3_Click();  // restore the defaults
+
+    // The calculate command in three steps, for a window that runs the middle
+    // one on another thread. PrepareRun checks the fields and asks about a
+    // long run; with a job it starts the running state, which FinishRun ends
+    // by showing the outcome (the result, the frames, the messages).
+    std::optional<RunJob> PrepareRun();
+    engine::RunResult FinishRun(RunOutcome outcome);
+    bool Running() const { return RunInProgress; }
+    // Why the case may not change now: set while a calculation is running.
+    std::optional<Message> ChangeRefusal() const;
+    // Whether the user wants a running calculation stopped so the window can close.
+    bool AskToStopRunAndClose();
 
     void SetRunProgress(engine::RunProgress progress) { Progress = std::move(progress); }
     void SetRunEstimator(RunEstimator estimator) { Estimator = std::move(estimator); }
@@ -85,7 +101,7 @@ class MainModel {
     const engine::ModelState& Bay() const { return CurrentBay; }
     const ColorScale& Scale() const { return CurrentScale; }
     const LegendDrawing& Legend() const { return CurrentLegend; }
-    const std::string& ReportPath() const { return Report.Path(); }
+    const std::string& ReportPath() const { return ReportFilePath; }
     // The cells over time of the last calculation.
     const engine::TimeSeries& Series() const { return Recording; }
 
@@ -137,7 +153,7 @@ class MainModel {
     void ShowLoadPerVolume();
 
     MessageSink& Messages;
-    report::ReportFile Report;
+    std::string ReportFilePath;
     engine::RunProgress Progress;
     RunEstimator Estimator = EstimateRun;
     std::string WindowFontName;
@@ -149,6 +165,7 @@ class MainModel {
     bool ShowsResult = false;  // Text16 shows a calculation's outcome
     bool Stale = false;
     bool FramesShowRun = false;  // the bay frames are coloured by the last run's cells
+    bool RunInProgress = false;
 
     CaseRecord CurrentRecord;
     engine::ModelState CurrentBay;

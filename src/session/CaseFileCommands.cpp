@@ -66,6 +66,8 @@ std::optional<Message> OpenCase(model::MainModel& model, const std::string& path
 
 std::optional<Message> OpenCase(model::MainModel& model, const CaseFile& file,
                                 const std::string& path) {
+    if (auto busy = model.ChangeRefusal())
+        return busy;
     if (const auto refusal = RefusalOf(model, file))
         return CaseFileRefusal(path, *refusal);
     // Checked on a model of its own already, the case is taken whole.

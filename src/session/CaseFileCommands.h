@@ -19,7 +19,8 @@ CaseFile CaseOfModel(const model::MainModel& model);
 
 // Empty when the file is open in the model. Otherwise the message to show:
 // it names the file and the first problem (the file's own, or a text that its
-// field refuses, with the field's refusal), and the model is untouched.
+// field refuses, with the field's refusal, or that a calculation is running),
+// and the model is untouched.
 std::optional<Message> OpenCase(model::MainModel& model, const std::string& path);
 std::optional<Message> OpenCase(model::MainModel& model, const CaseFile& file,
                                 const std::string& path);

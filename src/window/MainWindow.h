@@ -1,30 +1,27 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
-#include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "MainForm.h"
 #include "MenuBar.h"
+#include "RecentFiles.h"
 #include "RunProgressDialog.h"
+#include "RunWorker.h"
 #include "case/Message.h"
 #include "model/MainModel.h"
 #include "model/SweepTable.h"
 #include "report/ReportFile.h"
 #include "session/SavedCase.h"
 
-class QGroupBox;
-class QLineEdit;
-class QListWidget;
-class QMenu;
 class QMenuBar;
-class QPushButton;
 
 namespace tidewell::window {
 
-struct ControlLayout;
-class LegendPanel;
 class SeriesChartWindow;
 class SweepDialog;
 
@@ -34,6 +31,10 @@ class SweepDialog;
 // selections, the seven frame colours and the legend. It computes nothing.
 // A multiplier list's entry in view is its selected entry: scrolling a list
 // picks the entry it scrolls to.
+//
+// A calculation runs on a worker thread on the model's copy of the case; the
+// window stays live, shows its progress, and takes nothing that would change
+// the case until the run has finished and its result is shown.
 class MainWindow final : public QWidget {
   public:
     explicit MainWindow(MessageSink& messages, std::string reportPath = report::kDefaultReportPath,
@@ -42,16 +43,20 @@ class MainWindow final : public QWidget {
 
     const model::MainModel& Presenter() const { return *PresenterModel; }
     const RunProgressDialog& Progress() const { return RunDialog; }
+    // Called on the run's thread at every progress call of each later run;
+    // returning false stops that run.
+    void WatchRuns(engine::RunProgress watch) { Watch = std::move(watch); }
 
     // The menu commands with the path their file dialog would ask for. Each
     // shows its own failure; false when nothing was opened or written.
-    // Opening asks first when the open case has unsaved changes.
+    // Opening asks first when the open case has unsaved changes, and is
+    // refused while a calculation is running.
     bool OpenCaseFile(const QString& path);
     bool SaveCaseFile(const QString& path);
     bool ExportSeriesCsv(const QString& path);
     // A recent file that is gone is dropped from the list, with a message.
     void OpenRecentFile(const QString& path);
-    QStringList RecentFiles() const;
+    QStringList RecentFiles() const { return Recent->Files(); }
 
     // The chart window (one, non-modal, created when first needed), shown
     // and raised; it always shows the last run.
@@ -62,14 +67,14 @@ class MainWindow final : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
-    // During a run, closing cancels the run and closes once it has stopped.
+    // During a run, closing asks whether to stop it; if so the window closes
+    // once the run has stopped, otherwise nothing changes.
     void closeEvent(QCloseEvent* event) override;
 
   private:
     // Before a message is shown, the window is brought up to the model (the
     // result and the cell colours are on screen under the completion
-    // message) and a run's progress dialog is closed, so the message is not
-    // stacked over it. A window closing during a run says nothing more.
+    // message). A window closing after a run says nothing more.
     class WindowMessages final : public MessageSink {
       public:
         WindowMessages(MainWindow& window, MessageSink& target) : Window(window), Target(target) {}
@@ -82,10 +87,6 @@ class MainWindow final : public QWidget {
         MessageSink& Target;
     };
 
-    void BuildControls();
-    QWidget* CreateControl(const ControlLayout& layout, QWidget* container);
-    void FillLists();
-    void SetTabOrder();
     void ConnectControls();
     void FitOuterPanel(QSize clientArea);
     int MenuBarHeight() const;
@@ -94,15 +95,9 @@ class MainWindow final : public QWidget {
     void ListSelectionChanged(int list);
     void ListScrolled(int list, int topRow);
     void Calculate();
+    void RunFinished(model::RunOutcome outcome);
     void RestoreDefaults();
-
-    // Brings every widget up to the model's state without raising the
-    // widgets' change signals.
     void ShowModel();
-    void ShowField(int field);
-    void ShowListSelection(int list);
-    void ShowFrameColor(int frame);
-    void ShowResultTips();
 
     // MainWindowMenus.cpp: the file and view commands.
     MenuCommands Menu();
@@ -113,31 +108,29 @@ class MainWindow final : public QWidget {
     // True when nothing would be lost: no unsaved changes, or the user saved
     // them or chose to drop them.
     bool MayDropChanges();
+    // False, saying why, while a run is going.
+    bool MayChangeCase();
     void Remember(const QString& path);
-    void SetRecentFiles(const QStringList& files);
-    void ShowRecentFiles();
     void ShowCaseTitle();
     void ShowLastRun();
+    void ShowCommandsAllowed();
     void PickCombination(const engine::SweepCombination& combination);
 
+    RunWorker Worker;
     RunProgressDialog RunDialog;
     WindowMessages Messages;
     QString ReportFile;
     std::unique_ptr<model::MainModel> PresenterModel;
+    MainForm Form;
     bool Mirroring = false;      // the widgets are being brought up to the model
-    bool CloseAfterRun = false;  // the window was closed during a run
+    bool CloseAfterRun = false;  // the user chose to stop the run and close
+    engine::RunProgress Watch;
+    QPointer<QWidget> FocusBefore;  // where the focus was when the run started
     session::SavedCase OpenFile;
     std::uint64_t PlottedRun = 0;  // the model's run the chart shows
     SeriesChartWindow* Charts = nullptr;
-    QMenu* RecentMenu = nullptr;
-
     QMenuBar* Menus = nullptr;
-    QWidget* Picture1 = nullptr;
-    LegendPanel* Picture2 = nullptr;
-    std::array<QLineEdit*, model::kFieldCount + 1> Fields{};
-    std::array<QListWidget*, model::kListCount + 1> Lists{};
-    std::array<QGroupBox*, model::kFrameCount + 1> Frames{};
-    std::array<QPushButton*, 4> Commands{};
+    std::unique_ptr<window::RecentFiles> Recent;
 };
 
 }  // namespace tidewell::window

@@ -4,9 +4,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 
 #include "ControlTable.h"
 #include "MainWindow.h"
@@ -20,23 +18,8 @@
 namespace tidewell::window {
 namespace {
 
-const QString kRecentKey = QStringLiteral("RecentCaseFiles");
 QString CaseFilter() {
     return QCoreApplication::translate("MainWindow", "Tidewell ケース (*.tidewell)");
-}
-
-std::vector<std::string> ToPaths(const QStringList& files) {
-    std::vector<std::string> paths;
-    for (const QString& file : files)
-        paths.push_back(file.toStdString());
-    return paths;
-}
-
-QStringList ToFiles(const std::vector<std::string>& paths) {
-    QStringList files;
-    for (const std::string& path : paths)
-        files << ToQString(path);
-    return files;
 }
 
 }  // namespace
@@ -60,8 +43,16 @@ bool MainWindow::MayDropChanges() {
     return false;
 }
 
+bool MainWindow::MayChangeCase() {
+    if (const auto busy = PresenterModel->ChangeRefusal()) {
+        Messages.Show(*busy);
+        return false;
+    }
+    return true;
+}
+
 bool MainWindow::OpenCaseFile(const QString& path) {
-    if (!MayDropChanges())
+    if (!MayChangeCase() || !MayDropChanges())
         return false;
     const auto refusal = session::OpenCase(*PresenterModel, path.toStdString());
     ShowModel();
@@ -84,7 +75,7 @@ bool MainWindow::SaveCaseFile(const QString& path) {
 
 void MainWindow::Remember(const QString& path) {
     OpenFile.Remember(path.toStdString(), session::CaseOfModel(*PresenterModel));
-    SetRecentFiles(ToFiles(session::WithRecentFile(ToPaths(RecentFiles()), path.toStdString())));
+    Recent->Add(path);
     ShowCaseTitle();
 }
 
@@ -127,38 +118,14 @@ void MainWindow::AskAndExportCsv() {
         ExportSeriesCsv(ToQString(session::WithDefaultExtension(path.toStdString(), ".csv")));
 }
 
-QStringList MainWindow::RecentFiles() const {
-    return QSettings().value(kRecentKey).toStringList();
-}
-
-void MainWindow::SetRecentFiles(const QStringList& files) {
-    QSettings().setValue(kRecentKey, files);
-    ShowRecentFiles();
-}
-
-void MainWindow::ShowRecentFiles() {
-    RecentMenu->clear();
-    const QStringList files = RecentFiles();
-    for (int n = 0; n < files.size(); ++n) {
-        // "&1 bay.tidewell", the full path as the tip.
-        QAction* entry = RecentMenu->addAction(
-            QStringLiteral("&%1 %2").arg(n + 1).arg(QFileInfo(files[n]).fileName()));
-        entry->setToolTip(files[n]);
-        entry->setData(files[n]);
-        // Queued: opening rebuilds this menu, which deletes the entry.
-        connect(
-            entry, &QAction::triggered, this, [this, path = files[n]] { OpenRecentFile(path); },
-            Qt::QueuedConnection);
-    }
-    RecentMenu->setEnabled(!files.isEmpty());
-}
-
 void MainWindow::OpenRecentFile(const QString& path) {
+    if (!MayChangeCase())
+        return;
     if (QFileInfo::exists(path)) {
         OpenCaseFile(path);
         return;
     }
-    SetRecentFiles(ToFiles(session::WithoutFile(ToPaths(RecentFiles()), path.toStdString())));
+    Recent->Remove(path);
     Messages.Show(session::MissingRecentFile(path.toStdString()));
 }
 
@@ -174,10 +141,24 @@ void MainWindow::ShowCaseTitle() {
     setWindowModified(OpenFile.HasUnsavedChanges(session::CaseOfModel(*PresenterModel)));
 }
 
-// The chart follows every run that was not cancelled; the CSV command needs one.
+// The case-file commands wait for a run; the CSV command also needs one that
+// was not cancelled. Sensitivity tables hand no picks to a running window.
+void MainWindow::ShowCommandsAllowed() {
+    const bool idle = !PresenterModel->Running();
+    for (const char* name : {"OpenAction", "SaveAction", "SaveAsAction"}) {
+        if (auto* action = Menus->findChild<QAction*>(QString::fromLatin1(name)))
+            action->setEnabled(idle);
+    }
+    if (auto* exportCsv = Menus->findChild<QAction*>(QStringLiteral("ExportCsvAction")))
+        exportCsv->setEnabled(idle && session::HasSeriesToSave(*PresenterModel));
+    if (Recent)
+        Recent->AllowOpening(idle);
+    for (SweepDialog* sweep : findChildren<SweepDialog*>())
+        sweep->AllowPicks(idle);
+}
+
+// The chart follows every run that was not cancelled.
 void MainWindow::ShowLastRun() {
-    if (QAction* exportCsv = Menus->findChild<QAction*>(QStringLiteral("ExportCsvAction")))
-        exportCsv->setEnabled(session::HasSeriesToSave(*PresenterModel));
     if (Charts == nullptr || PlottedRun == PresenterModel->RunNumber())
         return;
     const auto& run = PresenterModel->LastRun();
@@ -210,6 +191,7 @@ SweepDialog* MainWindow::ShowSweep() {
                             model.List(1).Selected, model.List(2).Selected, model.List(3).Selected),
                         Messages, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->AllowPicks(!model.Running());
     dialog->SetPickHandler(
         [this](const engine::SweepCombination& combination) { PickCombination(combination); });
     dialog->show();

@@ -1,10 +1,10 @@
 #include "RunProgressDialog.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QProgressDialog>
 #include <QString>
 
+#include "RunWorker.h"
 #include "WindowText.h"
 #include "model/RunEstimate.h"
 
@@ -12,53 +12,46 @@ namespace tidewell::window {
 namespace {
 
 constexpr int kProgressSteps = 1000;
-// Events are processed at most this often: each callback comes after only a
-// few thousand steps, well under a millisecond.
-constexpr qint64 kEventIntervalMs = 30;
 // The words are refreshed this often, so they change at least twice a second.
-constexpr qint64 kTextIntervalMs = 250;
+constexpr int kTickMs = 250;
 
 }  // namespace
 
-RunProgressDialog::RunProgressDialog(QWidget& owner, std::chrono::milliseconds delay)
-    : Owner(owner), Delay(delay) {}
+RunProgressDialog::RunProgressDialog(QWidget& owner, RunWorker& run,
+                                     std::chrono::milliseconds delay)
+    : Owner(owner), Run(run), Delay(delay) {
+    Clock.setInterval(kTickMs);
+    QObject::connect(&Clock, &QTimer::timeout, &Owner, [this] { Tick(); });
+}
 
 RunProgressDialog::~RunProgressDialog() = default;
 
-engine::RunProgress RunProgressDialog::Callback() {
-    return [this](std::int64_t done, std::int64_t total) { return Report(done, total); };
-}
-
-void RunProgressDialog::Begin(QWidget* content) {
-    Finish();
-    Content = content;
+void RunProgressDialog::Begin() {
+    End();
     Shown = false;
-    Cancelled = false;
-    InRun = true;
     SinceStart.start();
-    SinceEvents.invalidate();
-    SinceText.invalidate();
+    Clock.start();
 }
 
 void RunProgressDialog::End() {
-    InRun = false;
-    Finish();
+    Clock.stop();
+    Window.reset();
 }
 
-void RunProgressDialog::Finish() {
-    if (!Window)
+void RunProgressDialog::Tick() {
+    if (!Window) {
+        if (SinceStart.elapsed() < Delay.count())
+            return;
+        Open();
+    }
+    if (Window->wasCanceled()) {
+        Run.Cancel();  // cancelled other than by its button
         return;
-    Window.reset();
-    if (Content)
-        Content->setEnabled(true);
-    if (FocusBefore)
-        FocusBefore->setFocus();
+    }
+    ShowProgress();
 }
 
 void RunProgressDialog::Open() {
-    FocusBefore = QApplication::focusWidget();
-    if (Content)
-        Content->setEnabled(false);
     Window = std::make_unique<QProgressDialog>(
         QString(), QCoreApplication::translate("RunProgressDialog", "中止"), 0, kProgressSteps,
         &Owner);
@@ -69,35 +62,20 @@ void RunProgressDialog::Open() {
     Window->setAutoClose(false);
     Window->setAutoReset(false);
     Window->setValue(0);
+    QObject::connect(Window.get(), &QProgressDialog::canceled, &Owner, [this] { Run.Cancel(); });
     Window->show();
     Shown = true;
 }
 
-void RunProgressDialog::ShowProgress(std::int64_t done, std::int64_t total) {
+void RunProgressDialog::ShowProgress() {
+    const std::int64_t done = Run.StepsDone();
+    const std::int64_t total = Run.StepCount();
     const double seconds = static_cast<double>(SinceStart.elapsed()) / 1000.0;
     Window->setLabelText(ModelText(model::ProgressText(done, total, seconds)).replace('\r', '\n'));
     if (total > 0) {
         const double fraction = static_cast<double>(done) / static_cast<double>(total);
         Window->setValue(static_cast<int>(fraction * kProgressSteps));
     }
-    SinceText.start();
-}
-
-bool RunProgressDialog::Report(std::int64_t done, std::int64_t total) {
-    if (!SinceStart.isValid())
-        SinceStart.start();
-    if (!Window) {
-        if (SinceStart.elapsed() < Delay.count())
-            return !Cancelled;
-        Open();
-    } else if (SinceEvents.isValid() && SinceEvents.elapsed() < kEventIntervalMs) {
-        return !Cancelled;
-    }
-    if (!SinceText.isValid() || SinceText.elapsed() >= kTextIntervalMs)
-        ShowProgress(done, total);
-    QApplication::processEvents();
-    SinceEvents.start();
-    return !Cancelled && Window && !Window->wasCanceled();
 }
 
 }  // namespace tidewell::window

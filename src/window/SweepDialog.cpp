@@ -203,7 +203,8 @@ void SweepDialog::ShowSlice() {
 }
 
 void SweepDialog::CellPicked(int row, int column) {
-    if (row < 0 || column < 0 || static_cast<std::size_t>(row) >= Shown.Cells.size())
+    if (!PicksAllowed || row < 0 || column < 0 ||
+        static_cast<std::size_t>(row) >= Shown.Cells.size())
         return;
     const auto& cells = Shown.Cells[static_cast<std::size_t>(row)];
     if (static_cast<std::size_t>(column) >= cells.size())

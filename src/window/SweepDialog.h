@@ -37,6 +37,9 @@ class SweepDialog final : public QDialog {
     ~SweepDialog() override;
 
     void SetPickHandler(PickHandler handler) { OnPick = std::move(handler); }
+    // While picks are not allowed (the window is calculating) a double-click
+    // changes nothing.
+    void AllowPicks(bool allowed) { PicksAllowed = allowed; }
     bool IsRunning() const { return Running; }
     // Asks the sweep to stop; the finished part stays.
     void Cancel();
@@ -60,6 +63,7 @@ class SweepDialog final : public QDialog {
     PickHandler OnPick;
     model::SweepSlice Shown;
     bool Running = false;
+    bool PicksAllowed = true;
 
     QComboBox* HeldList = nullptr;
     QComboBox* HeldEntry = nullptr;

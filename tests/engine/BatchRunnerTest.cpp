@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <bit>
 #include <chrono>
+#include <thread>
 #include <tuple>
 
 #include "BayCases.h"
@@ -60,6 +62,28 @@ TEST(BatchRunner, CancelStopsRunningAndWaitingCases) {
     EXPECT_EQ(calls, 3u);
     for (const engine::BatchOutcome& outcome : outcomes)
         EXPECT_EQ(outcome.Run.Status, engine::RunStatus::Cancelled);
+}
+
+// The progress callback runs while the workers go on: one that waits for a
+// worker to start the next case sees it start.
+TEST(BatchRunner, ProgressRunsWhileWorkersCount) {
+    const std::vector<CaseRecord> cases{BayCase(1000, 3),
+                                        BayCase(1000)};  // about a second, then short
+    std::atomic<bool> secondStarted{false};
+    const engine::BatchReports reports = [&](std::size_t index) {
+        secondStarted = secondStarted || index == 1;
+        return std::unique_ptr<engine::RunReport>();
+    };
+    std::optional<bool> seen;
+    const engine::BatchProgress progress = [&](std::size_t, std::size_t) {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!seen && !secondStarted && std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        seen = seen.value_or(secondStarted);
+        return true;
+    };
+    engine::RunBatch(cases, progress, 1, reports);
+    EXPECT_EQ(seen, true);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "ModelFixture.h"
 #include "model/RunEstimate.h"
+#include "session/CaseFileCommands.h"
 
 namespace tidewell {
 namespace {
@@ -71,6 +72,27 @@ INSTANTIATE_TEST_SUITE_P(Cases, RunsWithoutTemperature, testing::Values(
     NoResultRow{"Cancelled", model::Field::BayArea, "50", engine::RunStatus::Cancelled, "", "計算中止"}),
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
+
+// Between a prepared run and its finish nothing changes the case it runs on;
+// the finished run shows what one calculation of that case shows, and the
+// model takes changes again.
+TEST_F(StartedModel, RefusesChangesWhileARunIsGoing) {
+    const std::optional<model::RunJob> job = Model.PrepareRun();
+    ASSERT_TRUE(job && Model.Running());
+    const Snapshot before = SnapshotOf(Model);
+    Model.SetFieldText(model::Field::BayArea, "2000");
+    EXPECT_FALSE(Model.SelectListEntry(1, 2));
+    Model.Command3_Click();
+    EXPECT_FALSE(Model.PrepareRun());
+    const auto opened = session::OpenCase(Model, CaseFile{}, "bay.tidewell");
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->Title, "計算中");
+    EXPECT_EQ(SnapshotOf(Model), before);
+    EXPECT_EQ(Model.FinishRun(model::ExecuteRun(*job)).Status, engine::RunStatus::Completed);
+    EXPECT_EQ(Model.FieldText(model::Field::Result), " 17.7");
+    EXPECT_FALSE(Model.Running() || Model.ChangeRefusal());
+    EXPECT_TRUE(Model.SelectListEntry(1, 2));
+}
 
 class RefusedTextOnScreen : public StartedModel,
                             public testing::WithParamInterface<model::Field> {};

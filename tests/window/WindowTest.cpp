@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <tuple>
@@ -111,9 +112,13 @@ class WindowTest : public QObject {
     QListWidget* List(int n) const {
         return Named<QListWidget>(*Window, QStringLiteral("List%1").arg(n));
     }
+    // A calculation is waited for until its outcome is shown.
     void Click(int command) {
         QTest::mouseClick(Named<QPushButton>(*Window, QStringLiteral("Command%1").arg(command)),
                           Qt::LeftButton);
+        if (command == 1 &&
+            !QTest::qWaitFor([this] { return !Window->Presenter().Running(); }, 60000))
+            QFAIL("the calculation did not finish");
     }
     template <typename Read>
     static auto Each(int count, Read read) {
@@ -147,6 +152,37 @@ class WindowTest : public QObject {
         return report.open(QIODevice::ReadOnly) ? report.readAll() : QByteArray();
     }
 
+    // Holds every later run at its first step until Release is set, so the
+    // window can be driven while its run is going.
+    void HoldRuns() {
+        Window->WatchRuns([this](std::int64_t, std::int64_t) {
+            Release.wait(false);
+            return true;
+        });
+    }
+    void ReleaseRuns() {
+        Release = true;
+        Release.notify_all();
+    }
+    // The command line's report and result for the inputs on screen.
+    std::pair<QByteArray, QString> CommandLineRun() const {
+        test::RecordedMessages quiet;
+        const QString path = WorkDir->filePath("cli.txt");
+        model::MainModel cli(quiet, path.toStdString());
+        cli.FormLoad();
+        for (int n = 1; n <= 16; ++n) {
+            if (model::MainModel::IsEditable(n))
+                cli.SetFieldText(n, Field(n)->text().toStdString());
+        }
+        for (int list = 1; list <= 3; ++list)
+            cli.SelectListEntry(list, Selections()[list - 1]);
+        cli.Command1_Click();
+        QFile report(path);
+        return {report.open(QIODevice::ReadOnly) ? report.readAll() : QByteArray(),
+                QString::fromStdString(cli.FieldText(16))};
+    }
+
+    std::atomic<bool> Release{false};
     QTemporaryDir Settings;  // the recent files
     std::unique_ptr<QTemporaryDir> WorkDir;
     std::unique_ptr<MessageLog> Sink;
@@ -159,6 +195,7 @@ class WindowTest : public QObject {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Settings.path());
     }
     void init() {
+        Release = false;
         WorkDir = std::make_unique<QTemporaryDir>();
         ReportPath = WorkDir->filePath("Tidewell_OUT.txt");
         Sink = std::make_unique<MessageLog>();
@@ -167,6 +204,7 @@ class WindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
     }
     void cleanup() {
+        ReleaseRuns();
         Window.reset();
         Sink.reset();
         WorkDir.reset();
@@ -314,7 +352,8 @@ class WindowTest : public QObject {
     }
 
     // A long run is asked about first; cancelling its progress dialog or
-    // closing the window stops it soon and keeps the result, frames and report.
+    // closing the window, agreeing to stop it, stops it soon and keeps the result, frames and
+    // report.
     void longRunStopsWhenCancelledOrClosed_data() {
         QTest::addColumn<bool>("closing");
         QTest::newRow("cancel") << false;
@@ -347,8 +386,9 @@ class WindowTest : public QObject {
         clock.start();
         Click(1);
         QVERIFY2(clock.elapsed() < 5000, "the run went on after it was stopped");
-        QCOMPARE(Sink->Asked.size(), std::size_t{1});
+        QCOMPARE(Sink->Asked.size(), std::size_t{closing ? 2u : 1u});
         QCOMPARE(Sink->Asked[0].Title, std::string("計算時間の確認"));
+        QCOMPARE(Sink->Asked.back().Title, std::string(closing ? "計算中" : "計算時間の確認"));
         QCOMPARE(Report(), reportBefore);
         QCOMPARE(Window->isVisible(), !closing);
         QCOMPARE(Sink->Shown.size(), std::size_t{closing ? 0u : 1u});
@@ -360,6 +400,88 @@ class WindowTest : public QObject {
         QCOMPARE(Sink->Shown.front().Title, std::string("計算中止"));
         QCOMPARE(Texts(), textsBefore);
         QCOMPARE(Colors(), colorsBefore);
+    }
+
+    // While a run is going nothing may change the case under it: the controls
+    // and case commands are disabled, and what slips through is refused. The
+    // result shown is then the command line's for the inputs on screen.
+    void runRefusesChangesToItsCase_data() {
+        QTest::addColumn<QString>("change");
+        for (const char* change : {"recent case", "sweep pick", "restore"})
+            QTest::newRow(change) << QString(change);
+    }
+    void runRefusesChangesToItsCase() {
+        QFETCH(QString, change);
+        test::Type(*Window, 1, "2000");
+        QVERIFY(Window->SaveCaseFile(CasePath()));
+        test::Type(*Window, 1, "3000");
+        QPointer<SweepDialog> sweep = Window->ShowSweep();
+        QVERIFY(QTest::qWaitForWindowExposed(sweep));
+        HoldRuns();
+        QTest::mouseClick(Named<QPushButton>(*Window, "Command1"), Qt::LeftButton);
+        QVERIFY(Window->Presenter().Running());
+        const QStringList texts = Texts();
+        QList<bool> enabled;
+        for (const char* name :
+             {"Text1", "List1", "Command1", "Command3", "OpenAction", "SaveAsAction", "RecentMenu"})
+            enabled << Named<QObject>(*Window, name)->property("enabled").toBool();
+        QCOMPARE(enabled, QList<bool>(7, false));
+        Sink->SaveReply = SaveAnswer::Discard;
+        if (change == "recent case") {
+            Named<QMenu>(*Window, "RecentMenu")->actions().at(0)->trigger();
+            QTRY_COMPARE(Sink->Shown.size(), std::size_t{1});
+            QCOMPARE(Sink->Shown[0].Title, std::string("計算中"));
+        } else if (change == "sweep pick") {
+            auto* grid = Named<QTableWidget>(*sweep, "SweepGrid");
+            const QPoint cell = grid->visualRect(grid->model()->index(3, 6)).center();
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
+        } else {
+            Named<QPushButton>(*Window, "Command3")->click();
+        }
+        sweep->close();
+        QCOMPARE(Texts(), texts);
+        QCOMPARE(Selections(), QList<int>({-1, -1, -1}));
+        ReleaseRuns();
+        QTRY_VERIFY(!Window->Presenter().Running());
+        const auto [report, result] = CommandLineRun();
+        QCOMPARE(Report(), report);
+        QCOMPARE(Field(16)->text(), result);
+        QCOMPARE(Sink->Shown.back().Title, std::string("計算終了です！"));
+        QVERIFY(Named<QPushButton>(*Window, "Command1")->isEnabled());
+    }
+
+    // Closing during a run asks; declining, or agreeing and then keeping the
+    // unsaved changes, leaves a window that still shows its messages and runs.
+    void closingDuringARunCanBeTakenBack_data() {
+        QTest::addColumn<bool>("stop");
+        QTest::newRow("keep running") << false;
+        QTest::newRow("stop, keep the changes") << true;
+    }
+    void closingDuringARunCanBeTakenBack() {
+        QFETCH(bool, stop);
+        QVERIFY(Window->SaveCaseFile(CasePath()));
+        test::Type(*Window, 1, "2000");
+        HoldRuns();
+        QTest::mouseClick(Named<QPushButton>(*Window, "Command1"), Qt::LeftButton);
+        Sink->Answer = stop;
+        Window->close();
+        QCOMPARE(Sink->Asked.size(), std::size_t{1});
+        QCOMPARE(Sink->Asked[0].Title, std::string("計算中"));
+        ReleaseRuns();
+        QTRY_VERIFY(!Window->Presenter().Running());
+        QVERIFY(Window->isVisible());
+        QCOMPARE(Sink->Asked.size(), std::size_t{stop ? 2u : 1u});  // then: save the changes?
+        QCOMPARE(Sink->Shown.size(), std::size_t{stop ? 0u : 1u});
+        test::Type(*Window, 9, "0");
+        Click(1);
+        QCOMPARE(Sink->Shown.size(), std::size_t{stop ? 2u : 3u});
+        QCOMPARE(Sink->Shown.back().Title, std::string("流量の入力制限"));
+        test::Type(*Window, 9, "331");
+        Click(1);
+        QCOMPARE(Sink->Shown.back().Title, std::string("計算終了です！"));
+        QCOMPARE(Field(16)->text(), CommandLineRun().second);
+        QVERIFY(Window->isVisible());
     }
 
     // The restore button, clicked or pressed by key, brings back the start-up
