@@ -79,9 +79,9 @@ void ShowResultTips(const MainForm& form, const model::MainModel& model) {
 // button stays, as closing asks first.
 void ShowRunState(const MainForm& form, const model::MainModel& model) {
     const bool idle = !model.Running();
-    for (int n = 1; n <= model::kFieldCount; ++n) {
-        if (model::MainModel::IsEditable(n))
-            form.Fields[n]->setEnabled(idle);
+    for (const model::FieldInfo& info : model::FieldTable()) {
+        if (model::IsEditable(info.Id))
+            form.Fields[model::NumberOf(info.Id)]->setEnabled(idle);
     }
     for (int n = 1; n <= model::kListCount; ++n)
         form.Lists[n]->setEnabled(idle);

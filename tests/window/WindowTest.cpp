@@ -166,13 +166,13 @@ class WindowTest : public QObject {
     }
     // The command line's report and result for the inputs on screen.
     std::pair<QByteArray, QString> CommandLineRun() const {
-        test::RecordedMessages quiet;
+        MessageLog quiet;
         const QString path = WorkDir->filePath("cli.txt");
         model::MainModel cli(quiet, path.toStdString());
         cli.FormLoad();
-        for (int n = 1; n <= 16; ++n) {
-            if (model::MainModel::IsEditable(n))
-                cli.SetFieldText(n, Field(n)->text().toStdString());
+        for (const model::FieldInfo& info : model::FieldTable()) {
+            if (model::IsEditable(info.Id))
+                cli.SetFieldText(info.Id, Field(model::NumberOf(info.Id))->text().toStdString());
         }
         for (int list = 1; list <= 3; ++list)
             cli.SelectListEntry(list, Selections()[list - 1]);
