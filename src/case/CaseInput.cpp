@@ -18,12 +18,12 @@ struct InputRule {
 
 const InputRule& RuleFor(BasicInput input) {
     static const std::array<InputRule, 6> kRules{{
-        {1, true, {"湾面積の入力制限", "湾面積は1km2以上にしてください。"}},
-        {1, true, {"水深の入力制限", "水深は1m以上にしてください"}},
-        {0, false, {"湾口部長さの入力制限", "湾口部長さは0にしないでください"}},
-        {0, true, {"外海水の水温", "数値を入力してください"}},
-        {0, true, {"流入水の水温", "数値を入力してください"}},
-        {0, false, {"流量の入力制限", "流入水の流量は0にしないでください"}},
+        {1, true, {MessageId::BayAreaLimit, {}}},
+        {1, true, {MessageId::DepthLimit, {}}},
+        {0, false, {MessageId::MouthLengthLimit, {}}},
+        {0, true, {MessageId::SeaTempNotNumber, {}}},
+        {0, true, {MessageId::InflowTempNotNumber, {}}},
+        {0, false, {MessageId::InflowRateLimit, {}}},
     }};
     return kRules[static_cast<size_t>(input)];
 }

@@ -45,16 +45,16 @@ Color ColorOf(const ColorScale& scale, double shownMean) {
 
 }  // namespace
 
-std::string_view ListCaption(MultiplierList list) {
+Message ListCaption(MultiplierList list) {
     switch (list) {
         case MultiplierList::SectionFactor:
-            return "湾口部断面積";
+            return {MessageId::SectionCaption, {}};
         case MultiplierList::InflowTempFactor:
-            return "流入水水温";
+            return {MessageId::InflowTempCaption, {}};
         case MultiplierList::InflowFactor:
             break;
     }
-    return "流入水流量";
+    return {MessageId::InflowRateCaption, {}};
 }
 
 int EntryOf(const engine::SweepCombination& combination, MultiplierList list) {
@@ -102,18 +102,18 @@ SweepCell SweepTable::CellOf(const engine::SweepCombination& combination) const 
     switch (outcome.Run.Status) {
         case engine::RunStatus::Completed: {
             const double shown = RoundDecimals(outcome.Mean, 2);
-            cell.Text = DisplayText(shown);
+            cell.Text = {MessageId::Plain, {DisplayText(shown)}};
             cell.Background = ColorOf(Scale, shown);
             break;
         }
         case engine::RunStatus::Unstable:
-            cell.Text = "不安定";
+            cell.Text = {MessageId::SweepUnstable, {}};
             break;
         case engine::RunStatus::NotRun:
-            cell.Text = "計算不可";
+            cell.Text = {MessageId::SweepNotRun, {}};
             break;
         case engine::RunStatus::Cancelled:
-            cell.Text = "未計算";
+            cell.Text = {MessageId::SweepCancelled, {}};
             break;
     }
     return cell;

@@ -7,6 +7,7 @@
 
 #include "ColorScale.h"
 #include "case/CaseRecord.h"
+#include "case/Message.h"
 #include "case/Multipliers.h"
 #include "engine/BatchRunner.h"
 #include "engine/MultiplierSweep.h"
@@ -18,7 +19,7 @@
 namespace tidewell::model {
 
 // The caption of a list in the window: "湾口部断面積", "流入水水温", "流入水流量".
-std::string_view ListCaption(MultiplierList list);
+Message ListCaption(MultiplierList list);
 
 int EntryOf(const engine::SweepCombination& combination, MultiplierList list);
 // The combination of the lists' selected entries; an unselected list (a
@@ -27,8 +28,9 @@ engine::SweepCombination CombinationOfSelections(int section, int inflowTemp, in
 
 struct SweepCell {
     engine::SweepCombination Combination;
-    std::string Text;  // the bay mean, "不安定", "計算不可", "未計算" (cancelled)
-                       // or empty before the run
+    // The bay mean, "不安定", "計算不可", "未計算" (cancelled), or empty
+    // before the run.
+    Message Text;
     std::optional<Color> Background;  // only for a result
     bool Current = false;             // the combination the lists are set to
 };

@@ -42,15 +42,16 @@ std::optional<int> IndexOf(const model::ListBox& box, const std::string& entry) 
 
 // Applies the case as a user would. With `watched`, stops at the first
 // message it receives and returns what was refused and why.
-std::optional<std::string> Replay(model::MainModel& model, const CaseFile& file,
-                                  const RecordingSink* watched) {
+std::optional<Message> Replay(model::MainModel& model, const CaseFile& file,
+                              const RecordingSink* watched) {
     model.Command3_Click();
     for (BasicInput input : kBasicInputs) {
         TypeText(model, FieldOf(input), file.Text(input));
         if (watched && !watched->Shown.empty()) {
             const Message& refusal = watched->Shown.front();
-            return "「" + std::string(InputName(input)) + "」の「" + file.Text(input) +
-                   "」を受け付けません（" + refusal.Title + ": " + refusal.Prompt + "）";
+            return Message{MessageId::InputRefused,
+                           {std::string(InputName(input)), file.Text(input),
+                            MessageArg::TitleOf(refusal), refusal}};
         }
     }
     for (MultiplierList list : kMultiplierLists) {
@@ -59,14 +60,14 @@ std::optional<std::string> Replay(model::MainModel& model, const CaseFile& file,
             continue;
         const auto index = IndexOf(model.List(ListOf(list)), *entry);
         if (!index)
-            return "「" + std::string(ListName(list)) + "」の「" + *entry + "」は一覧にありません";
+            return Message{MessageId::EntryNotListed, {std::string(ListName(list)), *entry}};
         model.SelectListEntry(ListOf(list), *index);
     }
     return std::nullopt;
 }
 
 // Why the case cannot be opened, found on a model of its own.
-std::optional<std::string> RefusalOf(const model::MainModel& model, const CaseFile& file) {
+std::optional<Message> RefusalOf(const model::MainModel& model, const CaseFile& file) {
     RecordingSink messages;
     model::MainModel scratch(messages, model.ReportPath());
     scratch.FormLoad();

@@ -15,8 +15,7 @@ Message EntryNotInList(MultiplierList list, const std::string& entry, const mode
     std::string entries;
     for (const std::string& offered : box.Entries)
         entries += (entries.empty() ? "" : ", ") + offered;
-    return {"倍率の指定", "「" + entry + "」は" + std::string(model::ListCaption(list)) +
-                              "の倍率にありません。\r" + entries + " から選んでください"};
+    return {MessageId::EntryNotInList, {entry, model::ListCaption(list), entries}};
 }
 
 }  // namespace

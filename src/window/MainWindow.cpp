@@ -339,7 +339,7 @@ void MainWindow::ShowResultTips() {
     const bool stale = PresenterModel->ResultIsStale();
     QLineEdit& result = *Fields[model::NumberOf(model::Field::Result)];
     MarkStale(result, QPalette::Text, stale);
-    const QString resultTip = ModelText(PresenterModel->ResultToolTip());
+    const QString resultTip = TipText(PresenterModel->ResultToolTip());
     if (resultTip.isEmpty()) {
         ShowOverflowTip(result);
     } else {
@@ -347,13 +347,15 @@ void MainWindow::ShowResultTips() {
     }
     for (int frame = 1; frame <= model::kBayFrameCount; ++frame) {
         MarkStale(*Frames[frame], QPalette::WindowText, stale);
-        Frames[frame]->setToolTip(ModelText(PresenterModel->FrameToolTip(frame)));
+        Frames[frame]->setToolTip(TipText(PresenterModel->FrameToolTip(frame)));
     }
 }
 
 void MainWindow::ShowField(int field) {
     QLineEdit& box = *Fields[field];
-    const QString text = ModelText(PresenterModel->FieldText(field));
+    const std::optional<MessageId> word = PresenterModel->FieldWord(field);
+    const QString text =
+        word ? ModelText({*word, {}}) : ToQString(PresenterModel->FieldText(field));
     // An unchanged text is left alone, so the cursor of the field being
     // typed in stays where it is.
     if (box.text() == text)

@@ -14,6 +14,15 @@
 // Small pieces every test program shares.
 namespace tidewell::test {
 
+// Messages as the command line prints them: the Japanese title and prompt.
+using Words = std::pair<std::string, std::string>;
+inline std::vector<Words> WordsOf(const std::vector<Message>& messages) {
+    std::vector<Words> words;
+    for (const Message& message : messages)
+        words.emplace_back(message.Title(), message.Prompt());
+    return words;
+}
+
 // Records messages and questions instead of showing them; questions get the
 // answers set here.
 class RecordedMessages final : public MessageSink {
