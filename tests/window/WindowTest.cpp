@@ -414,8 +414,9 @@ class WindowTest : public QObject {
         };
         const char* save = "キャンセル 保存 保存しない default キャンセル";
         row("message", "show", "", "OK default OK", 0);
-        row("question closed", "ask", "", "No Yes default No", false);
-        row("question yes", "ask", "Yes", "No Yes default No", true);
+        // Qt's own buttons speak Japanese too.
+        row("question closed", "ask", "", "いいえ(N) はい(Y) default いいえ(N)", false);
+        row("question yes", "ask", "はい(Y)", "いいえ(N) はい(Y) default いいえ(N)", true);
         row("don't save", "save", "保存しない", save, int(SaveAnswer::Discard));
         row("save", "save", "保存", save, int(SaveAnswer::Save));
     }
