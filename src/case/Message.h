@@ -17,9 +17,10 @@ struct Message;
 struct MessageArg {
     enum class Part { Text, Prompt, Title };
 
-    MessageArg(std::string text) : Text(std::move(text)) {}  // NOLINT: implicit by design
-    MessageArg(const char* text) : Text(text) {}             // NOLINT
-    MessageArg(Message phrase);                              // NOLINT
+    // Implicit, so a message's arguments read as a plain list: {path, reason}.
+    MessageArg(std::string text) : Text(std::move(text)) {}
+    MessageArg(const char* text) : Text(text) {}
+    MessageArg(Message phrase);
     static MessageArg TitleOf(Message message);
 
     Part Kind = Part::Text;
