@@ -11,7 +11,7 @@ TIDEWELL_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev fonts-ipafont-gothic
   xvfb xdotool desktop-file-utils appstream
-  libqt6svg6 help2man qt6-l10n-tools qt6-tools-dev
+  libqt6svg6 help2man qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 # Only scripts/screenshot needs these: a window manager for the frame,
 # xwininfo to find it and ImageMagick's import to save it.

@@ -4,134 +4,170 @@
 <context>
     <name>Controls</name>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="66"/>
         <source>計算対象水域の基本条件（変更できます）</source>
         <translation>Basic conditions of the bay (editable)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="68"/>
         <source>デフォルトに戻す</source>
         <translation>Restore defaults</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="70"/>
         <source>湾面積(km2)</source>
         <translation>Bay area(km2)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="72"/>
         <source>×平均水深(m)</source>
         <translation>×Mean depth(m)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="74"/>
         <source>＝湾容積(km3)</source>
         <translation>=Bay volume(km3)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="76"/>
         <source>湾口部長さ(km)</source>
         <translation>Mouth length(km)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="78"/>
         <source>×湾口部水深(m)</source>
         <translation>×Mouth depth(m)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="80"/>
+        <location filename="../src/window/ControlTable.cpp" line="100"/>
         <source>＝湾口部断面積(km2)</source>
         <translation>=Mouth section(km2)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="83"/>
         <source>外海水水温(℃)</source>
         <translation>Sea temp.(℃)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="85"/>
         <source>流入水水温(℃)</source>
         <translation>Inflow temp.(℃)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="87"/>
         <source>×流入水流量(m3/秒)</source>
         <translation>×Inflow rate(m3/s)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="90"/>
+        <location filename="../src/window/ControlTable.cpp" line="107"/>
         <source>＝流入負荷量(℃/秒)</source>
         <translation>=Inflow load(℃/s)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="93"/>
         <source>基本条件の変更できます</source>
         <translation>Change the basic conditions</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="96"/>
         <source>※基本条件ケースの×0.2～×5倍の範囲で変更できます。</source>
         <translation>* Each can be set from ×0.2 to ×5 of the basic case.</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="98"/>
         <source>湾口部断面積</source>
         <translation>Mouth section</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="103"/>
         <source>流入水水温</source>
         <translation>Inflow temp.</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="105"/>
         <source>流入水流量</source>
         <translation>Inflow rate</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="110"/>
         <source>※水質指標※</source>
         <translation>*Indices*</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="111"/>
         <source>滞留時間(日)</source>
         <translation>Residence(days)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="113"/>
         <source>閉鎖度</source>
         <translation>Enclosure</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="115"/>
         <source>流入負荷量÷湾容積（℃/m3/日)</source>
         <translation>Inflow load÷bay volume(℃/m3/day)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="118"/>
         <source>計算結果</source>
         <translation>Result</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="119"/>
         <source>湾内平均水温(℃)</source>
         <translation>Bay mean temp.(℃)</translation>
     </message>
     <message>
-        <source>　⇒</source>
+        <location filename="../src/window/ControlTable.cpp" line="121"/>
+        <location filename="../src/window/ControlTable.cpp" line="125"/>
+        <source>&#x3000;⇒</source>
         <translation>  ⇒</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="123"/>
         <source>(河川から流入）</source>
         <translation>(from the river)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="126"/>
         <source>(外海へ流出)</source>
         <translation>(out to the sea)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="128"/>
         <source>(流入水)</source>
         <translation>(Inflow)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="60"/>
         <source>(湾内水)</source>
         <translation>(Bay)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="61"/>
         <source>(湾内水：計算対象水域)</source>
         <translation>(Bay: studied area)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="133"/>
         <source>（湾内水）</source>
         <translation>(Bay)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="137"/>
         <source>(外海水)</source>
         <translation>(Sea)</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="139"/>
         <source>計算開始</source>
         <translation>Calculate</translation>
     </message>
     <message>
+        <location filename="../src/window/ControlTable.cpp" line="141"/>
         <source>終了（閉じる）</source>
         <translation>Quit (close)</translation>
     </message>
@@ -139,18 +175,22 @@
 <context>
     <name>HelpDialog</name>
     <message>
+        <location filename="../src/window/HelpDialog.cpp" line="65"/>
         <source>使い方</source>
         <translation>User guide</translation>
     </message>
     <message>
+        <location filename="../src/window/HelpDialog.cpp" line="71"/>
         <source>バージョン情報</source>
         <translation>About</translation>
     </message>
     <message>
+        <location filename="../src/window/HelpDialog.cpp" line="30"/>
         <source>&lt;h3&gt;Tidewell の使い方&lt;/h3&gt;&lt;p&gt;閉鎖性海域（湾）の平均水温を、湾を5つの箱に分けた簡易計算モデルで求めます。&lt;/p&gt;&lt;p&gt;&lt;b&gt;基本条件&lt;/b&gt;（白い欄は書き換えられます）&lt;/p&gt;&lt;ul&gt;&lt;li&gt;湾面積 (km2)、平均水深 (m)、湾口部長さ (km)&lt;/li&gt;&lt;li&gt;外海水水温 (℃)、流入水水温 (℃)、流入水流量 (m3/秒)&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;黄色の欄は計算された値です：湾容積 (km3)、湾口部水深 (m、平均水深と同じ)、湾口部断面積 (km2)、流入負荷量 (℃/秒)。&lt;/p&gt;&lt;p&gt;&lt;b&gt;基本条件の変更&lt;/b&gt;：湾口部断面積・流入水水温・流入水流量に掛ける倍率を一覧から選びます。&lt;/p&gt;&lt;p&gt;&lt;b&gt;水質指標&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;滞留時間 (日)：湾容積÷流入水流量。湾の水が流入水で入れ替わるまでの日数。&lt;/li&gt;&lt;li&gt;閉鎖度：湾面積の平方根÷湾口部長さ。大きいほど閉じた湾です。&lt;/li&gt;&lt;li&gt;流入負荷量÷湾容積 (℃/m3/日)：湾の水 1 m3 あたりに 1 日で流入水が運び込む熱。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;計算開始&lt;/b&gt;を押すと湾内平均水温 (℃) を求め、下の図の箱を水温の色で塗り、結果を次のファイルに書きます（文字コードは Shift_JIS / CP932）：&lt;br&gt;&lt;tt&gt;%1&lt;/tt&gt;&lt;br&gt;プログラムを起動したフォルダーに書かれ、計算のたびに上書きされます。&lt;/p&gt;&lt;p&gt;&lt;b&gt;デフォルトに戻す&lt;/b&gt;：最初の条件に戻します。&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Using Tidewell&lt;/h3&gt;&lt;p&gt;Tidewell estimates the mean water temperature of an enclosed bay with a simple model that divides the bay into five boxes.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Basic conditions&lt;/b&gt; (the white fields can be edited)&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Bay area (km2), mean depth (m), mouth length (km)&lt;/li&gt;&lt;li&gt;Sea water temperature (℃), inflow temperature (℃), inflow rate (m3/s)&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The yellow fields are calculated: bay volume (km3), mouth depth (m, the same as the mean depth), mouth section (km2), inflow load (℃/s).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Changing the basic conditions&lt;/b&gt;: pick the multipliers for the mouth section, the inflow temperature and the inflow rate from the lists.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Indices&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Residence time (days): bay volume ÷ inflow rate; the days the inflow takes to replace the bay's water.&lt;/li&gt;&lt;li&gt;Enclosure: square root of the bay area ÷ mouth length; the larger, the more closed the bay.&lt;/li&gt;&lt;li&gt;Inflow load ÷ bay volume (℃/m3/day): the heat the inflow brings to each m3 of the bay in one day.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;Calculate&lt;/b&gt; finds the mean bay water temperature (℃), paints the boxes of the picture below in the colour of their temperature and writes the result to this file (in Japanese, encoded as Shift_JIS / CP932):&lt;br&gt;&lt;tt&gt;%1&lt;/tt&gt;&lt;br&gt;It is written in the folder the program was started from, and replaced by each calculation.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Restore defaults&lt;/b&gt;: goes back to the first conditions.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Using Tidewell&lt;/h3&gt;&lt;p&gt;Tidewell estimates the mean water temperature of an enclosed bay with a simple model that divides the bay into five boxes.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Basic conditions&lt;/b&gt; (the white fields can be edited)&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Bay area (km2), mean depth (m), mouth length (km)&lt;/li&gt;&lt;li&gt;Sea water temperature (℃), inflow temperature (℃), inflow rate (m3/s)&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The yellow fields are calculated: bay volume (km3), mouth depth (m, the same as the mean depth), mouth section (km2), inflow load (℃/s).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Changing the basic conditions&lt;/b&gt;: pick the multipliers for the mouth section, the inflow temperature and the inflow rate from the lists.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Indices&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Residence time (days): bay volume ÷ inflow rate; the days the inflow takes to replace the bay&apos;s water.&lt;/li&gt;&lt;li&gt;Enclosure: square root of the bay area ÷ mouth length; the larger, the more closed the bay.&lt;/li&gt;&lt;li&gt;Inflow load ÷ bay volume (℃/m3/day): the heat the inflow brings to each m3 of the bay in one day.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;Calculate&lt;/b&gt; finds the mean bay water temperature (℃), paints the boxes of the picture below in the colour of their temperature and writes the result to this file (in Japanese, encoded as Shift_JIS / CP932):&lt;br&gt;&lt;tt&gt;%1&lt;/tt&gt;&lt;br&gt;It is written in the folder the program was started from, and replaced by each calculation.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Restore defaults&lt;/b&gt;: goes back to the first conditions.&lt;/p&gt;</translation>
     </message>
     <message>
+        <location filename="../src/window/HelpDialog.cpp" line="54"/>
         <source>&lt;h3&gt;Tidewell Ver110&lt;/h3&gt;&lt;p&gt;閉鎖性海域水温計算（簡易計算モデル）&lt;/p&gt;&lt;p&gt;バージョン %1&lt;/p&gt;&lt;p&gt;MIT ライセンス (MIT License)&lt;br&gt;Copyright (c) Tidewell developers&lt;/p&gt;&lt;p&gt;Qt %2&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Tidewell Ver110&lt;/h3&gt;&lt;p&gt;Water temperature of an enclosed bay (simple box model)&lt;/p&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;MIT License&lt;br&gt;Copyright (c) Tidewell developers&lt;/p&gt;&lt;p&gt;Qt %2&lt;/p&gt;</translation>
     </message>
@@ -158,527 +198,716 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <location filename="../src/window/MainWindowMenus.cpp" line="22"/>
         <source>Tidewell ケース (*.tidewell)</source>
         <translation>Tidewell case (*.tidewell)</translation>
     </message>
     <message>
+        <location filename="../src/window/MainWindowMenus.cpp" line="84"/>
         <source>ケースを開く</source>
         <translation>Open Case</translation>
     </message>
     <message>
+        <location filename="../src/window/MainWindowMenus.cpp" line="97"/>
         <source>名前を付けて保存</source>
         <translation>Save As</translation>
     </message>
     <message>
+        <location filename="../src/window/MainWindowMenus.cpp" line="115"/>
         <source>結果をCSVで保存</source>
         <translation>Export Results as CSV</translation>
     </message>
     <message>
+        <location filename="../src/window/MainWindowMenus.cpp" line="116"/>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV file (*.csv)</translation>
-    </message>
-    <message>
-        <source>入力が計算後に変更されています。計算開始で再計算してください</source>
-        <translation>The inputs changed after the calculation. Press Calculate to recalculate.</translation>
     </message>
 </context>
 <context>
     <name>MenuBar</name>
     <message>
+        <location filename="../src/window/MenuBar.cpp" line="32"/>
         <source>開く(&amp;O)…</source>
         <translation>&amp;Open…</translation>
     </message>
     <message>
+        <location filename="../src/window/MenuBar.cpp" line="34"/>
         <source>保存(&amp;S)</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
+        <location filename="../src/window/MenuBar.cpp" line="36"/>
         <source>名前を付けて保存(&amp;A)…</source>
         <translation>Save &amp;As…</translation>
     </message>
     <message>
+        <location filename="../src/window/MenuBar.cpp" line="38"/>
         <source>最近使ったファイル(&amp;R)</source>
         <translation>&amp;Recent Files</translation>
     </message>
     <message>
+        <location filename="../src/window/MenuBar.cpp" line="40"/>
         <source>結果をCSVで保存(&amp;E)…</source>
         <translation>&amp;Export Results as CSV…</translation>
     </message>
     <message>
+        <location filename="../src/window/MenuBar.cpp" line="49"/>
         <source>表示(&amp;V)</source>
         <translation>&amp;View</translation>
     </message>
     <message>
+        <location filename="../src/window/MenuBar.cpp" line="51"/>
         <source>時系列グラフ(&amp;G)</source>
         <translation>Time Series &amp;Graph</translation>
     </message>
     <message>
+        <location filename="../src/window/MenuBar.cpp" line="53"/>
         <source>感度分析(&amp;S)…</source>
         <translation>&amp;Sensitivity Analysis…</translation>
     </message>
     <message>
+        <location filename="../src/window/MenuBar.cpp" line="30"/>
         <source>ファイル(&amp;F)</source>
         <translation>&amp;File</translation>
     </message>
     <message>
+        <location filename="../src/window/MenuBar.cpp" line="43"/>
         <source>終了(&amp;X)</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
+        <location filename="../src/window/MenuBar.cpp" line="58"/>
         <source>ヘルプ(&amp;H)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
+        <location filename="../src/window/MenuBar.cpp" line="60"/>
         <source>使い方(&amp;U)</source>
         <translation>&amp;User guide</translation>
     </message>
     <message>
+        <location filename="../src/window/MenuBar.cpp" line="62"/>
         <source>バージョン情報(&amp;A)</source>
         <translation>&amp;About</translation>
     </message>
 </context>
 <context>
-    <name>ModelText</name>
+    <name>Message</name>
     <message>
-        <source>計算が不安定になる条件のため、計算しませんでした。</source>
-        <translation>The calculation would be unstable with these conditions, so it was not run.</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="17"/>
+        <source>%1</source>
+        <translation>%1</translation>
     </message>
     <message>
-        <source>ファイル「%1」を書き込めませんでした。</source>
-        <translation>Could not write the file &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>「%1」への変更を保存しますか？</source>
-        <translation>Save the changes to &quot;%1&quot;?</translation>
-    </message>
-    <message>
-        <source>ケースファイル「%1」が見つかりません。</source>
-        <translation>The case file &quot;%1&quot; was not found.</translation>
-    </message>
-    <message>
-        <source>セル%1：%2℃</source>
-        <translation>Cell %1: %2 ℃</translation>
-    </message>
-    <message>
-        <source>セル%1 %2 ℃（定常 %3 ℃）</source>
-        <translation>Cell %1 %2 ℃ (steady %3 ℃)</translation>
-    </message>
-    <message>
-        <source>入力が計算後に変更されています。計算開始で再計算してください</source>
-        <translation>The inputs changed after the calculation. Press Calculate to recalculate.</translation>
-    </message>
-    <message>
-        <source>CSV出力</source>
-        <translation>CSV export</translation>
-    </message>
-    <message>
-        <source>保存する計算結果がありません。</source>
-        <translation>There is no result to save.</translation>
-    </message>
-    <message>
-        <source>先に計算開始を押してください</source>
-        <translation>Press Calculate first.</translation>
-    </message>
-    <message>
-        <source>CSV出力エラー</source>
-        <translation>CSV export error</translation>
-    </message>
-    <message>
-        <source>変更の保存</source>
-        <translation>Save changes</translation>
-    </message>
-    <message>
-        <source>保存しないと変更は失われます</source>
-        <translation>Changes not saved will be lost.</translation>
-    </message>
-    <message>
-        <source>ファイルがありません</source>
-        <translation>File not found</translation>
-    </message>
-    <message>
-        <source>最近使ったファイルから外しました</source>
-        <translation>It was removed from the recent files.</translation>
-    </message>
-    <message>
-        <source>計算不安定</source>
-        <translation>Unstable</translation>
-    </message>
-    <message>
-        <source>計算できません</source>
-        <translation>Cannot calculate</translation>
-    </message>
-    <message>
-        <source>計算が不安定です</source>
-        <translation>Unstable calculation</translation>
-    </message>
-    <message>
-        <source>計算が不安定になり、水温を求められませんでした。</source>
-        <translation>The calculation became unstable; no temperature was found.</translation>
-    </message>
-    <message>
-        <source>湾口部長さを短くするか、流入水流量を大きくしてください</source>
-        <translation>Shorten the mouth length or raise the inflow rate.</translation>
-    </message>
-    <message>
-        <source>湾口部長さを短くするか、湾面積を大きくしてください</source>
-        <translation>Shorten the mouth length or enlarge the bay area.</translation>
-    </message>
-    <message>
-        <source>計算中</source>
-        <translation>Calculating</translation>
-    </message>
-    <message>
-        <source>計算中は条件を変更できません。</source>
-        <translation>The conditions cannot be changed during a calculation.</translation>
-    </message>
-    <message>
-        <source>計算が終わるか中止してから操作してください</source>
-        <translation>Wait until the calculation has finished, or cancel it.</translation>
-    </message>
-    <message>
-        <source>計算中です。</source>
-        <translation>A calculation is running.</translation>
-    </message>
-    <message>
-        <source>計算を中止して閉じますか？</source>
-        <translation>Cancel the calculation and close?</translation>
-    </message>
-    <message>
-        <source>計算中止</source>
-        <translation>Calculation cancelled</translation>
-    </message>
-    <message>
-        <source>計算を中止しました。</source>
-        <translation>The calculation was cancelled.</translation>
-    </message>
-    <message>
-        <source>結果とレポートファイルは前のままです</source>
-        <translation>The result and the report file are unchanged.</translation>
-    </message>
-    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="18"/>
         <source>計算終了です！</source>
         <translation>Calculation finished!</translation>
     </message>
     <message>
-        <source>計算結果(湾内平均水温)</source>
-        <translation>Result (mean bay water temperature)</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="19"/>
+        <source>計算結果(湾内平均水温)
+%1(℃)</source>
+        <translation>Result (mean bay water temperature)
+%1(℃)</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="20"/>
+        <source>計算中止</source>
+        <translation>Calculation cancelled</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="21"/>
+        <source>計算を中止しました。
+結果とレポートファイルは前のままです</source>
+        <translation>The calculation was cancelled.
+The result and the report file are unchanged.</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="22"/>
         <source>レポート出力エラー</source>
         <translation>Report error</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="23"/>
+        <source>レポートファイル「%1」を書き込めませんでした。
+%2</source>
+        <translation>Could not write the report file &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="24"/>
         <source>計算時間の確認</source>
         <translation>Calculation time</translation>
     </message>
     <message>
-        <source>実行しますか？</source>
-        <translation>Run it?</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="25"/>
+        <source>計算に%1かかる見込みです。
+実行しますか？</source>
+        <translation>The calculation is expected to take %1.
+Run it?</translation>
     </message>
     <message>
-        <source>残り時間を見積もっています</source>
-        <translation>estimating the time left</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="26"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="30"/>
+        <source>計算が不安定です</source>
+        <translation>Unstable calculation</translation>
     </message>
     <message>
-        <source>湾面積の入力制限</source>
-        <translation>Bay area limit</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="27"/>
+        <source>計算が不安定になり、水温を求められませんでした。
+湾口部長さを短くするか、流入水流量を大きくしてください</source>
+        <translation>The calculation became unstable; no temperature was found.
+Shorten the mouth length or raise the inflow rate.</translation>
     </message>
     <message>
-        <source>湾面積は1km2以上にしてください。</source>
-        <translation>The bay area must be at least 1 km2.</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="31"/>
+        <source>計算が不安定になり、水温を求められませんでした。
+湾口部長さを短くするか、湾面積を大きくしてください</source>
+        <translation>The calculation became unstable; no temperature was found.
+Shorten the mouth length or enlarge the bay area.</translation>
     </message>
     <message>
-        <source>水深の入力制限</source>
-        <translation>Depth limit</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="34"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="38"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="42"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="48"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="115"/>
+        <source>計算できません</source>
+        <translation>Cannot calculate</translation>
     </message>
     <message>
-        <source>水深は1m以上にしてください</source>
-        <translation>The depth must be at least 1 m.</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="35"/>
+        <source>時間ステップが0分になるため計算できません。
+流入水流量を小さくするか湾口部断面積を大きくしてください</source>
+        <translation>Cannot calculate: the time step would be 0 minutes.
+Lower the inflow rate or enlarge the mouth section.</translation>
     </message>
     <message>
-        <source>湾口部長さの入力制限</source>
-        <translation>Mouth length limit</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="39"/>
+        <source>計算ステップ数が多すぎるため計算できません。
+湾面積・水深を小さくするか流入水流量を大きくしてください</source>
+        <translation>Cannot calculate: too many steps.
+Reduce the bay area or the depth, or raise the inflow rate.</translation>
     </message>
     <message>
-        <source>湾口部長さは0にしないでください</source>
-        <translation>The mouth length must not be 0.</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="43"/>
+        <source>条件の値が大きすぎるか小さすぎるため計算できません。
+基本条件を見直してください</source>
+        <translation>Cannot calculate: a condition is too large or too small.
+Check the basic conditions.</translation>
     </message>
     <message>
-        <source>外海水の水温</source>
-        <translation>Sea water temperature</translation>
-    </message>
-    <message>
-        <source>数値を入力してください</source>
-        <translation>Enter a number.</translation>
-    </message>
-    <message>
-        <source>流入水の水温</source>
-        <translation>Inflow temperature</translation>
-    </message>
-    <message>
-        <source>流量の入力制限</source>
-        <translation>Inflow rate limit</translation>
-    </message>
-    <message>
-        <source>流入水の流量は0にしないでください</source>
-        <translation>The inflow rate must not be 0.</translation>
-    </message>
-    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="46"/>
         <source>流量等の入力制限</source>
         <translation>Inflow limit</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="47"/>
         <source>流入水流量を小さくするか湾口部断面積を大きくしてください</source>
         <translation>Lower the inflow rate or enlarge the mouth section.</translation>
     </message>
     <message>
-        <source>湾口部断面積が0になるため計算できません。</source>
-        <translation>Cannot calculate: the mouth section would be 0.</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="49"/>
+        <source>湾口部断面積が0になるため計算できません。
+湾口部長さを大きくしてください</source>
+        <translation>Cannot calculate: the mouth section would be 0.
+Lengthen the mouth.</translation>
     </message>
     <message>
-        <source>湾口部長さを大きくしてください</source>
-        <translation>Lengthen the mouth.</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="52"/>
+        <source>計算ステップ数の制限</source>
+        <translation>Step limit</translation>
     </message>
     <message>
-        <source>時間ステップが0分になるため計算できません。</source>
-        <translation>Cannot calculate: the time step would be 0 minutes.</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="53"/>
+        <source>計算ステップ数 %1 が上限 %2 を超えるため計算しません</source>
+        <translation>The calculation needs %1 steps, more than the limit of %2, so it is not run.</translation>
     </message>
     <message>
-        <source>計算ステップ数が多すぎるため計算できません。</source>
-        <translation>Cannot calculate: too many steps.</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="54"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="57"/>
+        <source>計算中</source>
+        <translation>Calculating</translation>
     </message>
     <message>
-        <source>湾面積・水深を小さくするか流入水流量を大きくしてください</source>
-        <translation>Reduce the bay area or the depth, or raise the inflow rate.</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="55"/>
+        <source>計算中は条件を変更できません。
+計算が終わるか中止してから操作してください</source>
+        <translation>The conditions cannot be changed during a calculation.
+Wait until it ends, or stop it first.</translation>
     </message>
     <message>
-        <source>条件の値が大きすぎるか小さすぎるため計算できません。</source>
-        <translation>Cannot calculate: a condition is too large or too small.</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="58"/>
+        <source>計算中です。
+計算を中止して閉じますか？</source>
+        <translation>A calculation is running.
+Stop it and close?</translation>
     </message>
     <message>
-        <source>基本条件を見直してください</source>
-        <translation>Check the basic conditions.</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="59"/>
+        <source>湾面積の入力制限</source>
+        <translation>Bay area limit</translation>
     </message>
     <message>
-        <source>コードページ932の変換を開けません</source>
-        <translation>Cannot open the code page 932 conversion</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="60"/>
+        <source>湾面積は1km2以上にしてください。</source>
+        <translation>The bay area must be at least 1 km2.</translation>
     </message>
     <message>
-        <source>文字をコードページ932に変換できません</source>
-        <translation>A character cannot be converted to code page 932</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="61"/>
+        <source>水深の入力制限</source>
+        <translation>Depth limit</translation>
     </message>
     <message>
-        <source>ファイルが大きすぎます</source>
-        <translation>The file is too large</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="62"/>
+        <source>水深は1m以上にしてください</source>
+        <translation>The depth must be at least 1 m.</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="63"/>
+        <source>湾口部長さの入力制限</source>
+        <translation>Mouth length limit</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="64"/>
+        <source>湾口部長さは0にしないでください</source>
+        <translation>The mouth length must not be 0.</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="65"/>
+        <source>外海水の水温</source>
+        <translation>Sea water temperature</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="66"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="68"/>
+        <source>数値を入力してください</source>
+        <translation>Enter a number.</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="67"/>
+        <source>流入水の水温</source>
+        <translation>Inflow temperature</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="69"/>
+        <source>流量の入力制限</source>
+        <translation>Inflow rate limit</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="70"/>
+        <source>流入水の流量は0にしないでください</source>
+        <translation>The inflow rate must not be 0.</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="71"/>
+        <source>倍率の指定</source>
+        <translation>Multiplier</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="72"/>
+        <source>「%1」は%2の倍率にありません。
+%3 から選んでください</source>
+        <translation>&quot;%1&quot; is not a multiplier of %2.
+Choose one of %3.</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="73"/>
         <source>ケースを開けません</source>
         <translation>Cannot open the case</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="74"/>
+        <source>ケースファイル「%1」を開けません。
+%2</source>
+        <translation>Cannot open the case file &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="75"/>
         <source>ケースの保存エラー</source>
         <translation>Case save error</translation>
     </message>
     <message>
-        <source>JSON として読めません</source>
-        <translation>Not readable as JSON</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="76"/>
+        <source>ケースファイル「%1」を書き込めませんでした。
+%2</source>
+        <translation>Could not write the case file &quot;%1&quot;.
+%2</translation>
     </message>
     <message>
-        <source>Tidewell のケースファイルではありません</source>
-        <translation>Not a Tidewell case file</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="77"/>
+        <source>CSV出力</source>
+        <translation>CSV export</translation>
     </message>
     <message>
-        <source>「version」は整数でなければなりません</source>
-        <translation>&quot;version&quot; must be an integer</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="78"/>
+        <source>保存する計算結果がありません。
+先に計算開始を押してください</source>
+        <translation>There is no result to save.
+Press Calculate first.</translation>
     </message>
     <message>
-        <source>計算中です　%1 / %2 ステップ（%3%）</source>
-        <translation>Calculating: %1 / %2 steps (%3%)</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="79"/>
+        <source>CSV出力エラー</source>
+        <translation>CSV export error</translation>
     </message>
     <message>
-        <source>残り%1</source>
-        <translation>%1 left</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="80"/>
+        <source>ファイル「%1」を書き込めませんでした。
+%2</source>
+        <translation>Could not write the file &quot;%1&quot;.
+%2</translation>
     </message>
     <message>
-        <source>計算に%1かかる見込みです。</source>
-        <translation>The calculation is expected to take %1.</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="81"/>
+        <source>変更の保存</source>
+        <translation>Save changes</translation>
     </message>
     <message>
-        <source>約%1日%2時間</source>
-        <translation>about %1 d %2 h</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="82"/>
+        <source>「%1」への変更を保存しますか？
+保存しないと変更は失われます</source>
+        <translation>Save the changes to &quot;%1&quot;?
+Changes not saved will be lost.</translation>
     </message>
     <message>
-        <source>約%1日</source>
-        <translation>about %1 d</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="83"/>
+        <source>ファイルがありません</source>
+        <translation>File not found</translation>
     </message>
     <message>
-        <source>約%1時間%2分</source>
-        <translation>about %1 h %2 min</translation>
+        <location filename="../src/case/MessageCatalog.cpp" line="84"/>
+        <source>ケースファイル「%1」が見つかりません。
+最近使ったファイルから外しました</source>
+        <translation>The case file &quot;%1&quot; was not found.
+It was removed from the recent files.</translation>
     </message>
     <message>
-        <source>約%1時間</source>
-        <translation>about %1 h</translation>
-    </message>
-    <message>
-        <source>約%1分%2秒</source>
-        <translation>about %1 min %2 s</translation>
-    </message>
-    <message>
-        <source>約%1分</source>
-        <translation>about %1 min</translation>
-    </message>
-    <message>
-        <source>約%1秒</source>
-        <translation>about %1 s</translation>
-    </message>
-    <message>
-        <source>レポートファイル「%1」を書き込めませんでした。</source>
-        <translation>Could not write the report file &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>ケースファイル「%1」を開けません。</source>
-        <translation>Cannot open the case file &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>ケースファイル「%1」を書き込めませんでした。</source>
-        <translation>Could not write the case file &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>「%1」の「%2」を受け付けません（%3: %4）</source>
-        <translation>&quot;%2&quot; is not accepted for &quot;%1&quot; (%3: %4)</translation>
-    </message>
-    <message>
-        <source>「%1」の「%2」は一覧にありません</source>
-        <translation>&quot;%2&quot; of &quot;%1&quot; is not in the list</translation>
-    </message>
-    <message>
-        <source>「%1」は文字列でなければなりません</source>
-        <translation>&quot;%1&quot; must be a string</translation>
-    </message>
-    <message>
-        <source>「%1」は文字列か null でなければなりません</source>
-        <translation>&quot;%1&quot; must be a string or null</translation>
-    </message>
-    <message>
-        <source>キー「%1」がありません</source>
-        <translation>The key &quot;%1&quot; is missing</translation>
-    </message>
-    <message>
-        <source>キー「%1」が二度あります</source>
-        <translation>The key &quot;%1&quot; appears twice</translation>
-    </message>
-    <message>
-        <source>知らないキー「%1」があります</source>
-        <translation>Unknown key &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>版 %1 のケースファイルには対応していません</source>
-        <translation>Case files of version %1 are not supported</translation>
-    </message>
-    <message>
-        <source>画像ファイル「%1」を保存できませんでした。</source>
-        <translation>Could not save the image file &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>CSVファイル「%1」を保存できませんでした。</source>
-        <translation>Could not save the CSV file &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>計算が不安定になったため、第%1日で停止しました。</source>
-        <translation>The calculation became unstable and stopped on day %1.</translation>
-    </message>
-    <message>
-        <source>セル%1 定常</source>
-        <translation>Cell %1 steady</translation>
-    </message>
-    <message>
-        <source>セル%1</source>
-        <translation>Cell %1</translation>
-    </message>
-    <message>
-        <source>%1　%2日　%3℃</source>
-        <translation>%1   day %2   %3℃</translation>
-    </message>
-    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="86"/>
         <source>画像保存エラー</source>
         <translation>Image save error</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="87"/>
+        <source>画像ファイル「%1」を保存できませんでした。
+%2</source>
+        <translation>Could not save the image file &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="88"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="90"/>
         <source>CSV保存エラー</source>
         <translation>CSV save error</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="89"/>
         <source>感度分析の計算が終わっていないため、保存できません。</source>
         <translation>The sensitivity runs have not finished; nothing to save yet.</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="91"/>
+        <source>CSVファイル「%1」を保存できませんでした。
+%2</source>
+        <translation>Could not save the CSV file &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="92"/>
+        <source>キー「%1」がありません</source>
+        <translation>The key &quot;%1&quot; is missing</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="93"/>
+        <source>「%1」は文字列でなければなりません</source>
+        <translation>&quot;%1&quot; must be a string</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="95"/>
+        <source>「%1」は文字列か null でなければなりません</source>
+        <translation>&quot;%1&quot; must be a string or null</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="96"/>
+        <source>「%1」の「%2」は一覧にありません</source>
+        <translation>&quot;%2&quot; of &quot;%1&quot; is not in the list</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="97"/>
+        <source>JSON として読めません</source>
+        <translation>Not readable as JSON</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="98"/>
+        <source>Tidewell のケースファイルではありません</source>
+        <translation>Not a Tidewell case file</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="99"/>
+        <source>キー「%1」が二度あります</source>
+        <translation>The key &quot;%1&quot; appears twice</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="100"/>
+        <source>「version」は整数でなければなりません</source>
+        <translation>&quot;version&quot; must be an integer</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="102"/>
+        <source>版 %1 のケースファイルには対応していません</source>
+        <translation>Case files of version %1 are not supported</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="103"/>
+        <source>知らないキー「%1」があります</source>
+        <translation>Unknown key &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="104"/>
+        <source>「%1」の「%2」を受け付けません（%3: %4）</source>
+        <translation>&quot;%2&quot; is not accepted for &quot;%1&quot; (%3: %4)</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="105"/>
+        <source>ファイルが大きすぎます</source>
+        <translation>The file is too large</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="106"/>
+        <source>ファイルまたはフォルダーがありません</source>
+        <translation>No such file or folder</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="107"/>
+        <source>アクセスが許可されていません</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="108"/>
+        <source>フォルダーです</source>
+        <translation>It is a folder</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="109"/>
+        <source>ディスクに空きがありません</source>
+        <translation>The disk is full</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="110"/>
+        <source>読み出し専用のファイルシステムです</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="111"/>
+        <source>コードページ932の変換を開けません</source>
+        <translation>Cannot open the code page 932 conversion</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="112"/>
+        <source>文字をコードページ932に変換できません</source>
+        <translation>A character cannot be converted to code page 932</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="113"/>
         <source>内容を書き出せませんでした</source>
         <translation>Could not write the contents</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="114"/>
+        <source>計算不安定</source>
+        <translation>Unstable</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="116"/>
+        <source>計算中です&#x3000;%1 / %2 ステップ（%3%）
+%4</source>
+        <translation>Calculating: %1 / %2 steps (%3%)
+%4</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="117"/>
+        <source>残り時間を見積もっています</source>
+        <translation>estimating the time left</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="118"/>
+        <source>残り%1</source>
+        <translation>%1 left</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="119"/>
+        <source>約%1日%2時間</source>
+        <translation>about %1 d %2 h</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="120"/>
+        <source>約%1日</source>
+        <translation>about %1 d</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="121"/>
+        <source>約%1時間%2分</source>
+        <translation>about %1 h %2 min</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="122"/>
+        <source>約%1時間</source>
+        <translation>about %1 h</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="123"/>
+        <source>約%1分%2秒</source>
+        <translation>about %1 min %2 s</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="124"/>
+        <source>約%1分</source>
+        <translation>about %1 min</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="125"/>
+        <source>約%1秒</source>
+        <translation>about %1 s</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="126"/>
+        <source>セル%1：%2℃</source>
+        <translation>Cell %1: %2 ℃</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="127"/>
+        <source>セル%1 %2 ℃（定常 %3 ℃）</source>
+        <translation>Cell %1 %2 ℃ (steady %3 ℃)</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="129"/>
+        <source>入力が計算後に変更されています。計算開始で再計算してください</source>
+        <translation>The inputs changed after the calculation. Press Calculate to recalculate.</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="130"/>
         <source>経過日数（日）</source>
         <translation>Elapsed time (days)</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="131"/>
         <source>水温（℃）</source>
         <translation>Water temperature (℃)</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="133"/>
         <source>計算結果がありません。計算開始を押してください。</source>
         <translation>No result yet. Press Calculate.</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="135"/>
         <source>この条件では計算できませんでした。基本条件を見直してください。</source>
         <translation>These conditions could not be calculated. Check the basic conditions.</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="138"/>
         <source>計算を中止しました。中止までの経過を表示しています。</source>
         <translation>The calculation was cancelled; the course up to then is shown.</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="140"/>
+        <source>計算が不安定になる条件のため、計算しませんでした。</source>
+        <translation>The calculation would be unstable with these conditions, so it was not run.</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="142"/>
+        <source>計算が不安定になったため、第%1日で停止しました。</source>
+        <translation>The calculation became unstable and stopped on day %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="143"/>
         <source>セル1（湾奥）</source>
         <translation>Cell 1 (bay head)</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="144"/>
         <source>セル5（湾口）</source>
         <translation>Cell 5 (mouth)</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="145"/>
+        <source>セル%1</source>
+        <translation>Cell %1</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="146"/>
+        <source>セル%1 定常</source>
+        <translation>Cell %1 steady</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="147"/>
         <source>外海水温</source>
         <translation>Sea temperature</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="148"/>
         <source>流入水温</source>
         <translation>Inflow temperature</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="149"/>
+        <source>%1&#x3000;%2日&#x3000;%3℃</source>
+        <translation>%1   day %2   %3℃</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="150"/>
         <source>湾口部断面積</source>
         <translation>Mouth section</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="151"/>
         <source>流入水水温</source>
         <translation>Inflow temperature</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="152"/>
         <source>流入水流量</source>
         <translation>Inflow rate</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="153"/>
         <source>不安定</source>
         <translation>Unstable</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="154"/>
         <source>計算不可</source>
         <translation>Not calculable</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="155"/>
         <source>未計算</source>
         <translation>Not run</translation>
     </message>
 </context>
 <context>
+    <name>QtMessageSink</name>
+    <message>
+        <location filename="../src/window/QtMessageSink.cpp" line="54"/>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location filename="../src/window/QtMessageSink.cpp" line="56"/>
+        <source>保存しない</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <location filename="../src/window/QtMessageSink.cpp" line="58"/>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>RunProgressDialog</name>
     <message>
+        <location filename="../src/window/RunProgressDialog.cpp" line="56"/>
         <source>中止</source>
         <translation>Cancel</translation>
     </message>
@@ -686,22 +915,27 @@
 <context>
     <name>SeriesChartWindow</name>
     <message>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="64"/>
         <source>時系列グラフ - Tidewell</source>
         <translation>Time series - Tidewell</translation>
     </message>
     <message>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="82"/>
         <source>画像を保存…</source>
         <translation>Save image…</translation>
     </message>
     <message>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="84"/>
         <source>グラフをPNGまたはSVGで保存します (Ctrl+S)</source>
         <translation>Saves the chart as PNG or SVG (Ctrl+S)</translation>
     </message>
     <message>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="153"/>
         <source>画像を保存</source>
         <translation>Save image</translation>
     </message>
     <message>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="155"/>
         <source>PNG 画像 (*.png);;SVG 画像 (*.svg)</source>
         <translation>PNG image (*.png);;SVG image (*.svg)</translation>
     </message>
@@ -709,55 +943,49 @@
 <context>
     <name>SweepDialog</name>
     <message>
+        <location filename="../src/window/SweepDialog.cpp" line="71"/>
         <source>感度分析</source>
         <translation>Sensitivity</translation>
     </message>
     <message>
+        <location filename="../src/window/SweepDialog.cpp" line="90"/>
         <source>中止</source>
         <translation>Cancel</translation>
     </message>
     <message>
+        <location filename="../src/window/SweepDialog.cpp" line="92"/>
         <source>CSVで保存…</source>
         <translation>Save as CSV…</translation>
     </message>
     <message>
+        <location filename="../src/window/SweepDialog.cpp" line="94"/>
         <source>閉じる</source>
         <translation>Close</translation>
     </message>
     <message>
+        <location filename="../src/window/SweepDialog.cpp" line="98"/>
         <source>固定する条件</source>
         <translation>Condition held</translation>
     </message>
     <message>
+        <location filename="../src/window/SweepDialog.cpp" line="100"/>
         <source>倍率</source>
         <translation>Multiplier</translation>
     </message>
     <message>
-        <source>縦：%1の倍率　横：%2の倍率　（%3 ×%4）</source>
+        <location filename="../src/window/SweepDialog.cpp" line="192"/>
+        <source>縦：%1の倍率&#x3000;横：%2の倍率&#x3000;（%3 ×%4）</source>
         <translation>Rows: %1 multiplier   Columns: %2 multiplier   (%3 ×%4)</translation>
     </message>
     <message>
+        <location filename="../src/window/SweepDialog.cpp" line="238"/>
         <source>CSVで保存</source>
         <translation>Save as CSV</translation>
     </message>
     <message>
+        <location filename="../src/window/SweepDialog.cpp" line="240"/>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV file (*.csv)</translation>
-    </message>
-</context>
-<context>
-    <name>QtMessageSink</name>
-    <message>
-        <source>保存</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>保存しない</source>
-        <translation>Don't Save</translation>
-    </message>
-    <message>
-        <source>キャンセル</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -19,23 +19,19 @@ constexpr int kVersion = 1;
 // A case file is a few hundred bytes; anything far larger is not one.
 constexpr std::size_t kMaxFileBytes = 1 << 20;
 
-std::string Quoted(std::string_view text) {
-    return "「" + std::string(text) + "」";
-}
-
-std::string MissingKey(std::string_view key) {
-    return "キー" + Quoted(key) + "がありません";
+Message MissingKey(std::string_view key) {
+    return {MessageId::KeyMissing, {std::string(key)}};
 }
 
 // The problem with the basic-condition texts and list entries, if any.
-std::optional<std::string> ReadValues(const Json& object, CaseFile& file) {
+std::optional<Message> ReadValues(const Json& object, CaseFile& file) {
     for (BasicInput input : kBasicInputs) {
         const std::string key(InputName(input));
         const auto value = object.find(key);
         if (value == object.end())
             return MissingKey(key);
         if (!value->is_string())
-            return Quoted(key) + "は文字列でなければなりません";
+            return Message{MessageId::KeyNotString, {key}};
         file.Text(input) = value->get<std::string>();
     }
     for (MultiplierList list : kMultiplierLists) {
@@ -46,11 +42,11 @@ std::optional<std::string> ReadValues(const Json& object, CaseFile& file) {
         if (value->is_null())
             continue;
         if (!value->is_string())
-            return Quoted(key) + "は文字列か null でなければなりません";
+            return Message{MessageId::KeyNotStringOrNull, {key}};
         const std::string entry = value->get<std::string>();
         const auto entries = ListEntries(list);
         if (std::find(entries.begin(), entries.end(), entry) == entries.end())
-            return Quoted(key) + "の" + Quoted(entry) + "は一覧にありません";
+            return Message{MessageId::EntryNotListed, {key, entry}};
         file.Entry(list) = entry;
     }
     return std::nullopt;
@@ -100,25 +96,25 @@ CaseFileParse ParseCaseFile(std::string_view text) {
     };
     const Json json = Json::parse(text, noteKeys, false);
     if (json.is_discarded())
-        return {std::nullopt, "JSON として読めません"};
+        return {std::nullopt, {MessageId::NotJson, {}}};
     if (!json.is_object() || !json.contains(kFormatKey) || json[kFormatKey] != kFormat)
-        return {std::nullopt, "Tidewell のケースファイルではありません"};
+        return {std::nullopt, {MessageId::NotCaseFile, {}}};
     if (repeated)
-        return {std::nullopt, "キー" + Quoted(*repeated) + "が二度あります"};
+        return {std::nullopt, {MessageId::KeyTwice, {*repeated}}};
     if (!json.contains(kVersionKey))
         return {std::nullopt, MissingKey(kVersionKey)};
     const Json& version = json[kVersionKey];
     if (!version.is_number_integer())
-        return {std::nullopt, "「version」は整数でなければなりません"};
+        return {std::nullopt, {MessageId::VersionNotInteger, {}}};
     if (version != kVersion)
-        return {std::nullopt, "版 " + version.dump() + " のケースファイルには対応していません"};
+        return {std::nullopt, {MessageId::VersionUnsupported, {version.dump()}}};
 
     CaseFile file;
     if (auto problem = ReadValues(json, file))
         return {std::nullopt, std::move(*problem)};
     for (const auto& [key, value] : json.items()) {
         if (!IsKnownKey(key))
-            return {std::nullopt, "知らないキー" + Quoted(key) + "があります"};
+            return {std::nullopt, {MessageId::UnknownKey, {key}}};
     }
     return {std::move(file), {}};
 }
@@ -139,13 +135,12 @@ std::optional<Message> WriteCaseFile(const std::string& path, const CaseFile& fi
     return std::nullopt;
 }
 
-Message CaseFileRefusal(const std::string& path, const std::string& problem) {
-    return {"ケースを開けません", "ケースファイル" + Quoted(path) + "を開けません。\r" + problem};
+Message CaseFileRefusal(const std::string& path, const Message& problem) {
+    return {MessageId::CaseOpenFailed, {path, problem}};
 }
 
-Message CaseFileWriteFailure(const std::string& path, const std::string& reason) {
-    return {"ケースの保存エラー",
-            "ケースファイル" + Quoted(path) + "を書き込めませんでした。\r" + reason};
+Message CaseFileWriteFailure(const std::string& path, const Message& reason) {
+    return {MessageId::CaseSaveFailed, {path, reason}};
 }
 
 }  // namespace tidewell

@@ -50,7 +50,7 @@ std::string CaseFileText(const CaseFile& file);
 
 struct CaseFileParse {
     std::optional<CaseFile> Case;
-    std::string Problem;  // the first problem found, when Case is empty
+    Message Problem;  // the first problem found, when Case is empty
 };
 
 // Reads a file's text as a whole: it is refused when it is not JSON or not a
@@ -71,7 +71,7 @@ CaseFileRead ReadCaseFile(const std::string& path);
 std::optional<Message> WriteCaseFile(const std::string& path, const CaseFile& file);
 
 // The messages shown when a case file cannot be opened or written.
-Message CaseFileRefusal(const std::string& path, const std::string& problem);
-Message CaseFileWriteFailure(const std::string& path, const std::string& reason);
+Message CaseFileRefusal(const std::string& path, const Message& problem);
+Message CaseFileWriteFailure(const std::string& path, const Message& reason);
 
 }  // namespace tidewell

@@ -13,12 +13,12 @@ namespace {
 // Indexed by BasicInput.
 const Message& RefusalOf(BasicInput input) {
     static const std::array<Message, kBasicInputs.size()> kRefusals{{
-        {"湾面積の入力制限", "湾面積は1km2以上にしてください。"},
-        {"水深の入力制限", "水深は1m以上にしてください"},
-        {"湾口部長さの入力制限", "湾口部長さは0にしないでください"},
-        {"外海水の水温", "数値を入力してください"},
-        {"流入水の水温", "数値を入力してください"},
-        {"流量の入力制限", "流入水の流量は0にしないでください"},
+        {MessageId::BayAreaLimit, {}},
+        {MessageId::DepthLimit, {}},
+        {MessageId::MouthLengthLimit, {}},
+        {MessageId::SeaTempNotNumber, {}},
+        {MessageId::InflowTempNotNumber, {}},
+        {MessageId::InflowRateLimit, {}},
     }};
     return kRefusals[static_cast<size_t>(input)];
 }

@@ -16,11 +16,11 @@ constexpr std::string_view kInflowEntries[] = {"1.0", "0.2", "0.5", "0.8",
 using enum MultiplierList;
 
 constexpr std::array<ListInfo, kMultiplierLists.size()> kLists{{
-    {SectionFactor, 1, "section-factor", kSectionEntries, "湾口部断面積",
+    {SectionFactor, 1, "section-factor", kSectionEntries, MessageId::SectionCaption,
      "multiplier on the bay-mouth cross-section"},
-    {InflowTempFactor, 2, "inflow-temp-factor", kInflowEntries, "流入水水温",
+    {InflowTempFactor, 2, "inflow-temp-factor", kInflowEntries, MessageId::InflowTempCaption,
      "multiplier on the inflow temperature"},
-    {InflowFactor, 3, "inflow-factor", kInflowEntries, "流入水流量",
+    {InflowFactor, 3, "inflow-factor", kInflowEntries, MessageId::InflowRateCaption,
      "multiplier on the inflow rate"},
 }};
 
@@ -60,8 +60,8 @@ std::span<const std::string_view> ListEntries(MultiplierList list) {
     return InfoOf(list).Entries;
 }
 
-std::string_view ListCaption(MultiplierList list) {
-    return InfoOf(list).Caption;
+Message ListCaption(MultiplierList list) {
+    return {InfoOf(list).Caption, {}};
 }
 
 int ListNumber(MultiplierList list) {

@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "Message.h"
+
 namespace tidewell {
 
 // The three lists in the window's order (List1 to List3).
@@ -21,7 +23,7 @@ struct ListInfo {
     // The entries top to bottom; the multiplier an entry sets is LeadingNumber
     // of its text.
     std::span<const std::string_view> Entries;
-    std::string_view Caption;      // in the window: "湾口部断面積", ...
+    MessageId Caption;             // in the window: "湾口部断面積", ...
     std::string_view Description;  // in English, for the command line's help
 };
 
@@ -30,7 +32,7 @@ std::span<const ListInfo> ListTable();
 const ListInfo& InfoOf(MultiplierList list);
 std::string_view ListName(MultiplierList list);
 std::span<const std::string_view> ListEntries(MultiplierList list);
-std::string_view ListCaption(MultiplierList list);
+Message ListCaption(MultiplierList list);
 int ListNumber(MultiplierList list);
 // The list numbered n (1 .. 3); empty for any other number.
 std::optional<MultiplierList> ListNumbered(int n);

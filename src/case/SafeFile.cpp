@@ -13,8 +13,25 @@ namespace {
 
 constexpr int kMaxLinks = 40;
 
-std::string SystemReason(int error) {
-    return std::strerror(error);
+// The common failures in the program's words, so the window can give them
+// in its language; any other as the system words it.
+Message SystemReason(int error) {
+    switch (error) {
+        case ENOENT:
+            return {MessageId::NoSuchFile, {}};
+        case EACCES:
+        case EPERM:
+            return {MessageId::PermissionDenied, {}};
+        case EISDIR:
+            return {MessageId::IsFolder, {}};
+        case ENOSPC:
+        case EDQUOT:
+            return {MessageId::DiskFull, {}};
+        case EROFS:
+            return {MessageId::ReadOnlyFileSystem, {}};
+        default:
+            return {MessageId::Plain, {std::strerror(error)}};
+    }
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -31,7 +48,7 @@ std::optional<std::string> ReadLink(const std::string& path) {
     return target;
 }
 
-WriteTarget Refusal(std::string path, std::string reason) {
+WriteTarget Refusal(std::string path, Message reason) {
     WriteTarget target;
     target.Path = std::move(path);
     target.Reason = std::move(reason);
@@ -68,12 +85,12 @@ void SyncFolderOf(const std::string& path) {
     }
 }
 
-std::optional<std::string> ReplaceFile(const WriteTarget& target, std::string_view bytes) {
+std::optional<Message> ReplaceFile(const WriteTarget& target, std::string_view bytes) {
     std::string temporary;
     const int fd = CreateTemporary(target.Path, temporary);
     if (fd < 0)
         return SystemReason(errno);
-    std::optional<std::string> failure;
+    std::optional<Message> failure;
     if (target.Kind == TargetKind::ReplacedFile) {
         // Owner first: a change of owner may clear the set-id bits.
         if (::fchown(fd, target.Owner, target.Group) != 0 && errno != EPERM)
@@ -97,11 +114,11 @@ std::optional<std::string> ReplaceFile(const WriteTarget& target, std::string_vi
     return std::nullopt;
 }
 
-std::optional<std::string> WriteInPlace(const WriteTarget& target, std::string_view bytes) {
+std::optional<Message> WriteInPlace(const WriteTarget& target, std::string_view bytes) {
     const int fd = ::open(target.Path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return SystemReason(errno);
-    std::optional<std::string> failure = WriteAllBytes(fd, bytes);
+    std::optional<Message> failure = WriteAllBytes(fd, bytes);
     if (::close(fd) != 0 && !failure)
         failure = SystemReason(errno);
     return failure;
@@ -109,7 +126,7 @@ std::optional<std::string> WriteInPlace(const WriteTarget& target, std::string_v
 
 }  // namespace
 
-std::optional<std::string> WriteAllBytes(int fd, std::string_view bytes) {
+std::optional<Message> WriteAllBytes(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
@@ -158,7 +175,7 @@ WriteTarget ResolveWriteTarget(const std::string& path) {
     return Refusal(path, SystemReason(ELOOP));
 }
 
-std::optional<std::string> WriteFileSafely(const std::string& path, std::string_view bytes) {
+std::optional<Message> WriteFileSafely(const std::string& path, std::string_view bytes) {
     const WriteTarget target = ResolveWriteTarget(path);
     switch (target.Kind) {
         case TargetKind::NewFile:
@@ -192,7 +209,7 @@ FileRead ReadSmallFile(const std::string& path, std::size_t maxBytes) {
         bytes.append(buffer, static_cast<std::size_t>(n));
         if (bytes.size() > maxBytes) {
             ::close(fd);
-            return {std::nullopt, "ファイルが大きすぎます"};
+            return {std::nullopt, {MessageId::FileTooLarge, {}}};
         }
     }
     ::close(fd);

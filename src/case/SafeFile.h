@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "Message.h"
+
 // Every file the program writes (reports, case files, CSV and JSON files,
 // images) goes through WriteFileSafely, so that a failure never leaves a
 // damaged file and what a path names keeps its kind.
@@ -26,7 +28,7 @@ struct WriteTarget {
     mode_t Mode = 0;   // of the file replaced
     uid_t Owner = 0;
     gid_t Group = 0;
-    std::string Reason;  // when refused
+    Message Reason;  // when refused
 };
 
 // Follows symbolic links (a link is kept; its target is replaced) and checks,
@@ -40,15 +42,15 @@ WriteTarget ResolveWriteTarget(const std::string& path);
 // is left; a replaced file keeps its permission bits, and owner and group
 // where the process may set them; a new one gets the umask's permissions);
 // any other kind of file (a device, a FIFO) in place. Safe to call from
-// several threads at once. Empty on success; otherwise the system's reason.
-std::optional<std::string> WriteFileSafely(const std::string& path, std::string_view bytes);
+// several threads at once. Empty on success; otherwise why not.
+std::optional<Message> WriteFileSafely(const std::string& path, std::string_view bytes);
 
 // Writes all the bytes to an open descriptor. Empty on success.
-std::optional<std::string> WriteAllBytes(int fd, std::string_view bytes);
+std::optional<Message> WriteAllBytes(int fd, std::string_view bytes);
 
 struct FileRead {
     std::optional<std::string> Bytes;
-    std::string Problem;  // when Bytes is empty
+    Message Problem;  // when Bytes is empty
 };
 
 // The whole file, refused when it is larger than `maxBytes`.

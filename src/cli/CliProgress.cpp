@@ -36,7 +36,7 @@ bool ProgressLine::Update(std::int64_t done, std::int64_t total) {
     if (Terminal != nullptr && done > 0 && now - Start >= std::chrono::seconds(1) &&
         now - LastShown >= std::chrono::milliseconds(200)) {
         const double elapsed = std::chrono::duration<double>(now - Start).count();
-        std::string line = model::ProgressText(done, total, elapsed);
+        std::string line = model::ProgressText(done, total, elapsed).Prompt();
         std::replace(line.begin(), line.end(), '\r', ' ');
         static const std::string kSteps = "ステップ";
         if (const std::size_t at = line.find(kSteps); !Unit.empty() && at != std::string::npos)

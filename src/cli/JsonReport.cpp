@@ -37,7 +37,7 @@ std::string JsonReport(const model::MainModel& model, std::int64_t stepCount, bo
         cells.push_back(Number(bay.CellConc[engine::kTemperature][cell]));
     json shown = json::array();
     for (const Message& message : messages)
-        shown.push_back({{"title", message.Title}, {"prompt", message.Prompt}});
+        shown.push_back({{"title", message.Title()}, {"prompt", message.Prompt()}});
     // Keys in the order they have always been written.
     json report = json::object();
     report["fields"] = std::move(fields);

@@ -35,12 +35,12 @@ class PrintedMessages final : public MessageSink {
     void Show(const Message& message) override {
         if (Progress != nullptr)
             Progress->Finish();  // a message starts on a clean line
-        std::string prompt = message.Prompt;
+        std::string prompt = message.Prompt();
         for (char& c : prompt) {
             if (c == '\r')
                 c = '\n';
         }
-        std::cerr << message.Title << ":" << prompt << "\n";
+        std::cerr << message.Title() << ":" << prompt << "\n";
     }
     cli::ProgressLine* Progress = nullptr;
 };
@@ -73,9 +73,8 @@ bool TooLong(const model::MainModel& model, const cli::CliOptions& options, Mess
     const std::optional<std::int64_t> steps = engine::PlannedStepCount(model.Record());
     if (!steps || *steps <= *options.MaxSteps)
         return false;
-    messages.Show({"計算ステップ数の制限", "計算ステップ数 " + std::to_string(*steps) + " が上限 " +
-                                               std::to_string(*options.MaxSteps) +
-                                               " を超えるため計算しません"});
+    messages.Show(
+        {MessageId::StepLimit, {std::to_string(*steps), std::to_string(*options.MaxSteps)}});
     return true;
 }
 
@@ -86,8 +85,8 @@ bool WriteOutput(const std::string& path, const std::string& text) {
         std::cout << text;
         return true;
     }
-    if (const std::optional<std::string> failure = WriteFileSafely(path, text)) {
-        std::cerr << "tidewell-cli: cannot write " << path << ": " << *failure << "\n";
+    if (const std::optional<Message> failure = WriteFileSafely(path, text)) {
+        std::cerr << "tidewell-cli: cannot write " << path << ": " << failure->Prompt() << "\n";
         return false;
     }
     return true;

@@ -11,11 +11,8 @@ constexpr double kMaxBayLength = 200000;     // m
 constexpr double kMouthVelocityLimit = 1.0;  // m/s
 constexpr int kSegments = 5;
 
-const Message kFlowLimitWarning{"流量等の入力制限",
-                                "流入水流量を小さくするか湾口部断面積を大きくしてください"};
-const Message kNoMouthSection{"計算できません",
-                              "湾口部断面積が0になるため計算できません。\r"
-                              "湾口部長さを大きくしてください"};
+const Message kFlowLimitWarning{MessageId::FlowLimit, {}};
+const Message kNoMouthSection{MessageId::NoMouthSection, {}};
 
 // The chain 1-2-3-4-5-6: five bay cells from the head, then the outer sea.
 void BuildGrid(ModelState& m) {

@@ -15,15 +15,9 @@ constexpr std::int64_t kProgressInterval = 4096;  // steps between progress call
 // Largest step count that a double still counts exactly.
 constexpr double kMaxStepCount = 9007199254740992.0;  // 2^53
 
-const Message kZeroTimeStep{"計算できません",
-                            "時間ステップが0分になるため計算できません。\r"
-                            "流入水流量を小さくするか湾口部断面積を大きくしてください"};
-const Message kTooManySteps{"計算できません",
-                            "計算ステップ数が多すぎるため計算できません。\r"
-                            "湾面積・水深を小さくするか流入水流量を大きくしてください"};
-const Message kOutOfRange{"計算できません",
-                          "条件の値が大きすぎるか小さすぎるため計算できません。\r"
-                          "基本条件を見直してください"};
+const Message kZeroTimeStep{MessageId::ZeroTimeStep, {}};
+const Message kTooManySteps{MessageId::TooManySteps, {}};
+const Message kOutOfRange{MessageId::OutOfRange, {}};
 
 bool ModelIsFinite(const ModelState& m) {
     if (!std::isfinite(m.TimeStep) || !std::isfinite(m.CalcDays) ||

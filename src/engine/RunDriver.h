@@ -25,7 +25,7 @@ struct RunResult {
     std::int64_t StepCount = 0;
     std::int64_t StepsDone = 0;
     StepScale Scale = StepScale::Diffusion;  // what to change when the run is unstable
-    std::optional<std::string> ReportError;  // why the report could not be written
+    std::optional<Message> ReportError;      // why the report could not be written
 };
 
 // One complete calculation of the case: report opened, model cleared and set

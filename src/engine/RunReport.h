@@ -5,6 +5,7 @@
 
 #include "ModelState.h"
 #include "case/CaseRecord.h"
+#include "case/Message.h"
 
 namespace tidewell::engine {
 
@@ -26,7 +27,7 @@ class RunReport {
     virtual void WriteConditions(const CaseRecord& record, const ModelState& model) = 0;
     virtual void WriteResults(RunStatus status, const ModelState& model) = 0;
     // Empty on success; otherwise why the report could not be written.
-    virtual std::optional<std::string> Close() = 0;
+    virtual std::optional<Message> Close() = 0;
     virtual void Discard() = 0;
 };
 
@@ -36,7 +37,7 @@ class NoReport final : public RunReport {
     void Open() override {}
     void WriteConditions(const CaseRecord&, const ModelState&) override {}
     void WriteResults(RunStatus, const ModelState&) override {}
-    std::optional<std::string> Close() override { return std::nullopt; }
+    std::optional<Message> Close() override { return std::nullopt; }
     void Discard() override {}
 };
 

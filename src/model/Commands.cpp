@@ -8,26 +8,23 @@
 namespace tidewell::model {
 namespace {
 
-const std::string kUnstableText = "計算不安定";
-const std::string kNoResultText = "計算できません";
-const Message kCancelled{"計算中止", "計算を中止しました。\r結果とレポートファイルは前のままです"};
+const Message kUnstableWord{MessageId::ResultUnstable, {}};
+const Message kNoResultWord{MessageId::ResultCannotRun, {}};
+const Message kCancelled{MessageId::Cancelled, {}};
 
 Message CompletionMessage(const std::string& result) {
-    return {"計算終了です！", "計算結果(湾内平均水温)\r" + result + "(℃)"};
+    return {MessageId::Completed, {result}};
 }
 
-Message ReportFailure(const std::string& path, const std::string& reason) {
-    return {"レポート出力エラー",
-            "レポートファイル「" + path + "」を書き込めませんでした。\r" + reason};
+Message ReportFailure(const std::string& path, const Message& reason) {
+    return {MessageId::ReportWriteFailed, {path, reason}};
 }
 
-const Message kBusy{"計算中",
-                    "計算中は条件を変更できません。\r計算が終わるか中止してから操作してください"};
-const Message kStopAndClose{"計算中", "計算中です。\r計算を中止して閉じますか？"};
+const Message kBusy{MessageId::RunBusy, {}};
+const Message kStopAndClose{MessageId::StopRunAndClose, {}};
 
 Message LongRunQuestion(double seconds) {
-    return {"計算時間の確認",
-            "計算に" + DurationWords(seconds) + "かかる見込みです。\r実行しますか？"};
+    return {MessageId::LongRunQuestion, {DurationWords(seconds)}};
 }
 
 }  // namespace
@@ -115,30 +112,42 @@ void MainModel::ShowRunResult(const engine::RunResult& run) {
             break;
         }
         case engine::RunStatus::Unstable:
-            ShowDisplay(Field::Result, kUnstableText);
+            ShowDisplay(Field::Result, kUnstableWord.Prompt());
             Messages.Show(UnstableMessage(run.Scale));
             break;
         case engine::RunStatus::Cancelled:
             Messages.Show(kCancelled);
             break;
         case engine::RunStatus::NotRun:
-            ShowDisplay(Field::Result, kNoResultText);  // the run has said why
+            ShowDisplay(Field::Result, kNoResultWord.Prompt());  // the run has said why
             break;
     }
 }
 
-std::string MainModel::FrameToolTip(int frame) const {
-    const bool bay = frame >= 1 && frame <= kBayFrameCount;
-    const std::string tip =
-        bay && FramesShowRun ? CellTip(frame, CurrentFrameTemperatures[frame]) : std::string();
-    return WithStaleNote(tip, bay && Stale);
+std::optional<MessageId> MainModel::FieldWord(int n) const {
+    if (n != NumberOf(Field::Result))
+        return std::nullopt;
+    for (const Message& word : {kUnstableWord, kNoResultWord}) {
+        if (Texts[n] == word.Prompt())
+            return word.Id;
+    }
+    return std::nullopt;
 }
 
-std::string MainModel::ResultToolTip() const {
+std::vector<Message> MainModel::FrameToolTip(int frame) const {
+    const bool bay = frame >= 1 && frame <= kBayFrameCount;
+    std::vector<Message> tip;
+    if (bay && FramesShowRun)
+        tip.push_back(CellTip(frame, CurrentFrameTemperatures[frame]));
+    return WithStaleNote(std::move(tip), bay && Stale);
+}
+
+std::vector<Message> MainModel::ResultToolTip() const {
     const bool result = ShowsResult && Finished &&
                         Finished->Status == engine::RunStatus::Completed && !Finished->Rows.empty();
-    return WithStaleNote(result ? CellsTip(Finished->Rows.back().Cells, Finished->Steady) : "",
-                         Stale);
+    return WithStaleNote(
+        result ? CellsTip(Finished->Rows.back().Cells, Finished->Steady) : std::vector<Message>(),
+        Stale);
 }
 
 void MainModel::Command3_Click() {

@@ -118,8 +118,12 @@ class MainModel {
     // A bay frame's final temperature while it shows the last run's cell,
     // and the five cells with their steady states while the result field
     // shows that run's result; either with the stale note once inputs change.
-    std::string FrameToolTip(int frame) const;
-    std::string ResultToolTip() const;
+    // One message per line.
+    std::vector<Message> FrameToolTip(int frame) const;
+    std::vector<Message> ResultToolTip() const;
+    // The word field n shows instead of a number (the result field's
+    // "unstable" or "cannot calculate"), for the window to translate.
+    std::optional<MessageId> FieldWord(int n) const;
 
   private:
     void ShowDefaultCase();  // start-up and restore, from the default case on

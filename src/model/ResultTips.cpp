@@ -15,37 +15,28 @@ std::string Fixed(double value, int decimals) {
     return std::string(text, end.ptr);
 }
 
-std::string CellName(int cell) {
-    return "セル" + std::to_string(cell);
-}
-
 }  // namespace
 
-std::string CellTip(int cell, float temp) {
+Message CellTip(int cell, float temp) {
     std::string number = DisplayText(temp);
     if (number.starts_with(' '))
         number.erase(0, 1);
-    return CellName(cell) + "：" + number + "℃";
+    return {MessageId::CellTip, {std::to_string(cell), number}};
 }
 
-std::string CellsTip(const std::array<double, engine::kBayCellCount>& cells,
-                     const std::array<double, engine::kBayCellCount>& steady) {
-    std::string tip;
-    for (std::size_t k = 0; k < engine::kBayCellCount; ++k) {
-        if (k > 0)
-            tip += '\n';
-        tip += CellName(static_cast<int>(k) + 1) + " " + Fixed(cells[k], 3) + " ℃（定常 " +
-               Fixed(steady[k], 2) + " ℃）";
-    }
+std::vector<Message> CellsTip(const std::array<double, engine::kBayCellCount>& cells,
+                              const std::array<double, engine::kBayCellCount>& steady) {
+    std::vector<Message> tip;
+    for (std::size_t k = 0; k < engine::kBayCellCount; ++k)
+        tip.push_back({MessageId::CellSteadyTip,
+                       {std::to_string(k + 1), Fixed(cells[k], 3), Fixed(steady[k], 2)}});
     return tip;
 }
 
-std::string WithStaleNote(std::string tip, bool stale) {
-    if (!stale)
-        return tip;
-    if (!tip.empty())
-        tip += '\n';
-    return tip += kStaleNote;
+std::vector<Message> WithStaleNote(std::vector<Message> tip, bool stale) {
+    if (stale)
+        tip.push_back({MessageId::StaleNote, {}});
+    return tip;
 }
 
 }  // namespace tidewell::model

@@ -36,12 +36,17 @@ RunEstimate EstimateRun(const CaseRecord& record) {
     return {*steps, engine::SecondsPerStep()};
 }
 
-std::string DurationWords(double seconds) {
+Message DurationWords(double seconds) {
     struct Unit {
         std::int64_t Seconds;
-        const char* Name;
+        MessageId Alone;     // "約3時間"
+        MessageId WithNext;  // "約3時間20分"
     };
-    static constexpr Unit kUnits[] = {{86400, "日"}, {3600, "時間"}, {60, "分"}, {1, "秒"}};
+    using enum MessageId;
+    static constexpr Unit kUnits[] = {{86400, AboutDays, AboutDaysHours},
+                                      {3600, AboutHours, AboutHoursMinutes},
+                                      {60, AboutMinutes, AboutMinutesSeconds},
+                                      {1, AboutSeconds, AboutSeconds}};
     // The largest unit the duration reaches, once rounded to the unit below it.
     for (size_t u = 0; u + 1 < std::size(kUnits); ++u) {
         const Unit& big = kUnits[u];
@@ -50,28 +55,29 @@ std::string DurationWords(double seconds) {
         const std::int64_t perBig = big.Seconds / small.Seconds;
         if (inSmall < perBig)
             continue;
-        std::string words = "約" + std::to_string(inSmall / perBig) + big.Name;
-        if (inSmall % perBig != 0)
-            words += std::to_string(inSmall % perBig) + small.Name;
-        return words;
+        if (inSmall % perBig == 0)
+            return {big.Alone, {std::to_string(inSmall / perBig)}};
+        return {big.WithNext, {std::to_string(inSmall / perBig), std::to_string(inSmall % perBig)}};
     }
-    return "約" + std::to_string(std::llround(seconds)) + "秒";
+    return {AboutSeconds, {std::to_string(std::llround(seconds))}};
 }
 
-std::string ProgressText(std::int64_t done, std::int64_t total, double elapsedSeconds) {
+Message ProgressText(std::int64_t done, std::int64_t total, double elapsedSeconds) {
     const double share =
         total > 0
             ? std::floor(1000.0 * static_cast<double>(done) / static_cast<double>(total)) / 10.0
             : 0.0;
     char percent[16];
     std::snprintf(percent, sizeof percent, "%.1f", share);
-    std::string text = "計算中です　" + WithGroups(done) + " / " + WithGroups(total) +
-                       " ステップ（" + percent + "%）\r";
-    if (done <= 0 || elapsedSeconds <= 0)
-        return text + "残り時間を見積もっています";
+    Message text{MessageId::Progress, {WithGroups(done), WithGroups(total), percent}};
+    if (done <= 0 || elapsedSeconds <= 0) {
+        text.Args.emplace_back(Message{MessageId::EstimatingTimeLeft, {}});
+        return text;
+    }
     const double left =
         elapsedSeconds * static_cast<double>(total - done) / static_cast<double>(done);
-    return text + "残り" + DurationWords(left);
+    text.Args.emplace_back(Message{MessageId::TimeLeft, {DurationWords(left)}});
+    return text;
 }
 
 }  // namespace tidewell::model

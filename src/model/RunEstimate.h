@@ -6,6 +6,7 @@
 #include <string>
 
 #include "case/CaseRecord.h"
+#include "case/Message.h"
 
 // How long a calculation will take, known before it starts: its step count
 // and this machine's time per step.
@@ -29,11 +30,11 @@ inline constexpr double kAskBeforeRunSeconds = 10.0;
 
 // "約3時間20分": the duration rounded to its two largest units (seconds,
 // minutes, hours, days), the smaller one left out when it is 0.
-std::string DurationWords(double seconds);
+Message DurationWords(double seconds);
 
 // What a run's progress shows: the steps done of all, the share done to one
 // decimal (never rounded up to 100.0 before the end) and the time left,
 // estimated from the time spent so far.
-std::string ProgressText(std::int64_t done, std::int64_t total, double elapsedSeconds);
+Message ProgressText(std::int64_t done, std::int64_t total, double elapsedSeconds);
 
 }  // namespace tidewell::model

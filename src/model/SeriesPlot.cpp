@@ -10,14 +10,16 @@
 namespace tidewell::model {
 namespace {
 
-const std::string kDayAxisTitle = "経過日数（日）";
-const std::string kTempAxisTitle = "水温（℃）";
-const std::string kNoRun = "計算結果がありません。計算開始を押してください。";
-const std::string kNotRun = "この条件では計算できませんでした。基本条件を見直してください。";
-const std::string kCancelled = "計算を中止しました。中止までの経過を表示しています。";
+const Message kDayAxisTitle{MessageId::DayAxis, {}};
+const Message kTempAxisTitle{MessageId::TempAxis, {}};
+const Message kNoRun{MessageId::ChartNoRun, {}};
+const Message kNotRun{MessageId::ChartNotRun, {}};
+const Message kCancelled{MessageId::ChartCancelled, {}};
 
-const std::array<std::string, engine::kBayCellCount> kCellNames = {
-    "セル1（湾奥）", "セル2", "セル3", "セル4", "セル5（湾口）"};
+const std::array<Message, engine::kBayCellCount> kCellNames = {
+    Message{MessageId::HeadCell, {}}, Message{MessageId::Cell, {"2"}},
+    Message{MessageId::Cell, {"3"}}, Message{MessageId::Cell, {"4"}},
+    Message{MessageId::MouthCell, {}}};
 // Five hues that stay apart for colour-blind readers too, from the head of
 // the bay to its mouth; the sea and the inflow in darker tones.
 constexpr std::array<Color, engine::kBayCellCount> kCellPens = {
@@ -31,14 +33,13 @@ long long StopDayNumber(double day) {
 }
 
 // A run whose step amplifies its cells is stopped before the first step.
-std::string UnstableMessage(double stopDay) {
+Message UnstableNote(double stopDay) {
     if (stopDay <= 0)
-        return "計算が不安定になる条件のため、計算しませんでした。";
-    return "計算が不安定になったため、第" + std::to_string(StopDayNumber(stopDay)) +
-           "日で停止しました。";
+        return {MessageId::ChartNotStarted, {}};
+    return {MessageId::ChartStopped, {std::to_string(StopDayNumber(stopDay))}};
 }
 
-PlotCurve FlatLine(std::string name, CurveKind kind, Color pen, double temp, double lastDay) {
+PlotCurve FlatLine(Message name, CurveKind kind, Color pen, double temp, double lastDay) {
     PlotCurve curve{std::move(name), kind, pen, kind == CurveKind::Steady, true, {}};
     if (std::isfinite(temp))
         curve.Points = {{0.0, temp}, {lastDay, temp}};
@@ -87,12 +88,12 @@ double LastDay(const std::vector<engine::SeriesRow>& rows) {
     return 0.0;
 }
 
-std::string MessageOf(engine::RunStatus status, double lastDay) {
+std::optional<Message> NoteOf(engine::RunStatus status, double lastDay) {
     switch (status) {
         case engine::RunStatus::Completed:
-            return {};
+            return std::nullopt;
         case engine::RunStatus::Unstable:
-            return UnstableMessage(lastDay);
+            return UnstableNote(lastDay);
         case engine::RunStatus::Cancelled:
             return kCancelled;
         case engine::RunStatus::NotRun:
@@ -116,19 +117,20 @@ SeriesPlot PlotOfNoRun() {
 
 SeriesPlot PlotOfRun(const FinishedRun& run) {
     const double lastDay = LastDay(run.Rows);
-    SeriesPlot plot{kDayAxisTitle, kTempAxisTitle, {}, {}, {}, MessageOf(run.Status, lastDay)};
+    SeriesPlot plot{kDayAxisTitle, kTempAxisTitle, {}, {}, {}, NoteOf(run.Status, lastDay)};
     if (run.Status == engine::RunStatus::NotRun || run.Rows.empty())
         return plot;
     for (std::size_t k = 0; k < engine::kBayCellCount; ++k) {
         plot.Curves.push_back(PlotCurve{kCellNames[k], CurveKind::Cell, kCellPens[k], false, false,
                                         CellPoints(run.Rows, k)});
     }
-    plot.Curves.push_back(FlatLine("外海水温", CurveKind::Sea, kSeaPen, run.SeaTemp, lastDay));
     plot.Curves.push_back(
-        FlatLine("流入水温", CurveKind::Inflow, kInflowPen, run.InflowTemp, lastDay));
+        FlatLine({MessageId::SeaCurve, {}}, CurveKind::Sea, kSeaPen, run.SeaTemp, lastDay));
+    plot.Curves.push_back(FlatLine({MessageId::InflowCurve, {}}, CurveKind::Inflow, kInflowPen,
+                                   run.InflowTemp, lastDay));
     for (std::size_t k = 0; k < engine::kBayCellCount; ++k) {
-        plot.Curves.push_back(FlatLine("セル" + std::to_string(k + 1) + " 定常", CurveKind::Steady,
-                                       kCellPens[k], run.Steady[k], lastDay));
+        plot.Curves.push_back(FlatLine({MessageId::SteadyCell, {std::to_string(k + 1)}},
+                                       CurveKind::Steady, kCellPens[k], run.Steady[k], lastDay));
     }
     plot.Days = {0.0, lastDay > 0 ? lastDay : 1.0};
     plot.Temps = TempRange(plot.Curves);
@@ -190,9 +192,10 @@ std::optional<PlotPick> NearestPoint(const SeriesPlot& plot, PlotPoint spot, dou
     return nearest;
 }
 
-std::string PickText(const SeriesPlot& plot, const PlotPick& pick) {
-    return plot.Curves.at(pick.Curve).Name + "　" + TwoDecimals(pick.Point.Day) + "日　" +
-           TwoDecimals(pick.Point.Temp) + "℃";
+Message PickText(const SeriesPlot& plot, const PlotPick& pick) {
+    return {MessageId::ChartPick,
+            {plot.Curves.at(pick.Curve).Name, TwoDecimals(pick.Point.Day),
+             TwoDecimals(pick.Point.Temp)}};
 }
 
 }  // namespace tidewell::model

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ColorScale.h"
+#include "case/Message.h"
 #include "engine/ModelState.h"
 #include "engine/RunReport.h"
 #include "engine/TimeSeries.h"
@@ -25,7 +26,7 @@ struct PlotPoint {
 enum class CurveKind { Cell, Sea, Inflow, Steady };
 
 struct PlotCurve {
-    std::string Name;
+    Message Name;
     CurveKind Kind = CurveKind::Cell;
     Color Pen = 0;
     bool Dashed = false;
@@ -41,12 +42,12 @@ struct AxisRange {
 };
 
 struct SeriesPlot {
-    std::string DayAxisTitle;
-    std::string TempAxisTitle;
+    Message DayAxisTitle;
+    Message TempAxisTitle;
     std::vector<PlotCurve> Curves;  // empty when there is nothing to plot
     AxisRange Days;
     AxisRange Temps;
-    std::string Message;  // empty for a completed run
+    std::optional<Message> Note;  // none for a completed run
 };
 
 // What a finished calculation leaves for the chart.
@@ -76,6 +77,6 @@ struct PlotPick {
 std::optional<PlotPick> NearestPoint(const SeriesPlot& plot, PlotPoint spot, double pixelsPerDay,
                                      double pixelsPerDegree);
 // "セル1（湾奥）　12.35日　17.45℃"
-std::string PickText(const SeriesPlot& plot, const PlotPick& pick);
+Message PickText(const SeriesPlot& plot, const PlotPick& pick);
 
 }  // namespace tidewell::model

@@ -58,18 +58,18 @@ SweepCell SweepTable::CellOf(const engine::SweepCombination& combination) const 
     switch (outcome.Run.Status) {
         case engine::RunStatus::Completed: {
             const double shown = RoundDecimals(outcome.Mean, 2);
-            cell.Text = DisplayText(shown);
+            cell.Text = {MessageId::Plain, {DisplayText(shown)}};
             cell.Background = ColorOf(Scale, shown);
             break;
         }
         case engine::RunStatus::Unstable:
-            cell.Text = "不安定";
+            cell.Text = {MessageId::SweepUnstable, {}};
             break;
         case engine::RunStatus::NotRun:
-            cell.Text = "計算不可";
+            cell.Text = {MessageId::SweepNotRun, {}};
             break;
         case engine::RunStatus::Cancelled:
-            cell.Text = "未計算";
+            cell.Text = {MessageId::SweepCancelled, {}};
             break;
     }
     return cell;

@@ -7,6 +7,7 @@
 
 #include "ColorScale.h"
 #include "case/CaseRecord.h"
+#include "case/Message.h"
 #include "case/Multipliers.h"
 #include "engine/BatchRunner.h"
 #include "engine/MultiplierSweep.h"
@@ -23,8 +24,9 @@ engine::SweepCombination CombinationOfSelections(int section, int inflowTemp, in
 
 struct SweepCell {
     engine::SweepCombination Combination;
-    std::string Text;  // the bay mean, "不安定", "計算不可", "未計算" (cancelled)
-                       // or empty before the run
+    // The bay mean, "不安定", "計算不可", "未計算" (cancelled), or empty
+    // before the run.
+    Message Text;
     std::optional<Color> Background;  // only for a result
     bool Current = false;             // the combination the lists are set to
 };

@@ -7,9 +7,8 @@ namespace tidewell::model {
 // (a large inflow), a narrower mouth or a still larger inflow, which shortens
 // the step. A smaller inflow would lengthen that step and make it worse.
 Message UnstableMessage(engine::StepScale scale) {
-    const std::string advice = scale == engine::StepScale::Advection
-                                   ? "湾口部長さを短くするか、流入水流量を大きくしてください"
-                                   : "湾口部長さを短くするか、湾面積を大きくしてください";
-    return {"計算が不安定です", "計算が不安定になり、水温を求められませんでした。\r" + advice};
+    return {scale == engine::StepScale::Advection ? MessageId::UnstableRaiseInflow
+                                                  : MessageId::UnstableEnlargeBay,
+            {}};
 }
 }  // namespace tidewell::model

@@ -50,13 +50,13 @@ EncodedLines EncodeCodePage932Lines(const std::vector<std::string>& lines) {
     EncodedLines encoded;
     Converter converter;
     if (!converter.Valid()) {
-        encoded.Failure = "コードページ932の変換を開けません";
+        encoded.Failure = Message{MessageId::CodePageMissing, {}};
         return encoded;
     }
     for (const std::string& line : lines) {
         const std::optional<std::string> bytes = converter.Convert(line);
         if (!bytes) {
-            encoded.Failure = "文字をコードページ932に変換できません";
+            encoded.Failure = Message{MessageId::NotInCodePage, {}};
             return encoded;
         }
         encoded.Bytes += *bytes;
@@ -65,8 +65,8 @@ EncodedLines EncodeCodePage932Lines(const std::vector<std::string>& lines) {
     return encoded;
 }
 
-std::optional<std::string> WriteCodePage932File(const std::string& path,
-                                                const std::vector<std::string>& lines) {
+std::optional<Message> WriteCodePage932File(const std::string& path,
+                                            const std::vector<std::string>& lines) {
     const EncodedLines encoded = EncodeCodePage932Lines(lines);
     if (encoded.Failure)
         return encoded.Failure;

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "case/Message.h"
+
 namespace tidewell::report {
 
 // Converts UTF-8 text to code page 932 (Shift-JIS as extended by Microsoft).
@@ -13,7 +15,7 @@ std::optional<std::string> ToCodePage932(std::string_view utf8);
 
 struct EncodedLines {
     std::string Bytes;
-    std::optional<std::string> Failure;  // why the lines cannot be converted
+    std::optional<Message> Failure;  // why the lines cannot be converted
 };
 
 // The lines converted to code page 932, each ended by CR LF.
@@ -22,7 +24,7 @@ EncodedLines EncodeCodePage932Lines(const std::vector<std::string>& lines);
 // Writes the encoded lines to what `path` names (see WriteFileSafely): the
 // previous file stays intact until the new one is complete, and nothing
 // partial is left. Empty on success; otherwise the reason.
-std::optional<std::string> WriteCodePage932File(const std::string& path,
-                                                const std::vector<std::string>& lines);
+std::optional<Message> WriteCodePage932File(const std::string& path,
+                                            const std::vector<std::string>& lines);
 
 }  // namespace tidewell::report

@@ -26,8 +26,8 @@ void ReportFile::WriteResults(engine::RunStatus status, const engine::ModelState
         Lines.push_back(std::move(line));
 }
 
-std::optional<std::string> ReportFile::Close() {
-    std::optional<std::string> failure;
+std::optional<Message> ReportFile::Close() {
+    std::optional<Message> failure;
     if (FilePath == kStandardOutput) {
         const EncodedLines encoded = EncodeCodePage932Lines(Lines);
         failure = encoded.Failure ? encoded.Failure : WriteAllBytes(STDOUT_FILENO, encoded.Bytes);

@@ -21,7 +21,7 @@ constexpr std::size_t kMaxTableBytes = std::size_t{64} << 20;
 
 // "title: prompt" on one line.
 std::string OneLine(const Message& message) {
-    std::string line = message.Title + ": " + message.Prompt;
+    std::string line = message.Title() + ": " + message.Prompt();
     std::replace(line.begin(), line.end(), '\r', ' ');
     return line;
 }
@@ -54,7 +54,7 @@ std::string FailureOf(const engine::BatchOutcome& outcome) {
         case engine::RunStatus::Unstable:
             return OneLine(model::UnstableMessage(outcome.Run.Scale));
         case engine::RunStatus::Cancelled:
-            return "計算中止";
+            return Message{MessageId::Cancelled, {}}.Title();
         case engine::RunStatus::NotRun:
             break;
     }
@@ -96,8 +96,8 @@ CaseBatchRead ParseCaseBatch(std::string_view text) {
 
 CaseBatchRead ReadCaseBatch(const std::string& path) {
     const FileRead file = ReadSmallFile(path, kMaxTableBytes);
-    CaseBatchRead read =
-        file.Bytes ? ParseCaseBatch(*file.Bytes) : CaseBatchRead{std::nullopt, file.Problem};
+    CaseBatchRead read = file.Bytes ? ParseCaseBatch(*file.Bytes)
+                                    : CaseBatchRead{std::nullopt, file.Problem.Prompt()};
     if (!read.Batch)
         read.Problem = path + ": " + read.Problem;
     return read;
@@ -147,8 +147,7 @@ std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::strin
         result.Message = FailureOf(result.Outcome);
         if (const auto& failure = result.Outcome.Run.ReportError) {
             result.ReportFailed = true;
-            result.Message = "レポート出力エラー: レポートファイル「" + result.ReportPath +
-                             "」を書き込めませんでした。 " + *failure;
+            result.Message = OneLine({MessageId::ReportWriteFailed, {result.ReportPath, *failure}});
         }
     }
     return results;

@@ -22,21 +22,21 @@ std::vector<InputStep> StepsOf(const CaseFile& file) {
 
 // Applies the case as a user would, from the defaults on; what was refused
 // and why, if anything.
-std::optional<std::string> Replay(model::MainModel& model, const MessageLog& log,
-                                  const CaseFile& file) {
+std::optional<Message> Replay(model::MainModel& model, const MessageLog& log,
+                              const CaseFile& file) {
     model.Command3_Click();
     const std::optional<InputRefusal> refusal = EnterInputs(model, log, StepsOf(file));
     if (!refusal)
         return std::nullopt;
     const std::string name(refusal->Name());
     if (const std::optional<Message>& why = refusal->FieldRefusal)
-        return "「" + name + "」の「" + refusal->Step.Text + "」を受け付けません（" + why->Title +
-               ": " + why->Prompt + "）";
-    return "「" + name + "」の「" + refusal->Step.Text + "」は一覧にありません";
+        return Message{MessageId::InputRefused,
+                       {name, refusal->Step.Text, MessageArg::TitleOf(*why), *why}};
+    return Message{MessageId::EntryNotListed, {name, refusal->Step.Text}};
 }
 
 // Why the case cannot be opened, found on a model of its own.
-std::optional<std::string> RefusalOf(const model::MainModel& model, const CaseFile& file) {
+std::optional<Message> RefusalOf(const model::MainModel& model, const CaseFile& file) {
     MessageLog messages;
     model::MainModel scratch(messages, model.ReportPath());
     scratch.FormLoad();

@@ -25,8 +25,7 @@ std::string WithDefaultExtension(std::string path, std::string_view extension) {
 }
 
 Message UnsavedChangesQuestion(const std::string& fileName) {
-    return {"変更の保存",
-            "「" + fileName + "」への変更を保存しますか？\r保存しないと変更は失われます"};
+    return {MessageId::UnsavedChanges, {fileName}};
 }
 
 std::vector<std::string> WithRecentFile(std::vector<std::string> recent, const std::string& path) {
@@ -43,8 +42,7 @@ std::vector<std::string> WithoutFile(std::vector<std::string> recent, const std:
 }
 
 Message MissingRecentFile(const std::string& path) {
-    return {"ファイルがありません",
-            "ケースファイル「" + path + "」が見つかりません。\r最近使ったファイルから外しました"};
+    return {MessageId::RecentFileMissing, {path}};
 }
 
 }  // namespace tidewell::session

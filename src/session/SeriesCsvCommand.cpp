@@ -11,10 +11,9 @@ bool HasSeriesToSave(const model::MainModel& model) {
 
 std::optional<Message> SaveSeriesCsv(const model::MainModel& model, const std::string& path) {
     if (!HasSeriesToSave(model))
-        return Message{"CSV出力", "保存する計算結果がありません。\r先に計算開始を押してください"};
+        return Message{MessageId::NoResultToSave, {}};
     if (const auto reason = WriteFileSafely(path, report::SeriesCsv(model.LastRun()->Rows)))
-        return Message{"CSV出力エラー",
-                       "ファイル「" + path + "」を書き込めませんでした。\r" + *reason};
+        return Message{MessageId::CsvWriteFailed, {path, *reason}};
     return std::nullopt;
 }
 

@@ -9,8 +9,7 @@ Message EntryNotInList(MultiplierList list, const std::string& entry, const mode
     std::string entries;
     for (const std::string& offered : box.Entries)
         entries += (entries.empty() ? "" : ", ") + offered;
-    return {"倍率の指定", "「" + entry + "」は" + std::string(ListCaption(list)) +
-                              "の倍率にありません。\r" + entries + " から選んでください"};
+    return {MessageId::EntryNotInList, {entry, ListCaption(list), entries}};
 }
 
 // Types the text so that the field's handler runs even when the field shows

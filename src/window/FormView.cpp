@@ -28,8 +28,11 @@ void MarkStale(QWidget& widget, QPalette::ColorRole textRole, bool stale) {
     widget.setPalette(palette);
 }
 
-void ShowField(QLineEdit& box, const std::string& modelText) {
-    const QString text = ModelText(modelText);
+// A result word (計算不安定, 計算できません) in the window's language; any other
+// text as the model holds it.
+void ShowField(QLineEdit& box, const model::MainModel& model, int field) {
+    const std::optional<MessageId> word = model.FieldWord(field);
+    const QString text = word ? ModelText({*word, {}}) : ToQString(model.FieldText(field));
     // An unchanged text is left alone, so the cursor of the field being
     // typed in stays where it is.
     if (box.text() == text)
@@ -63,7 +66,7 @@ void ShowResultTips(const MainForm& form, const model::MainModel& model) {
     const bool stale = model.ResultIsStale();
     QLineEdit& result = *form.Fields[model::NumberOf(model::Field::Result)];
     MarkStale(result, QPalette::Text, stale);
-    const QString resultTip = ModelText(model.ResultToolTip());
+    const QString resultTip = TipText(model.ResultToolTip());
     if (resultTip.isEmpty()) {
         ShowOverflowTip(result);
     } else {
@@ -71,7 +74,7 @@ void ShowResultTips(const MainForm& form, const model::MainModel& model) {
     }
     for (int frame = 1; frame <= model::kBayFrameCount; ++frame) {
         MarkStale(*form.Frames[frame], QPalette::WindowText, stale);
-        form.Frames[frame]->setToolTip(ModelText(model.FrameToolTip(frame)));
+        form.Frames[frame]->setToolTip(TipText(model.FrameToolTip(frame)));
     }
 }
 
@@ -105,7 +108,7 @@ void FillBackground(QWidget& widget, QPalette::ColorRole role, const QColor& col
 
 void ShowModelOn(const MainForm& form, const model::MainModel& model) {
     for (int n = 1; n <= model::kFieldCount; ++n)
-        ShowField(*form.Fields[n], model.FieldText(n));
+        ShowField(*form.Fields[n], model, n);
     for (int n = 1; n <= model::kListCount; ++n)
         ShowListSelection(*form.Lists[n], model.List(n).Selected);
     for (int n = 1; n <= model::kFrameCount; ++n)

@@ -1,6 +1,7 @@
 #include "Language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -24,9 +25,20 @@ std::optional<Language> LanguageNamed(const QString& code) {
 
 bool UseLanguage(Language language) {
     static QTranslator english;
+    static QTranslator qtJapanese;
     QCoreApplication::removeTranslator(&english);
-    if (language == Language::Japanese)
+    QCoreApplication::removeTranslator(&qtJapanese);
+    if (language == Language::Japanese) {
+        // Qt's own words (file dialogs, Yes/No, context menus) come in
+        // English unless Qt's Japanese translation is loaded; without it
+        // the window still works, partly in English.
+        if (qtJapanese.isEmpty())
+            (void)qtJapanese.load(QStringLiteral("qt_ja"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        if (!qtJapanese.isEmpty())
+            QCoreApplication::installTranslator(&qtJapanese);
         return true;
+    }
     if (english.isEmpty() && !english.load(QStringLiteral(":/i18n/tidewell_en.qm")))
         return false;
     return QCoreApplication::installTranslator(&english);

@@ -21,7 +21,7 @@ void QtMessageSink::Prepare(QMessageBox& box, const Message& message) {
     box.setParent(parent, box.windowFlags());
     box.setWindowTitle(shown.Title);
     box.setTextFormat(Qt::PlainText);
-    box.setText(QString(shown.Prompt).replace(QChar('\r'), QChar('\n')));
+    box.setText(shown.Prompt);
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowModality(Qt::ApplicationModal);
 }

@@ -9,19 +9,16 @@ namespace tidewell::window {
 
 // The content is made in memory first, so a writer that fails leaves the
 // file untouched; the file itself is written by the program's one writer.
-std::optional<QString> WriteReplacing(const QString& path,
+std::optional<Message> WriteReplacing(const QString& path,
                                       const std::function<bool(QIODevice&)>& write) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (!write(buffer))
-        return QStringLiteral("内容を書き出せませんでした");
+        return Message{MessageId::ContentsNotWritten, {}};
     const QByteArray& bytes = buffer.data();
-    const std::optional<std::string> failure = WriteFileSafely(
+    return WriteFileSafely(
         QFile::encodeName(path).toStdString(),
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (failure)
-        return QString::fromLocal8Bit(failure->data(), static_cast<qsizetype>(failure->size()));
-    return std::nullopt;
 }
 
 }  // namespace tidewell::window

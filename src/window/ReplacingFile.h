@@ -4,6 +4,8 @@
 #include <functional>
 #include <optional>
 
+#include "case/Message.h"
+
 class QIODevice;
 
 namespace tidewell::window {
@@ -13,7 +15,7 @@ namespace tidewell::window {
 // file (if any) stays as it was and no partial file is left. Empty on
 // success; otherwise the reason. `write` returns false when it could not
 // produce its content.
-std::optional<QString> WriteReplacing(const QString& path,
+std::optional<Message> WriteReplacing(const QString& path,
                                       const std::function<bool(QIODevice&)>& write);
 
 }  // namespace tidewell::window

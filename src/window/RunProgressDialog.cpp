@@ -71,7 +71,7 @@ void RunProgressDialog::ShowProgress() {
     const std::int64_t done = Run.StepsDone();
     const std::int64_t total = Run.StepCount();
     const double seconds = static_cast<double>(SinceStart.elapsed()) / 1000.0;
-    Window->setLabelText(ModelText(model::ProgressText(done, total, seconds)).replace('\r', '\n'));
+    Window->setLabelText(ModelText(model::ProgressText(done, total, seconds)));
     if (total > 0) {
         const double fraction = static_cast<double>(done) / static_cast<double>(total);
         Window->setValue(static_cast<int>(fraction * kProgressSteps));

@@ -41,7 +41,7 @@ QLineSeries* SeriesOf(const model::PlotCurve& curve) {
 
 // `nice`: round ticks, the range only grows. The day axis ends where the
 // run ends instead, so the curves fill the plot.
-QValueAxis* AxisOf(const std::string& title, const model::AxisRange& range, bool nice) {
+QValueAxis* AxisOf(const Message& title, const model::AxisRange& range, bool nice) {
     auto* axis = new QValueAxis;
     axis->setTitleText(ModelText(title));
     axis->setRange(range.Low, range.High);
@@ -121,14 +121,14 @@ void SeriesChartWindow::ShowPlot(const model::SeriesPlot& plot) {
     QChart* old = ChartView->chart();
     ChartView->setChart(chart);  // the view does not delete the chart it held
     delete old;
-    MessageLine->setText(ModelText(plot.Message));
-    MessageLine->setVisible(!plot.Message.empty());
+    MessageLine->setText(plot.Note ? ModelText(*plot.Note) : QString());
+    MessageLine->setVisible(plot.Note.has_value());
     ValueLine->clear();
 }
 
 bool SeriesChartWindow::SaveImage(const QString& path) {
     const bool svg = IsSvgName(path);
-    const std::optional<QString> failure = WriteReplacing(path, [this, svg](QIODevice& device) {
+    const std::optional<Message> failure = WriteReplacing(path, [this, svg](QIODevice& device) {
         if (!svg)
             return ChartView->grab().save(&device, "PNG");
         QSvgGenerator generator;
@@ -143,9 +143,7 @@ bool SeriesChartWindow::SaveImage(const QString& path) {
         return painter.end();
     });
     if (failure) {
-        Messages.Show({"画像保存エラー", "画像ファイル「" + path.toStdString() +
-                                             "」を保存できませんでした。\r" +
-                                             failure->toStdString()});
+        Messages.Show({MessageId::ImageSaveFailed, {path.toStdString(), *failure}});
     }
     return !failure;
 }

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "GothicFonts.h"
+#include "QtText.h"
 #include "ReplacingFile.h"
 #include "WindowText.h"
 #include "report/SweepCsv.h"
@@ -27,7 +28,7 @@ constexpr int kCurrentRole = SweepDialog::kCurrentRole;
 QStringList ToQStrings(const std::vector<std::string>& texts) {
     QStringList all;
     for (const std::string& text : texts)
-        all << ModelText(text);
+        all << ToQString(text);
     return all;
 }
 
@@ -179,7 +180,7 @@ void SweepDialog::HeldListChosen() {
     const QSignalBlocker quiet(HeldEntry);
     HeldEntry->clear();
     for (std::string_view entry : ListEntries(held))
-        HeldEntry->addItem(ModelText(entry));
+        HeldEntry->addItem(ToQString(entry));
     HeldEntry->setCurrentIndex(Sweep.Current().Entry(held));
     ShowSlice();
 }
@@ -191,7 +192,7 @@ void SweepDialog::ShowSlice() {
         QCoreApplication::translate("SweepDialog", "縦：%1の倍率　横：%2の倍率　（%3 ×%4）")
             .arg(ModelText(ListCaption(Shown.Rows)), ModelText(ListCaption(Shown.Columns)),
                  ModelText(ListCaption(Shown.Held)),
-                 ModelText(ListEntries(Shown.Held)[static_cast<std::size_t>(Shown.HeldEntry)])));
+                 ToQString(ListEntries(Shown.Held)[static_cast<std::size_t>(Shown.HeldEntry)])));
     Grid->setRowCount(static_cast<int>(Shown.RowHeaders.size()));
     Grid->setColumnCount(static_cast<int>(Shown.ColumnHeaders.size()));
     Grid->setVerticalHeaderLabels(ToQStrings(Shown.RowHeaders));
@@ -218,18 +219,16 @@ void SweepDialog::CellPicked(int row, int column) {
 
 bool SweepDialog::SaveCsv(const QString& path) {
     if (!Sweep.HasOutcomes()) {
-        Messages.Show({"CSV保存エラー", "感度分析の計算が終わっていないため、保存できません。"});
+        Messages.Show({MessageId::SweepNotFinished, {}});
         return false;
     }
     const std::string csv = report::SweepCsv(Sweep.Combinations(), Sweep.AllOutcomes());
-    const std::optional<QString> failure = WriteReplacing(path, [&csv](QIODevice& device) {
+    const std::optional<Message> failure = WriteReplacing(path, [&csv](QIODevice& device) {
         return device.write(csv.data(), static_cast<qint64>(csv.size())) ==
                static_cast<qint64>(csv.size());
     });
     if (failure) {
-        Messages.Show({"CSV保存エラー", "CSVファイル「" + path.toStdString() +
-                                            "」を保存できませんでした。\r" +
-                                            failure->toStdString()});
+        Messages.Show({MessageId::SweepCsvFailed, {path.toStdString(), *failure}});
     }
     return !failure;
 }

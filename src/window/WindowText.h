@@ -2,26 +2,27 @@
 
 #include <QString>
 #include <string_view>
+#include <vector>
 
 #include "case/Message.h"
 
 // The window's words in the language in use (see Language.h). The control
-// table and the presentation model speak Japanese; their texts are looked up
-// here, keyed by the Japanese text, as the window shows them. The model, the
-// command line and the report keep their Japanese.
+// table's captions and the message catalog's texts are translated as they
+// are written; the arguments of a message (numbers, file names, what the
+// user typed) are put in after translation, as they are.
 namespace tidewell::window {
 
 // A control's caption from the control table.
 QString CaptionText(std::string_view caption);
 
-// A text of the model: a field's text, a message's title or prompt, a
-// progress line. Each line (split at "\r") is looked up whole; a line with
-// numbers, names or paths inside is matched against the model's patterns
-// and its parts are put into the translated pattern (themselves looked up).
-// A text without a translation is shown as it is.
-QString ModelText(std::string_view text);
+// A text of the lower layers (a progress line, a chart title, a word): its
+// prompt, translated, lines broken with "\n".
+QString ModelText(const Message& text);
 
-// A message as a box shows it: title and prompt, line breaks kept as "\r".
+// A tooltip: one message per line.
+QString TipText(const std::vector<Message>& lines);
+
+// A message as a box shows it: title and prompt, lines broken with "\n".
 struct ShownMessage {
     QString Title;
     QString Prompt;

@@ -40,7 +40,7 @@ TEST_P(CaseFileParsing, RefusesTheWholeFileForItsFirstProblem) {
         text.replace(text.find(row.From), row.From.size(), row.To);
     }
     const CaseFileParse parse = ParseCaseFile(text);
-    EXPECT_EQ(parse.Problem, row.Problem);
+    EXPECT_EQ(parse.Problem.Prompt(), row.Problem);
     EXPECT_EQ(parse.Case, row.Problem.empty() ? std::optional(Example()) : std::nullopt);
 }
 
@@ -96,22 +96,23 @@ TEST_F(CaseFileOnDisk, ARefusalNamesTheFileAndTheProblem) {
     { std::ofstream(Path) << R"({"format": "tidewell-case", "version": 7})"; }
     const CaseFileRead read = ReadCaseFile(Path);
     EXPECT_FALSE(read.Case);
-    EXPECT_EQ(read.Refusal,
-              (Message{"ケースを開けません", "ケースファイル「" + Path +
-                                                 "」を開けません。\r版 7 "
-                                                 "のケースファイルには対応していません"}));
-    EXPECT_NE(ReadCaseFile(Path + ".missing").Refusal->Prompt.find(Path + ".missing"),
+    EXPECT_EQ(read.Refusal->Title(), "ケースを開けません");
+    EXPECT_EQ(
+        read.Refusal->Prompt(),
+        "ケースファイル「" + Path + "」を開けません。\r版 7 のケースファイルには対応していません");
+    EXPECT_NE(ReadCaseFile(Path + ".missing").Refusal->Prompt().find(Path + ".missing"),
               std::string::npos);
     { std::ofstream(Path) << std::string(2 << 20, ' ') << test::ReadFile(kExamplePath); }
-    EXPECT_NE(ReadCaseFile(Path).Refusal->Prompt.find("ファイルが大きすぎます"), std::string::npos);
+    EXPECT_NE(ReadCaseFile(Path).Refusal->Prompt().find("ファイルが大きすぎます"),
+              std::string::npos);
 }
 
 TEST_F(CaseFileOnDisk, AFailedWriteLeavesWhatWasThereAndNothingElse) {
     fs::create_directory(Path);  // a file cannot replace a folder
     const auto failure = WriteCaseFile(Path, Example());
     ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->Title, "ケースの保存エラー");
-    EXPECT_NE(failure->Prompt.find(Path), std::string::npos);
+    EXPECT_EQ(failure->Title(), "ケースの保存エラー");
+    EXPECT_NE(failure->Prompt().find(Path), std::string::npos);
     EXPECT_TRUE(fs::is_directory(Path));
     EXPECT_TRUE(OnlyFileIs(Path));
 }

@@ -8,25 +8,28 @@
 namespace tidewell {
 namespace {
 
-const Message kBayArea{"湾面積の入力制限", "湾面積は1km2以上にしてください。"};
-const Message kMeanDepth{"水深の入力制限", "水深は1m以上にしてください"};
-const Message kMouthLength{"湾口部長さの入力制限", "湾口部長さは0にしないでください"};
-const Message kSeaTemp{"外海水の水温", "数値を入力してください"};
-const Message kInflowTemp{"流入水の水温", "数値を入力してください"};
-const Message kInflowRate{"流量の入力制限", "流入水の流量は0にしないでください"};
-constexpr std::optional<Message> kAccepted;
+using Words = std::pair<std::string, std::string>;  // a message's Japanese title and prompt
+const Words kBayArea{"湾面積の入力制限", "湾面積は1km2以上にしてください。"};
+const Words kMeanDepth{"水深の入力制限", "水深は1m以上にしてください"};
+const Words kMouthLength{"湾口部長さの入力制限", "湾口部長さは0にしないでください"};
+const Words kSeaTemp{"外海水の水温", "数値を入力してください"};
+const Words kInflowTemp{"流入水の水温", "数値を入力してください"};
+const Words kInflowRate{"流量の入力制限", "流入水の流量は0にしないでください"};
+const std::optional<Words> kAccepted;
 
 struct CheckRow {
     const char* Name;
     BasicInput Input;
     const char* Text;
-    std::optional<Message> Refusal;
+    std::optional<Words> Refusal;
 };
 
 class InputCheck : public testing::TestWithParam<CheckRow> {};
 
 TEST_P(InputCheck, AcceptsOrRefusesWithTheFieldsMessage) {
-    EXPECT_EQ(CheckInput(DefaultCase(), GetParam().Input, GetParam().Text), GetParam().Refusal);
+    const auto refusal = CheckInput(DefaultCase(), GetParam().Input, GetParam().Text);
+    EXPECT_EQ(refusal ? std::optional(Words{refusal->Title(), refusal->Prompt()}) : std::nullopt,
+              GetParam().Refusal);
 }
 
 using enum BasicInput;
@@ -66,8 +69,8 @@ TEST(InputCheck, RefusesADeepBayWhoseVolumeInCubicMetresOverflows) {
     CaseRecord deep = DefaultCase();
     ApplyInput(deep, MeanDepth, "1e10");
     ApplyInput(deep, InflowRate, "1e10");
-    EXPECT_EQ(CheckInput(deep, BayArea, "1e295"), kBayArea);
-    EXPECT_EQ(CheckInput(deep, BayArea, "1e292"), kAccepted);
+    EXPECT_EQ(CheckInput(deep, BayArea, "1e295"), Message({MessageId::BayAreaLimit, {}}));
+    EXPECT_EQ(CheckInput(deep, BayArea, "1e292"), std::nullopt);
 }
 
 }  // namespace

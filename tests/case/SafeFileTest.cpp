@@ -48,8 +48,8 @@ class WriteTargets : public testing::TestWithParam<TargetRow> {
 TEST_P(WriteTargets, AreWrittenAsTheirKindAllows) {
     Place place{Scratch.Path(), Scratch.Path() / "Tidewell_OUT.txt", {}, {}};
     GetParam().Prepare(place);
-    const std::optional<std::string> failure = WriteFileSafely(place.Path.string(), kBytes);
-    EXPECT_EQ(!failure.has_value(), GetParam().Written) << failure.value_or("");
+    const std::optional<Message> failure = WriteFileSafely(place.Path.string(), kBytes);
+    EXPECT_EQ(!failure.has_value(), GetParam().Written) << failure.value_or(Message()).Prompt();
     GetParam().Check(place);
     for (const auto& entry : fs::recursive_directory_iterator(place.Folder))
         EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos);
@@ -101,6 +101,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.Name); });
 
 // Another user may not replace a report only because the folder lets them.
+// The window shows these in its language, so they come as the program's words.
+TEST(WriteFileSafely, NamesCommonFailuresInItsOwnWords) {
+    test::TemporaryFolder scratch;
+    const std::pair<fs::path, const char*> rows[] = {
+        {scratch.Path() / "missing" / "out.txt", "ファイルまたはフォルダーがありません"},
+        {scratch.Path(), "フォルダーです"}};
+    for (const auto& [path, words] : rows)
+        EXPECT_EQ(WriteFileSafely(path.string(), kBytes).value_or(Message()).Prompt(), words);
+}
+
 TEST(WriteFileSafely, FileTheUserMayNotWriteIsRefusedAndKept) {
     const passwd* nobody = getpwnam("nobody");
     if (geteuid() != 0 || nobody == nullptr)
@@ -115,7 +125,8 @@ TEST(WriteFileSafely, FileTheUserMayNotWriteIsRefusedAndKept) {
         if (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)
             _exit(2);
         const WriteTarget target = ResolveWriteTarget(report.string());
-        const bool refused = target.Kind == TargetKind::Refused && !target.Reason.empty() &&
+        const bool refused = target.Kind == TargetKind::Refused &&
+                             target.Reason.Prompt() == "アクセスが許可されていません" &&
                              WriteFileSafely(report.string(), kBytes).has_value();
         _exit(refused ? 0 : 1);
     }

@@ -106,7 +106,7 @@ TEST_P(Runs, EndAsTheCaseCallsFor) {
     }
     if (row.Message != nullptr) {
         ASSERT_FALSE(run->Messages.Shown.empty());
-        const std::string& prompt = run->Messages.Shown.back().Prompt;
+        const std::string prompt = run->Messages.Shown.back().Prompt();
         EXPECT_EQ(prompt.substr(0, prompt.find('\r')), row.Message);
     }
     for (int cell = 1; row.Exact && cell <= 5; ++cell)

@@ -22,9 +22,10 @@ TEST_F(StartedModel, CalculateShowsTheBayMeanAndColorsTheBayFrames) {
         for (int frame = 1; frame <= model::kBayFrameCount; ++frame)
             expected.Frames[frame] = color;
         EXPECT_EQ(SnapshotOf(Model), expected);
-        EXPECT_EQ(Messages.Shown,
-                  (std::vector<Message>{{"計算終了です！", std::string("計算結果(湾内平均水温)\r") +
-                                                               shown + "(℃)"}}));
+        EXPECT_EQ(
+            test::WordsOf(Messages.Shown),
+            (std::vector<test::Words>{
+                {"計算終了です！", std::string("計算結果(湾内平均水温)\r") + shown + "(℃)"}}));
         EXPECT_FALSE(ReportBytes().empty());
     }
 }
@@ -58,7 +59,7 @@ TEST_P(RunsWithoutTemperature, LeaveTheFramesAndSayWhy) {
         expected.Texts[model::NumberOf(model::Field::Result)] = row.Shown;
     EXPECT_EQ(SnapshotOf(Model), expected);
     ASSERT_EQ(Messages.Shown.size(), 1u);
-    EXPECT_EQ(Messages.Shown[0].Title, row.Title);
+    EXPECT_EQ(Messages.Shown[0].Title(), row.Title);
     EXPECT_EQ(Model.ResultIsStale(), cancel);
     EXPECT_EQ(ReportBytes() == report, row.Status != engine::RunStatus::Unstable);
 }
@@ -86,7 +87,7 @@ TEST_F(StartedModel, RefusesChangesWhileARunIsGoing) {
     EXPECT_FALSE(Model.PrepareRun());
     const auto opened = session::OpenCase(Model, CaseFile{}, "bay.tidewell");
     ASSERT_TRUE(opened);
-    EXPECT_EQ(opened->Title, "計算中");
+    EXPECT_EQ(opened->Title(), "計算中");
     EXPECT_EQ(SnapshotOf(Model), before);
     EXPECT_EQ(Model.FinishRun(model::ExecuteRun(*job)).Status, engine::RunStatus::Completed);
     EXPECT_EQ(Model.FieldText(model::Field::Result), " 17.7");
@@ -138,8 +139,8 @@ TEST_P(LongRuns, AskFirstAndRunOnlyOnYes) {
     });
     Messages.Answer = row.Answer;
     Model.Command1_Click();
-    const std::vector<Message> asked{{"計算時間の確認", row.Question}};
-    EXPECT_EQ(Messages.Asked, *row.Question ? asked : std::vector<Message>{});
+    const std::vector<test::Words> asked{{"計算時間の確認", row.Question}};
+    EXPECT_EQ(test::WordsOf(Messages.Asked), *row.Question ? asked : std::vector<test::Words>{});
     const bool runs = row.Answer || !*row.Question;
     EXPECT_EQ(std::filesystem::exists(Model.ReportPath()), runs);
     EXPECT_EQ(Model.FieldText(model::Field::Result) != " 18", runs);
@@ -156,9 +157,9 @@ INSTANTIATE_TEST_SUITE_P(Estimates, LongRuns, testing::Values(
 // The progress line gives the steps, the share done (never rounded up) and
 // the time left.
 TEST(RunWords, SayHowFar) {
-    EXPECT_EQ(model::ProgressText(2500000, 10000000, 60),
+    EXPECT_EQ(model::ProgressText(2500000, 10000000, 60).Prompt(),
               "計算中です　2,500,000 / 10,000,000 ステップ（25.0%）\r残り約3分");
-    EXPECT_EQ(model::ProgressText(99999, 100000, 99999),
+    EXPECT_EQ(model::ProgressText(99999, 100000, 99999).Prompt(),
               "計算中です　99,999 / 100,000 ステップ（99.9%）\r残り約1秒");
 }
 

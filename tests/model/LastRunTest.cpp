@@ -10,17 +10,24 @@
 namespace tidewell {
 namespace {
 
-const std::string kNote(model::kStaleNote);
+const std::string kNote("入力が計算後に変更されています。計算開始で再計算してください");
+
+std::string TipOf(const std::vector<Message>& lines) {
+    std::string tip;
+    for (const Message& line : lines)
+        tip += (tip.empty() ? "" : "\n") + line.Prompt();
+    return tip;
+}
 
 // The cells to three decimals and where they settle to two, one line each;
 // a frame's cell as a single shows it.
 TEST(ResultTips, GiveTheCellsAndWhereTheySettle) {
-    EXPECT_EQ(model::CellTip(3, 17.516242f), "セル3：17.51624℃");
-    EXPECT_EQ(
-        model::CellsTip({17.5164, 16, 9.9996, 18.0051, 17.2}, {17.514, 16.006, 10, 18.1, 17.199}),
-        "セル1 17.516 ℃（定常 17.51 ℃）\nセル2 16.000 ℃（定常 16.01 ℃）\n"
-        "セル3 10.000 ℃（定常 10.00 ℃）\nセル4 18.005 ℃（定常 18.10 ℃）\n"
-        "セル5 17.200 ℃（定常 17.20 ℃）");
+    EXPECT_EQ(model::CellTip(3, 17.516242f).Prompt(), "セル3：17.51624℃");
+    EXPECT_EQ(TipOf(model::CellsTip({17.5164, 16, 9.9996, 18.0051, 17.2},
+                                    {17.514, 16.006, 10, 18.1, 17.199})),
+              "セル1 17.516 ℃（定常 17.51 ℃）\nセル2 16.000 ℃（定常 16.01 ℃）\n"
+              "セル3 10.000 ℃（定常 10.00 ℃）\nセル4 18.005 ℃（定常 18.10 ℃）\n"
+              "セル5 17.200 ℃（定常 17.20 ℃）");
 }
 
 TEST_F(StartedModel, KeepsTheSeriesTipsGiveItsCellsCsvHasEveryStep) {
@@ -35,13 +42,14 @@ TEST_F(StartedModel, KeepsTheSeriesTipsGiveItsCellsCsvHasEveryStep) {
     EXPECT_TRUE(run.SeaTemp == 18 && run.InflowTemp == 15);  // the chart's flat lines
     EXPECT_EQ(Model.ResultToolTip(), model::CellsTip(cells, run.Steady));
     for (int k = 1; k <= engine::kBayCellCount; ++k)
-        EXPECT_EQ(Model.FrameToolTip(k), model::CellTip(k, static_cast<float>(cells[k - 1])));
+        EXPECT_EQ(Model.FrameToolTip(k),
+                  std::vector{model::CellTip(k, static_cast<float>(cells[k - 1]))});
     EXPECT_EQ(session::SaveSeriesCsv(Model, (Folder / "s.csv").string()), std::nullopt);
     const std::string csv = test::ReadFile(Folder / "s.csv");
     EXPECT_EQ(static_cast<std::size_t>(std::ranges::count(csv, '\n')), run.Rows.size() + 1);
     EXPECT_TRUE(csv.starts_with("day,cell1,cell2,cell3,cell4,cell5\n")) << csv;
     const auto failure = session::SaveSeriesCsv(Model, (Folder / "no/f.csv").string());
-    EXPECT_TRUE(failure && failure->Prompt.find("no/f.csv") != std::string::npos);
+    EXPECT_TRUE(failure && failure->Prompt().find("no/f.csv") != std::string::npos);
 }
 
 struct AfterRunRow {
@@ -60,9 +68,9 @@ TEST_P(AfterRun, TipsAndStalenessFollowTheInputs) {
     const AfterRunRow& row = GetParam();
     Model.Command1_Click();
     row.Act(Model);
-    EXPECT_EQ(Model.FrameToolTip(3).find("セル3：") != std::string::npos, row.FrameTip);
-    EXPECT_EQ(Model.ResultToolTip().find("セル5 ") != std::string::npos, row.ResultTip);
-    for (const std::string& tip : {Model.FrameToolTip(3), Model.ResultToolTip()})
+    EXPECT_EQ(TipOf(Model.FrameToolTip(3)).find("セル3：") != std::string::npos, row.FrameTip);
+    EXPECT_EQ(TipOf(Model.ResultToolTip()).find("セル5 ") != std::string::npos, row.ResultTip);
+    for (const std::string& tip : {TipOf(Model.FrameToolTip(3)), TipOf(Model.ResultToolTip())})
         EXPECT_EQ(tip.ends_with(kNote), row.Stale) << tip;
     EXPECT_EQ(Model.ResultIsStale(), row.Stale);
 }

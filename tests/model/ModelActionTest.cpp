@@ -41,7 +41,7 @@ TEST_P(Actions, ChangeWhatDependsOnThemAndNothingElse) {
     }
     EXPECT_EQ(Model.Record(), before);
     ASSERT_EQ(Messages.Shown.size(), 1u);
-    EXPECT_EQ(Messages.Shown[0].Title, row.RefusedTitle);
+    EXPECT_EQ(Messages.Shown[0].Title(), row.RefusedTitle);
 }
 
 // clang-format off

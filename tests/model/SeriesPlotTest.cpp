@@ -46,7 +46,7 @@ TEST(SeriesPlot, SaysWhyThereIsNoFullResult) {
           std::string("この条件では計算できませんでした。基本条件を見直してください。")}}) {
         // clang-format on
         const model::SeriesPlot plot = model::PlotOfRun(HandRun(status, lastDay));
-        EXPECT_EQ(plot.Message, message);
+        EXPECT_EQ(plot.Note.value_or(Message()).Prompt(), message);
         EXPECT_EQ(plot.Curves.size(), status == engine::RunStatus::NotRun ? 0u : 12u) << message;
         EXPECT_TRUE(AllPointsInRange(plot)) << message;
     }
@@ -74,7 +74,7 @@ TEST(SeriesPlot, ShowsTheCellsWithTheirFlatAndSteadyLines) {
     std::vector<std::string> names;
     std::set<model::Color> cellPens;
     for (const model::PlotCurve& curve : plot.Curves)
-        names.push_back(curve.Name);
+        names.push_back(curve.Name.Prompt());
     ASSERT_EQ(names,
               (std::vector<std::string>{"セル1（湾奥）", "セル2", "セル3", "セル4", "セル5（湾口）",
                                         "外海水温", "流入水温", "セル1 定常", "セル2 定常",
@@ -105,7 +105,7 @@ TEST(SeriesPlot, PicksTheCurvePointUnderTheMouse) {
           {model::PlotPoint{3.3, 16.4}, "セル1（湾奥）　4.00日　16.00℃"},
           {model::PlotPoint{3.3, 17.9}, "外海水温　3.30日　18.00℃"}}) {
         const std::optional<model::PlotPick> pick = model::NearestPoint(plot, spot, 100, 50);
-        EXPECT_TRUE(pick && model::PickText(plot, *pick) == text) << text;
+        EXPECT_TRUE(pick && model::PickText(plot, *pick).Prompt() == text) << text;
     }
 }
 

@@ -35,7 +35,7 @@ TEST(SweepTable, CellsShowTheOutcome) {
         outcomes[0].Mean = mean;
         ASSERT_TRUE(table.SetOutcomes(std::move(outcomes)));
         const model::SweepCell cell = At(table, MultiplierList::InflowTempFactor, 0, 0, 0);
-        EXPECT_TRUE(cell.Text == text && cell.Background == background) << text;
+        EXPECT_TRUE(cell.Text.Prompt() == text && cell.Background == background) << text;
     }
 }
 
@@ -53,14 +53,15 @@ TEST(SweepTable, EveryShownCellIsASingleRunOfItsCombination) {
     for (const engine::SweepCombination& c : sample) {
         const double mean = engine::RunOneCase(engine::WithCombination(DefaultCase(), c)).Mean;
         const std::string single = DisplayText(RoundDecimals(mean, 2));
-        EXPECT_EQ(
-            At(table, MultiplierList::InflowTempFactor, c.InflowTemp, c.Section, c.Inflow).Text,
-            single);
-        EXPECT_EQ(At(table, MultiplierList::SectionFactor, c.Section, c.InflowTemp, c.Inflow).Text,
+        EXPECT_EQ(At(table, MultiplierList::InflowTempFactor, c.InflowTemp, c.Section, c.Inflow)
+                      .Text.Prompt(),
+                  single);
+        EXPECT_EQ(At(table, MultiplierList::SectionFactor, c.Section, c.InflowTemp, c.Inflow)
+                      .Text.Prompt(),
                   single);
     }
     const model::SweepCell start = At(table, MultiplierList::InflowFactor, 0, 0, 0);
-    EXPECT_TRUE(start.Text == " 17.7" && start.Background == kYellow && start.Current);
+    EXPECT_TRUE(start.Text.Prompt() == " 17.7" && start.Background == kYellow && start.Current);
     EXPECT_FALSE(At(table, MultiplierList::InflowFactor, 0, 0, 1).Current);
     EXPECT_FALSE(table.SetOutcomes(std::vector<engine::BatchOutcome>(447)));  // not this sweep's
 }

@@ -154,7 +154,7 @@ TEST_F(ReportFolder, FailedWriteGivesTheReasonAndLeavesThePreviousReport) {
     for (const auto& [target, sizeLimit] : {std::pair<const char*, rlim_t>{"missing/x.txt", 0},
                                             {"taken", 0},
                                             {"Tidewell_OUT.txt", 64}}) {
-        std::optional<std::string> reason;
+        std::optional<Message> reason;
         {
             std::optional<FileSizeLimit> limit;
             if (sizeLimit != 0)
@@ -162,7 +162,7 @@ TEST_F(ReportFolder, FailedWriteGivesTheReasonAndLeavesThePreviousReport) {
             reason = report::WriteCodePage932File((Folder / target).string(),
                                                   {std::string(400, 'x'), "line"});
         }
-        EXPECT_FALSE(reason.value_or("").empty()) << target;
+        EXPECT_FALSE(reason.value_or(Message()).Prompt().empty()) << target;
         EXPECT_EQ(ReadFile(Report), "previous\r\n");
         EXPECT_TRUE(fs::is_directory(Folder / "taken" / "inside"));
         for (const auto& entry : fs::recursive_directory_iterator(Folder))

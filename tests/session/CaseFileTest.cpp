@@ -51,11 +51,11 @@ TEST_F(CaseFiles, RefusesATextTheFieldWouldRefuseAndLeavesTheModelUntouched) {
           {BasicInput::InflowRate, "331m3", "流量の入力制限: 流入水の流量は0にしないでください"}}) {
         CaseFile file = session::CaseOfModel(Model);
         file.Text(input) = text;
-        EXPECT_EQ(
-            session::OpenCase(Model, file, Path),
-            (Message{"ケースを開けません", "ケースファイル「" + Path + "」を開けません。\r「" +
-                                               std::string(InputName(input)) + "」の「" + text +
-                                               "」を受け付けません（" + why + "）"}));
+        EXPECT_EQ(test::WordsOf({*session::OpenCase(Model, file, Path)}),
+                  (std::vector<test::Words>{
+                      {"ケースを開けません", "ケースファイル「" + Path + "」を開けません。\r「" +
+                                                 std::string(InputName(input)) + "」の「" + text +
+                                                 "」を受け付けません（" + why + "）"}}));
     }
     EXPECT_EQ(SnapshotOf(Model), before);
     EXPECT_EQ(Model.Record(), record);
@@ -67,7 +67,7 @@ TEST_F(CaseFiles, DoesNotSaveWhileAFieldShowsATextItRefused) {
     Model.SetFieldText(9, "0");
     const auto failure = session::SaveCase(Model, Path);
     ASSERT_TRUE(failure);
-    EXPECT_NE(failure->Prompt.find("「inflow-rate」の「0」を受け付けません"), std::string::npos);
+    EXPECT_NE(failure->Prompt().find("「inflow-rate」の「0」を受け付けません"), std::string::npos);
     EXPECT_EQ(test::ReadFile(Path), "the previous case");
     EXPECT_EQ(Messages.Shown.size(), 1U);
 }

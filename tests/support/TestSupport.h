@@ -13,6 +13,15 @@
 // Small pieces every test program shares.
 namespace tidewell::test {
 
+// Messages as the command line prints them: the Japanese title and prompt.
+using Words = std::pair<std::string, std::string>;
+inline std::vector<Words> WordsOf(const std::vector<Message>& messages) {
+    std::vector<Words> words;
+    for (const Message& message : messages)
+        words.emplace_back(message.Title(), message.Prompt());
+    return words;
+}
+
 inline std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;

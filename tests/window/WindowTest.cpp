@@ -265,7 +265,7 @@ class WindowTest : public QObject {
         Click(1);  // the click takes the focus to the button
         QCOMPARE(Sink->Shown.size(), std::size_t{2});
         QCOMPARE(Sink->Shown[1], Sink->Shown[0]);
-        QCOMPARE(Sink->Shown[1].Title, std::string("流量の入力制限"));
+        QCOMPARE(Sink->Shown[1].Title(), std::string("流量の入力制限"));
         QTRY_VERIFY(Field(9)->hasFocus());
         QVERIFY(!QFile::exists(ReportPath));
     }
@@ -330,8 +330,9 @@ class WindowTest : public QObject {
         QCOMPARE(textsUnderMessage, result);
         QCOMPARE(colorsUnderMessage, QList<QColor>({kYellow, kYellow, kYellow, kYellow, kYellow,
                                                     kYellowGreen, kOrange}));
-        const Message done{"計算終了です！", "計算結果(湾内平均水温)\r 17.7(℃)"};
-        QCOMPARE(Sink->Shown, std::vector<Message>{done});
+        QCOMPARE(
+            test::WordsOf(Sink->Shown),
+            std::vector<test::Words>({{"計算終了です！", "計算結果(湾内平均水温)\r 17.7(℃)"}}));
         QVERIFY(Sink->Asked.empty() && !Window->Progress().WasShown());
         QCOMPARE(Report().count("\r\n"), 26);
 
@@ -387,8 +388,8 @@ class WindowTest : public QObject {
         Click(1);
         QVERIFY2(clock.elapsed() < 5000, "the run went on after it was stopped");
         QCOMPARE(Sink->Asked.size(), std::size_t{closing ? 2u : 1u});
-        QCOMPARE(Sink->Asked[0].Title, std::string("計算時間の確認"));
-        QCOMPARE(Sink->Asked.back().Title, std::string(closing ? "計算中" : "計算時間の確認"));
+        QCOMPARE(Sink->Asked[0].Title(), std::string("計算時間の確認"));
+        QCOMPARE(Sink->Asked.back().Title(), std::string(closing ? "計算中" : "計算時間の確認"));
         QCOMPARE(Report(), reportBefore);
         QCOMPARE(Window->isVisible(), !closing);
         QCOMPARE(Sink->Shown.size(), std::size_t{closing ? 0u : 1u});
@@ -397,7 +398,7 @@ class WindowTest : public QObject {
         QVERIFY(Window->Progress().WasShown() && Window->Progress().Dialog() == nullptr);
         QVERIFY2(progressText.contains(QRegularExpression("ステップ（[0-9]+\\.[0-9]%）\n残り約")),
                  qPrintable(progressText));
-        QCOMPARE(Sink->Shown.front().Title, std::string("計算中止"));
+        QCOMPARE(Sink->Shown.front().Title(), std::string("計算中止"));
         QCOMPARE(Texts(), textsBefore);
         QCOMPARE(Colors(), colorsBefore);
     }
@@ -430,7 +431,7 @@ class WindowTest : public QObject {
         if (change == "recent case") {
             Named<QMenu>(*Window, "RecentMenu")->actions().at(0)->trigger();
             QTRY_COMPARE(Sink->Shown.size(), std::size_t{1});
-            QCOMPARE(Sink->Shown[0].Title, std::string("計算中"));
+            QCOMPARE(Sink->Shown[0].Title(), std::string("計算中"));
         } else if (change == "sweep pick") {
             auto* grid = Named<QTableWidget>(*sweep, "SweepGrid");
             const QPoint cell = grid->visualRect(grid->model()->index(3, 6)).center();
@@ -447,7 +448,7 @@ class WindowTest : public QObject {
         const auto [report, result] = CommandLineRun();
         QCOMPARE(Report(), report);
         QCOMPARE(Field(16)->text(), result);
-        QCOMPARE(Sink->Shown.back().Title, std::string("計算終了です！"));
+        QCOMPARE(Sink->Shown.back().Title(), std::string("計算終了です！"));
         QVERIFY(Named<QPushButton>(*Window, "Command1")->isEnabled());
     }
 
@@ -467,7 +468,7 @@ class WindowTest : public QObject {
         Sink->Answer = stop;
         Window->close();
         QCOMPARE(Sink->Asked.size(), std::size_t{1});
-        QCOMPARE(Sink->Asked[0].Title, std::string("計算中"));
+        QCOMPARE(Sink->Asked[0].Title(), std::string("計算中"));
         ReleaseRuns();
         QTRY_VERIFY(!Window->Presenter().Running());
         QVERIFY(Window->isVisible());
@@ -476,10 +477,10 @@ class WindowTest : public QObject {
         test::Type(*Window, 9, "0");
         Click(1);
         QCOMPARE(Sink->Shown.size(), std::size_t{stop ? 2u : 3u});
-        QCOMPARE(Sink->Shown.back().Title, std::string("流量の入力制限"));
+        QCOMPARE(Sink->Shown.back().Title(), std::string("流量の入力制限"));
         test::Type(*Window, 9, "331");
         Click(1);
-        QCOMPARE(Sink->Shown.back().Title, std::string("計算終了です！"));
+        QCOMPARE(Sink->Shown.back().Title(), std::string("計算終了です！"));
         QCOMPARE(Field(16)->text(), CommandLineRun().second);
         QVERIFY(Window->isVisible());
     }
@@ -535,8 +536,9 @@ class WindowTest : public QObject {
         };
         const char* save = "キャンセル 保存 保存しない default キャンセル";
         row("message", "show", "", "OK default OK", 0);
-        row("question closed", "ask", "", "No Yes default No", false);
-        row("question yes", "ask", "Yes", "No Yes default No", true);
+        // Qt's own buttons speak Japanese too.
+        row("question closed", "ask", "", "いいえ(N) はい(Y) default いいえ(N)", false);
+        row("question yes", "ask", "はい(Y)", "いいえ(N) はい(Y) default いいえ(N)", true);
         row("don't save", "save", "保存しない", save, int(SaveAnswer::Discard));
         row("save", "save", "保存", save, int(SaveAnswer::Save));
     }
@@ -563,7 +565,7 @@ class WindowTest : public QObject {
             box->reject();
         });
         QtMessageSink sink;
-        const Message message{"題名", "一行目\r二行目"};
+        const Message message{MessageId::UnsavedChanges, {"題名"}};
         int given = 0;
         if (kind == "ask")
             given = sink.Ask(message);
@@ -572,7 +574,11 @@ class WindowTest : public QObject {
         else
             sink.Show(message);
         QCOMPARE(given, answer);
-        QCOMPARE(seen, QStringList({"題名", "一行目\n二行目\n" + buttons, "modal"}));
+        QCOMPARE(seen,
+                 QStringList(
+                     {"変更の保存",
+                      "「題名」への変更を保存しますか？\n保存しないと変更は失われます\n" + buttons,
+                      "modal"}));
     }
 
     void captionFitsItsControl_data() {
@@ -698,20 +704,26 @@ class WindowTest : public QObject {
         QCOMPARE(texts.filter(kJapanese).join(" | "), QString());
     }
 
-    // Texts with parts translate by pattern; the parts are looked up, never read as patterns.
-    void patternedModelTexts() {
+    // A message is translated as a whole; what is put into it (numbers, file
+    // names, what the user typed) stays as given, translated phrases aside.
+    void messagesTranslateAroundTheirArguments() {
         if (SystemLanguage() != Language::English)
             QSKIP("for an English locale");
-        const QList<std::pair<std::string, QString>> rows{
+        using enum MessageId;
+        const QList<std::pair<Message, QString>> rows{
             {model::ProgressText(1234567, 9000000, 12.0),
-             "Calculating: 1,234,567 / 9,000,000 steps (13.7%)\rabout 1 min 15 s left"},
-            {"レポートファイル「/tmp/湾%2.txt」を書き込めませんでした。\rNo such file",
-             "Could not write the report file \"/tmp/湾%2.txt\".\rNo such file"},
-            {"「bay-area」の「x」を受け付けません（外海水の水温: 数値を入力してください）",
+             "Calculating: 1,234,567 / 9,000,000 steps (13.7%)\nabout 1 min 15 s left"},
+            {{ReportWriteFailed, {"/tmp/湾%2.txt", Message{NoSuchFile, {}}}},
+             "Could not write the report file \"/tmp/湾%2.txt\".\nNo such file or folder"},
+            {{InputRefused,
+              {"bay-area", "x", MessageArg::TitleOf({SeaTempNotNumber, {}}),
+               Message{SeaTempNotNumber, {}}}},
              "\"x\" is not accepted for \"bay-area\" (Sea water temperature: Enter a number.)"},
-            {"未知の文", "未知の文"}};
-        for (const auto& [japanese, english] : rows)
-            QCOMPARE(ModelText(japanese), english);
+            {{UnsavedChanges, {"不安定"}},
+             "Save the changes to \"不安定\"?\nChanges not saved will be lost."}};
+        for (const auto& [message, english] : rows)
+            QCOMPARE(MessageText(message).Prompt, english);
+        QCOMPARE(MessageText({UnsavedChanges, {"不安定"}}).Title, QString("Save changes"));
     }
 
     // Under an English locale, the chart before any run and the sensitivity dialog after its runs.
@@ -747,7 +759,7 @@ class WindowTest : public QObject {
             for (qsizetype i = 0; i < lines.size(); ++i) {
                 const auto* line = qobject_cast<QLineSeries*>(lines[i]);
                 const auto& curve = chart.Plot().Curves[static_cast<std::size_t>(i)];
-                QCOMPARE(line->name(), QString::fromStdString(curve.Name));
+                QCOMPARE(line->name(), QString::fromStdString(curve.Name.Prompt()));
                 QCOMPARE(line->count(), curve.Points.size());
                 QCOMPARE(line->pen().style(), i >= 7 ? Qt::DashLine : Qt::SolidLine);
                 QVERIFY(i < 7 ||
@@ -757,7 +769,7 @@ class WindowTest : public QObject {
         }
         QVERIFY(exportCsv->isEnabled() && Window->ExportSeriesCsv(WorkDir->filePath("s.csv")));
         QVERIFY(!Window->ExportSeriesCsv(WorkDir->filePath("none/s.csv")));
-        QCOMPARE(Sink->Shown.back().Title, std::string("CSV出力エラー"));
+        QCOMPARE(Sink->Shown.back().Title(), std::string("CSV出力エラー"));
         // Each row: the image's name and how the file starts (empty: the save fails).
         const QList<std::pair<QString, QByteArray>> images{
             {"chart.png", "\x89PNG"}, {"chart.SVG", "<?xml"}, {"missing/chart.png", ""}};
@@ -774,7 +786,7 @@ class WindowTest : public QObject {
                     (start != "<?xml" ||
                      (bytes.contains("</svg>") && bytes.contains("viewBox=\"0 0 "))));
             QCOMPARE(Sink->Shown.size(), saved ? 0u : 1u);
-            QVERIFY(saved || QString::fromStdString(Sink->Shown[0].Prompt).contains(path));
+            QVERIFY(saved || QString::fromStdString(Sink->Shown[0].Prompt()).contains(path));
         }
     }
 
@@ -824,7 +836,7 @@ class WindowTest : public QObject {
         QVERIFY(QFile::remove(CasePath()));
         recent->actions().at(1)->trigger();  // the older one, from its menu entry
         QTRY_COMPARE(Sink->Shown.size(), std::size_t{1});
-        QVERIFY(QString::fromStdString(Sink->Shown[0].Prompt).contains(CasePath()));
+        QVERIFY(QString::fromStdString(Sink->Shown[0].Prompt()).contains(CasePath()));
         QCOMPARE(recent->actions().size(), 1);
     }
 
@@ -853,7 +865,7 @@ class WindowTest : public QObject {
         const QList<QByteArray> lines = file.readAll().split('\n');
         QCOMPARE(lines.size(), 450);  // every combination, not the slice shown
         QVERIFY(!dialog->SaveCsv(WorkDir->filePath("missing/sweep.csv")));
-        QVERIFY(QString::fromStdString(Sink->Shown.at(0).Prompt).contains("missing/sweep"));
+        QVERIFY(QString::fromStdString(Sink->Shown.at(0).Prompt()).contains("missing/sweep"));
         const QPoint cell = grid->visualRect(grid->model()->index(3, 6)).center();
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
@@ -871,7 +883,8 @@ class WindowTest : public QObject {
     // 15 degC), one day off to the side is nearer than three degrees up.
     void chartNamesThePointNearestOnScreen() {
         model::SeriesPlot plot;
-        plot.Curves = {{.Name = "上", .Points = {{5, 18}}}, {.Name = "横", .Points = {{6, 15}}}};
+        plot.Curves = {{.Name = {MessageId::Plain, {"上"}}, .Points = {{5, 18}}},
+                       {.Name = {MessageId::Plain, {"横"}}, .Points = {{6, 15}}}};
         plot.Days = {0, 10};
         plot.Temps = {10, 20};
         SeriesChartWindow charts(*Sink);
