@@ -126,7 +126,9 @@ SeriesPlot PlotOfRun(const FinishedRun& run) {
     plot.Curves.push_back(FlatLine("外海水温", CurveKind::Sea, kSeaPen, run.SeaTemp, lastDay));
     plot.Curves.push_back(
         FlatLine("流入水温", CurveKind::Inflow, kInflowPen, run.InflowTemp, lastDay));
-    for (std::size_t k = 0; k < engine::kBayCellCount; ++k) {
+    // An unstable step never settles: no steady lines for it.
+    for (std::size_t k = 0; run.Status != engine::RunStatus::Unstable && k < engine::kBayCellCount;
+         ++k) {
         plot.Curves.push_back(FlatLine("セル" + std::to_string(k + 1) + " 定常", CurveKind::Steady,
                                        kCellPens[k], run.Steady[k], lastDay));
     }
