@@ -34,9 +34,8 @@ long long SaturatedExponent(std::string_view digits) {
         digits.remove_prefix(1);
     }
     long long exponent = 0;
-    for (const char c : digits) {
-        exponent = std::min(kFarExponent, exponent * 10 + (c - '0'));
-    }
+    for (const char c : digits)
+        exponent = exponent >= kFarExponent / 10 ? kFarExponent : exponent * 10 + (c - '0');
     return negative ? -exponent : exponent;
 }
 
