@@ -104,12 +104,14 @@ TEST_F(CliFolder, SavedCaseOpensToTheSameResult) {
 }
 
 // A row's report is the report of one run of its case; a name that is no
-// plain file name gives way to the row number.
+// plain file name gives way to the row number; a row without a result has
+// no report.
 TEST_F(CliFolder, BatchWritesEachRowsReport) {
-    test::WriteFile(Folder / "c.csv", "name,bay-area\n../up,\neasy,500\n");
+    test::WriteFile(Folder / "c.csv", "name,bay-area\n../up,\neasy,500\ntiny,20\n");
     std::filesystem::create_directory(Folder / "r");
     const test::Outcome batch = Run("--batch c.csv --report-dir r --out o.csv");
-    EXPECT_EQ(batch.Status, 0) << batch.Err;
+    EXPECT_EQ(batch.Status, 3) << batch.Err;
+    EXPECT_FALSE(std::filesystem::exists(Folder / "r/tiny.txt"));
     EXPECT_EQ(Run("--bay-area 500 --report one.txt").Status, 0);
     EXPECT_EQ(ReadFile(Folder / "r/row1.txt"), ReadFile(TIDEWELL_GOLDEN_DIR "/default_report.txt"));
     EXPECT_EQ(ReadFile(Folder / "r/easy.txt"), ReadFile(Folder / "one.txt"));
