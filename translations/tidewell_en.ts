@@ -552,6 +552,10 @@
         <translation>Unknown key &quot;%1&quot;</translation>
     </message>
     <message>
+        <source>入れ子が深すぎます</source>
+        <translation>Nested too deeply</translation>
+    </message>
+    <message>
         <source>版 %1 のケースファイルには対応していません</source>
         <translation>Case files of version %1 are not supported</translation>
     </message>
