@@ -1,7 +1,14 @@
-// Checks the run's stability test against plain stepping: random cases (bay
-// areas 20-2000 km2, inflows 1-40000 m3/s, every multiplier), each stepped
-// without any check, then compared with what the test predicts before the
-// first step. Usage: tidewell_stability_scan [cases] [seed] [step cap]
+// Checks the run's stability verdict against plain stepping. Two sets of
+// cases: random ones (bay areas 20-2000 km2, inflows 1-40000 m3/s, every
+// multiplier, some temperatures drawn too) and ones chosen near the limit,
+// whose step changes a disturbance by a factor between e^-5 and e^50 over the
+// run (small bays, any depth and mouth, a third with a boundary at 0 degC).
+// For each, the run driver's verdict is compared with the reference: stepping
+// without any check for twenty times the run's steps, or for as long as a
+// stable step needs to shrink a disturbance e^30-fold, settles (every cell
+// finite and within 0.005 degC of the analytic steady state) or not. A
+// completed run must also equal plain stepping over its steps bit for bit.
+// Usage: tidewell_stability_scan [random cases] [near-limit cases] [seed] [step cap]
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -12,11 +19,12 @@
 
 #include "case/CaseInput.h"
 #include "case/CaseRecord.h"
+#include "case/DecimalRounding.h"
 #include "case/Multipliers.h"
-#include "case/NumberText.h"
 #include "case/NumericText.h"
 #include "engine/ModelSetup.h"
 #include "engine/RunDriver.h"
+#include "engine/SteadyState.h"
 #include "engine/StepStability.h"
 #include "engine/TransportStep.h"
 
@@ -29,16 +37,17 @@ class SilentMessages final : public MessageSink {
     void Show(const Message&) override {}
 };
 
+constexpr int kReferenceFactor = 20;
+constexpr double kReferenceDecay = 30;    // ln of the shrinking a stable step must reach
+constexpr double kSettledWithin = 0.005;  // degC
+
 struct Outcome {
-    double Radius = 0;
-    bool Settled = false;  // plain stepping ends finite and inside the range
-    double Excursion = 0;  // how far the end state lies outside the range
-    bool Capped = false;
-    bool Predicted = false;  // the test says "unstable" before the first step
-    bool RadiusAbove1 = false;
-    bool RunFlagged = false;  // the run driver's verdict
-    bool SameCells = true;    // a completed run matches the plain stepping bit for bit
-    bool AdvectionSetsStep = false;
+    bool Runs = false;     // the case can be set up and stepped within the cap
+    double LogGrowth = 0;  // N ln(radius)
+    bool Settles = false;  // the reference
+    bool Flagged = false;  // the run driver's verdict
+    bool SameCells = true;
+    bool ShownAsSettled = true;  // a completed run's shown mean is the steady state's
     double Mean = 0;
 };
 
@@ -47,157 +56,205 @@ double Pick(std::mt19937_64& random, std::span<const std::string_view> entries) 
     return LeadingNumber(std::string(entries[index(random)]));
 }
 
+bool SetUp(const CaseRecord& record, engine::ModelState& model) {
+    SilentMessages messages;
+    engine::ResetModel(model);
+    if (!engine::SetUpModel(record, model, messages) || model.TimeStep == 0)
+        return false;
+    engine::UpdateLoads(model);
+    return true;
+}
+
+std::int64_t StepsOf(const engine::ModelState& model) {
+    return static_cast<std::int64_t>(engine::StepCountOf(model.CalcDays, model.TimeStep));
+}
+
+double LogGrowthOf(const CaseRecord& record, std::int64_t cap) {
+    engine::ModelState model;
+    if (!SetUp(record, model) || StepsOf(model) > cap)
+        return NAN;
+    return static_cast<double>(StepsOf(model)) *
+           std::log(engine::SpectralRadius(engine::StepAmplification(model)));
+}
+
 Outcome Check(const CaseRecord& record, std::int64_t cap) {
     Outcome out;
     engine::ModelState model;
-    SilentMessages messages;
-    engine::ResetModel(model);
-    engine::SetUpModel(record, model, messages);
-    engine::UpdateLoads(model);
-    out.AdvectionSetsStep = model.AdvectionSetsStep;
-    out.Radius = engine::SpectralRadius(engine::StepAmplification(model));
-    out.RadiusAbove1 = out.Radius > 1;
-    std::int64_t steps =
-        static_cast<std::int64_t>(engine::StepCountOf(model.CalcDays, model.TimeStep));
-    out.Predicted = engine::StepBlowsUp(model, steps);
-    if (steps > cap) {
-        steps = cap;
-        out.Capped = true;
-    }
+    if (!SetUp(record, model))
+        return out;
+    const std::int64_t steps = StepsOf(model);
+    if (steps > cap || steps <= 0)
+        return out;
+    out.Runs = true;
+    const double logRadius = std::log(engine::SpectralRadius(engine::StepAmplification(model)));
+    out.LogGrowth = static_cast<double>(steps) * logRadius;
+    // A slowly shrinking step settles in more than twenty runs' steps.
+    std::int64_t referenceSteps = kReferenceFactor * steps;
+    if (logRadius < 0)
+        referenceSteps = std::max(
+            referenceSteps, static_cast<std::int64_t>(std::min(kReferenceDecay / -logRadius,
+                                                               kReferenceFactor * 50.0 * cap)));
+    const auto steady = engine::SteadyState(model);
+    double steadyMean = 0;
+    for (double t : steady)
+        steadyMean += t / 5;
+
     for (std::int64_t n = 0; n < steps; ++n)
         engine::AdvanceStep(model);
-    const double sea = record.SeaTemp.Value();
-    const double inflow = model.InflowConc[engine::kTemperature];
-    out.Settled = true;
+    engine::ModelState plain = model;
+    for (std::int64_t n = steps; n < referenceSteps; ++n)
+        engine::AdvanceStep(model);
+    out.Settles = true;
     for (int i = 1; i <= 5; ++i) {
         const double t = model.CellConc[engine::kTemperature][i];
-        if (!std::isfinite(t)) {
-            out.Settled = false;
-            out.Excursion = INFINITY;
-            continue;
-        }
-        const double beyond = std::max(std::min(sea, inflow) - t, t - std::max(sea, inflow));
-        out.Excursion = std::max(out.Excursion, beyond);
+        out.Settles =
+            out.Settles && std::fabs(t - steady[static_cast<size_t>(i - 1)]) <= kSettledWithin;
     }
-    if (out.Excursion > engine::EndRangeTolerance(sea, inflow))
-        out.Settled = false;
-    if (!out.Capped) {
-        engine::ModelState guarded;
-        engine::NoReport report;
-        const engine::RunResult run = engine::RunCalculation(record, guarded, report, messages);
-        out.RunFlagged = run.Status == engine::RunStatus::Unstable;
-        if (run.Status == engine::RunStatus::Completed) {
-            for (int i = 1; i <= 5; ++i)
-                out.SameCells = out.SameCells && guarded.CellConc[engine::kTemperature][i] ==
-                                                     model.CellConc[engine::kTemperature][i];
-            out.Mean = guarded.BayMeanConc[engine::kTemperature];
-        }
-    } else {
-        out.RunFlagged = out.Predicted || !out.Settled;
+
+    engine::ModelState guarded;
+    SilentMessages messages;
+    engine::NoReport report;
+    const engine::RunResult run = engine::RunCalculation(record, guarded, report, messages);
+    out.Flagged = run.Status == engine::RunStatus::Unstable;
+    if (run.Status == engine::RunStatus::Completed) {
+        for (int i = 1; i <= 5; ++i)
+            out.SameCells = out.SameCells && guarded.CellConc[engine::kTemperature][i] ==
+                                                 plain.CellConc[engine::kTemperature][i];
+        out.Mean = guarded.BayMeanConc[engine::kTemperature];
+        out.ShownAsSettled = RoundDecimals(out.Mean, 2) == RoundDecimals(steadyMean, 2);
     }
     return out;
 }
 
-double RadiusOf(const CaseRecord& record) {
-    engine::ModelState model;
-    SilentMessages messages;
-    engine::ResetModel(model);
-    engine::SetUpModel(record, model, messages);
-    return engine::SpectralRadius(engine::StepAmplification(model));
+void Type(CaseRecord& record, BasicInput input, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    ApplyInput(record, input, text);
 }
 
-// The unstable message's advice, each change on its own: a shorter bay mouth
-// (half), a larger bay (double) and, when advection sets the step, a larger
-// inflow (double); when diffusion does, a smaller one (half) is not advised.
-bool AdviceHelps(const CaseRecord& record, bool advection, double radius) {
-    CaseRecord shorter = record;
-    ApplyInput(shorter, BasicInput::MouthLength, DisplayText(record.MouthLength.Value() / 2));
-    CaseRecord larger = record;
-    ApplyInput(larger, BasicInput::BayArea, DisplayText(record.BayArea.Value() * 2));
-    bool helps = RadiusOf(shorter) < radius && RadiusOf(larger) < radius;
-    if (advection) {
-        CaseRecord faster = record;
-        ApplyInput(faster, BasicInput::InflowRate, DisplayText(record.InflowRate.Value() * 2));
-        helps = helps && RadiusOf(faster) < radius;
+CaseRecord RandomCase(std::mt19937_64& random) {
+    std::uniform_real_distribution<double> logArea(std::log(20.0), std::log(2000.0));
+    std::uniform_real_distribution<double> logInflow(std::log(1.0), std::log(40000.0));
+    std::uniform_real_distribution<double> temp(0, 30);
+    CaseRecord record = DefaultCase();
+    Type(record, BasicInput::BayArea, std::exp(logArea(random)));
+    Type(record, BasicInput::InflowRate, std::exp(logInflow(random)));
+    if (random() % 2 == 0) {
+        Type(record, BasicInput::SeaTemp, temp(random));
+        Type(record, BasicInput::InflowTemp, temp(random));
     }
-    return helps;
+    record.SectionFactor = Pick(random, ListEntries(MultiplierList::SectionFactor));
+    record.InflowTempFactor =
+        static_cast<float>(Pick(random, ListEntries(MultiplierList::InflowFactor)));
+    record.InflowFactor = Pick(random, ListEntries(MultiplierList::InflowFactor));
+    return record;
+}
+
+// A case whose step changes a disturbance by e^-5 to e^50 over the run.
+CaseRecord NearLimitCase(std::mt19937_64& random, std::int64_t cap, int& draws) {
+    std::uniform_real_distribution<double> logArea(std::log(2.0), std::log(500.0));
+    std::uniform_real_distribution<double> logDepth(std::log(1.0), std::log(80.0));
+    std::uniform_real_distribution<double> mouth(1, 30);
+    std::uniform_real_distribution<double> logInflow(std::log(1.0), std::log(40000.0));
+    std::uniform_real_distribution<double> temp(0, 30);
+    for (;;) {
+        ++draws;
+        CaseRecord record = DefaultCase();
+        Type(record, BasicInput::BayArea, std::exp(logArea(random)));
+        Type(record, BasicInput::MeanDepth, std::exp(logDepth(random)));
+        Type(record, BasicInput::MouthLength, mouth(random));
+        Type(record, BasicInput::InflowRate, std::exp(logInflow(random)));
+        const int zeroes = static_cast<int>(random() % 6);  // 0: sea at 0, 1: inflow, 2: both
+        Type(record, BasicInput::SeaTemp, zeroes == 0 || zeroes == 2 ? 0.0 : temp(random));
+        Type(record, BasicInput::InflowTemp, zeroes == 1 || zeroes == 2 ? 0.0 : temp(random));
+        record.SectionFactor = Pick(random, ListEntries(MultiplierList::SectionFactor));
+        record.InflowTempFactor =
+            static_cast<float>(Pick(random, ListEntries(MultiplierList::InflowFactor)));
+        record.InflowFactor = Pick(random, ListEntries(MultiplierList::InflowFactor));
+        const double growth = LogGrowthOf(record, cap);
+        if (growth >= -5 && growth <= 50)
+            return record;
+    }
+}
+
+struct Tally {
+    int Cases = 0, Settle = 0, Diverge = 0, FlaggedSettling = 0, PassedDiverging = 0, SameCells = 0,
+        Completed = 0, ShownAsSettled = 0, AmplifyingPassed = 0;
+
+    void Add(const Outcome& out) {
+        ++Cases;
+        (out.Settles ? Settle : Diverge) += 1;
+        FlaggedSettling += out.Flagged && out.Settles;
+        PassedDiverging += !out.Flagged && !out.Settles;
+        SameCells += !out.Flagged && out.SameCells;
+        Completed += !out.Flagged;
+        ShownAsSettled += !out.Flagged && out.ShownAsSettled;
+        AmplifyingPassed += !out.Flagged && out.LogGrowth > 0;
+    }
+
+    void Print(const char* name) const {
+        std::printf(
+            "%s: %d cases; reference settles %d, does not %d; refused yet settles %d; passed "
+            "yet does not settle %d; completed %d (bit-identical to plain stepping %d, shown "
+            "mean equal to the steady state's %d, radius above 1 %d)\n",
+            name, Cases, Settle, Diverge, FlaggedSettling, PassedDiverging, Completed, SameCells,
+            ShownAsSettled, AmplifyingPassed);
+    }
+};
+
+void Report(const CaseRecord& record, const Outcome& out, bool verbose) {
+    const bool disagree = out.Flagged == out.Settles;
+    if (!verbose && !disagree)
+        return;
+    std::printf(
+        "%s area %.6g depth %.6g mouth %.6g sea %.6g inflow-temp %.6g inflow %.6g sf %.1f tf "
+        "%.1f if %.1f growth e^%.3f %s %s mean %.17g\n",
+        disagree ? "DISAGREE" : "case", record.BayArea.Value(), record.MeanDepth.Value(),
+        record.MouthLength.Value(), record.SeaTemp.Value(), record.InflowTemp.Value(),
+        record.InflowRate.Value(), record.SectionFactor,
+        static_cast<double>(record.InflowTempFactor), record.InflowFactor, out.LogGrowth,
+        out.Settles ? "settles" : "does-not-settle", out.Flagged ? "refused" : "passed", out.Mean);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int cases = argc > 1 ? std::atoi(argv[1]) : 3000;
-    const unsigned seed = argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : 1;
-    const std::int64_t cap = argc > 3 ? std::atoll(argv[3]) : 2000000;
+    const int randomCases = argc > 1 ? std::atoi(argv[1]) : 3000;
+    const int nearCases = argc > 2 ? std::atoi(argv[2]) : 300;
+    const unsigned seed = argc > 3 ? static_cast<unsigned>(std::atoi(argv[3])) : 1;
+    const std::int64_t cap = argc > 4 ? std::atoll(argv[4]) : 200000;
     const bool verbose = std::getenv("SCAN_VERBOSE") != nullptr;
     std::mt19937_64 random(seed);
-    std::uniform_real_distribution<double> logArea(std::log(20.0), std::log(2000.0));
-    std::uniform_real_distribution<double> logInflow(std::log(1.0), std::log(40000.0));
 
-    int adviceHelps[2] = {}, adviceCases[2] = {};
-    int settled = 0, diverged = 0, radiusAgree = 0, predicted = 0, predictedSettled = 0, capped = 0,
-        runAgree = 0, sameCells = 0;
-    double smallestUnstableRadius = INFINITY, largestStableRadius = 0, worstExcursion = 0;
-    for (int k = 0; k < cases; ++k) {
-        CaseRecord record = DefaultCase();
-        char text[64];
-        std::snprintf(text, sizeof text, "%.6g", std::exp(logArea(random)));
-        const std::string area = text;
-        ApplyInput(record, BasicInput::BayArea, area);
-        std::snprintf(text, sizeof text, "%.6g", std::exp(logInflow(random)));
-        const std::string inflow = text;
-        ApplyInput(record, BasicInput::InflowRate, inflow);
-        record.SectionFactor = Pick(random, ListEntries(MultiplierList::SectionFactor));
-        record.InflowTempFactor =
-            static_cast<float>(Pick(random, ListEntries(MultiplierList::InflowTempFactor)));
-        record.InflowFactor = Pick(random, ListEntries(MultiplierList::InflowFactor));
+    Tally randomTally, nearTally;
+    int skipped = 0;
+    while (randomTally.Cases < randomCases) {
+        const CaseRecord record = RandomCase(random);
         const Outcome out = Check(record, cap);
-        capped += out.Capped;
-        (out.Settled ? settled : diverged) += 1;
-        radiusAgree += out.RadiusAbove1 == !out.Settled;
-        predicted += out.Predicted;
-        predictedSettled += out.Predicted && out.Settled;
-        if (!out.Settled) {
-            const int regime = out.AdvectionSetsStep ? 1 : 0;
-            ++adviceCases[regime];
-            adviceHelps[regime] += AdviceHelps(record, out.AdvectionSetsStep, out.Radius);
+        if (!out.Runs) {
+            ++skipped;
+            continue;
         }
-        runAgree += out.RunFlagged == !out.Settled;
-        sameCells += out.SameCells;
-        if (out.Settled) {
-            largestStableRadius = std::max(largestStableRadius, out.Radius);
-            worstExcursion = std::max(worstExcursion, out.Excursion);
-        } else {
-            smallestUnstableRadius = std::min(smallestUnstableRadius, out.Radius);
-        }
-        if (verbose || out.RunFlagged == out.Settled || out.RadiusAbove1 == out.Settled) {
-            std::printf(
-                "%s area %s inflow %s sf %.1f tf %.1f if %.1f radius %.12f %s %s "
-                "excursion %.3g mean %.17g%s\n",
-                out.RunFlagged == out.Settled     ? "DISAGREE"
-                : out.RadiusAbove1 == out.Settled ? "radius-only"
-                                                  : "case",
-                area.c_str(), inflow.c_str(), record.SectionFactor,
-                static_cast<double>(record.InflowTempFactor), record.InflowFactor, out.Radius,
-                out.Settled ? "settles" : "diverges",
-                out.AdvectionSetsStep ? "advection" : "diffusion", out.Excursion, out.Mean,
-                out.Capped ? " (capped)" : "");
-        }
+        randomTally.Add(out);
+        Report(record, out, verbose);
     }
-    std::printf("cases %d (seed %u, step cap %lld, %d capped): settled %d, diverged %d\n", cases,
-                seed, static_cast<long long>(cap), capped, settled, diverged);
+    int draws = 0;
+    while (nearTally.Cases < nearCases) {
+        const CaseRecord record = NearLimitCase(random, cap, draws);
+        const Outcome out = Check(record, cap);
+        if (!out.Runs)
+            continue;
+        nearTally.Add(out);
+        Report(record, out, verbose);
+    }
     std::printf(
-        "flagged before the first step: %d, of which settle: %d; radius above 1 agrees "
-        "with plain stepping: %d/%d; run verdict agrees: %d/%d; completed runs equal to "
-        "plain stepping: %d/%d\n",
-        predicted, predictedSettled, radiusAgree, cases, runAgree, cases, sameCells, cases);
-    std::printf(
-        "advice for diverging cases (radius lowered by the advised change, by halving "
-        "or doubling): advection-set step %d/%d, diffusion-set step %d/%d\n",
-        adviceHelps[1], adviceCases[1], adviceHelps[0], adviceCases[0]);
-    std::printf(
-        "largest radius of a settling case %.12f; smallest radius of a diverging case "
-        "%.12f; worst end excursion of a settling case %.3g degC\n",
-        largestStableRadius, smallestUnstableRadius, worstExcursion);
-    return predictedSettled == 0 && runAgree == cases && sameCells == cases ? 0 : 1;
+        "seed %u, step cap %lld (random cases over it drawn again: %d), reference %dx "
+        "the run's steps or e^-%.0f for a stable step, near-limit cases from %d draws\n",
+        seed, static_cast<long long>(cap), skipped, kReferenceFactor, kReferenceDecay, draws);
+    randomTally.Print("random");
+    nearTally.Print("near the limit");
+    const bool sound = randomTally.PassedDiverging + nearTally.PassedDiverging == 0 &&
+                       randomTally.SameCells == randomTally.Completed &&
+                       nearTally.SameCells == nearTally.Completed;
+    return sound ? 0 : 1;
 }

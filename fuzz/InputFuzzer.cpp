@@ -1,6 +1,5 @@
-// Feeds arbitrary bytes to the number readers, the number text forms, the
-// case file reader and the six input fields of the window's model. The first
-// byte picks the field.
+// Feeds arbitrary bytes to the number readers, the number text forms and the
+// six input fields of the window's model. The first byte picks the field.
 #include <locale.h>
 
 #include <cmath>
@@ -9,7 +8,6 @@
 #include <cstring>
 #include <string>
 
-#include "case/CaseFile.h"
 #include "case/MessageLog.h"
 #include "case/NumberText.h"
 #include "case/NumericText.h"
@@ -57,15 +55,6 @@ void CheckAgainstStrtod(const std::string& text) {
         Require(NumericValue(text) == expected, "numeric value reads as strtod");
 }
 
-// A case file that reads writes back as a file that reads the same.
-void CheckCaseFile(const std::string& text) {
-    const CaseFileParse parse = ParseCaseFile(text);
-    if (!parse.Case)
-        return;
-    const CaseFileParse again = ParseCaseFile(CaseFileText(*parse.Case));
-    Require(again.Case == parse.Case, "a case file reads back the same");
-}
-
 bool IsDisplayForm(const std::string& text) {
     return IsNumericText(text) && std::isfinite(*NumericValue(text)) &&
            (text[0] == ' ' || text[0] == '-');
@@ -110,7 +99,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     IsNumericText(text);
     LeadingNumber(text);
     CheckAgainstStrtod(text);
-    CheckCaseFile(text);
     if (const auto value = NumericValue(text))
         CheckNumberText(*value);
     if (size >= 9) {

@@ -371,7 +371,7 @@ Shorten the mouth length or enlarge the bay area.</translation>
         <location filename="../src/case/MessageCatalog.cpp" line="38"/>
         <location filename="../src/case/MessageCatalog.cpp" line="42"/>
         <location filename="../src/case/MessageCatalog.cpp" line="48"/>
-        <location filename="../src/case/MessageCatalog.cpp" line="115"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="116"/>
         <source>計算できません</source>
         <translation>Cannot calculate</translation>
     </message>
@@ -640,248 +640,253 @@ It was removed from the recent files.</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="98"/>
+        <source>入れ子が深すぎます</source>
+        <translation>Nested too deeply</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="99"/>
         <source>Tidewell のケースファイルではありません</source>
         <translation>Not a Tidewell case file</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="99"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="100"/>
         <source>キー「%1」が二度あります</source>
         <translation>The key &quot;%1&quot; appears twice</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="100"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="101"/>
         <source>「version」は整数でなければなりません</source>
         <translation>&quot;version&quot; must be an integer</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="102"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="103"/>
         <source>版 %1 のケースファイルには対応していません</source>
         <translation>Case files of version %1 are not supported</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="103"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="104"/>
         <source>知らないキー「%1」があります</source>
         <translation>Unknown key &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="104"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="105"/>
         <source>「%1」の「%2」を受け付けません（%3: %4）</source>
         <translation>&quot;%2&quot; is not accepted for &quot;%1&quot; (%3: %4)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="105"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="106"/>
         <source>ファイルが大きすぎます</source>
         <translation>The file is too large</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="106"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="107"/>
         <source>ファイルまたはフォルダーがありません</source>
         <translation>No such file or folder</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="107"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="108"/>
         <source>アクセスが許可されていません</source>
         <translation>Permission denied</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="108"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="109"/>
         <source>フォルダーです</source>
         <translation>It is a folder</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="109"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="110"/>
         <source>ディスクに空きがありません</source>
         <translation>The disk is full</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="110"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="111"/>
         <source>読み出し専用のファイルシステムです</source>
         <translation>Read-only file system</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="111"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="112"/>
         <source>コードページ932の変換を開けません</source>
         <translation>Cannot open the code page 932 conversion</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="112"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="113"/>
         <source>文字をコードページ932に変換できません</source>
         <translation>A character cannot be converted to code page 932</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="113"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="114"/>
         <source>内容を書き出せませんでした</source>
         <translation>Could not write the contents</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="114"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="115"/>
         <source>計算不安定</source>
         <translation>Unstable</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="116"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="117"/>
         <source>計算中です&#x3000;%1 / %2 ステップ（%3%）
 %4</source>
         <translation>Calculating: %1 / %2 steps (%3%)
 %4</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="117"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="118"/>
         <source>残り時間を見積もっています</source>
         <translation>estimating the time left</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="118"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="119"/>
         <source>残り%1</source>
         <translation>%1 left</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="119"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="120"/>
         <source>約%1日%2時間</source>
         <translation>about %1 d %2 h</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="120"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="121"/>
         <source>約%1日</source>
         <translation>about %1 d</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="121"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="122"/>
         <source>約%1時間%2分</source>
         <translation>about %1 h %2 min</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="122"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="123"/>
         <source>約%1時間</source>
         <translation>about %1 h</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="123"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="124"/>
         <source>約%1分%2秒</source>
         <translation>about %1 min %2 s</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="124"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="125"/>
         <source>約%1分</source>
         <translation>about %1 min</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="125"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="126"/>
         <source>約%1秒</source>
         <translation>about %1 s</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="126"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="127"/>
         <source>セル%1：%2℃</source>
         <translation>Cell %1: %2 ℃</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="127"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="128"/>
         <source>セル%1 %2 ℃（定常 %3 ℃）</source>
         <translation>Cell %1 %2 ℃ (steady %3 ℃)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="129"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="130"/>
         <source>入力が計算後に変更されています。計算開始で再計算してください</source>
         <translation>The inputs changed after the calculation. Press Calculate to recalculate.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="130"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="131"/>
         <source>経過日数（日）</source>
         <translation>Elapsed time (days)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="131"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="132"/>
         <source>水温（℃）</source>
         <translation>Water temperature (℃)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="133"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="134"/>
         <source>計算結果がありません。計算開始を押してください。</source>
         <translation>No result yet. Press Calculate.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="135"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="136"/>
         <source>この条件では計算できませんでした。基本条件を見直してください。</source>
         <translation>These conditions could not be calculated. Check the basic conditions.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="138"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="139"/>
         <source>計算を中止しました。中止までの経過を表示しています。</source>
         <translation>The calculation was cancelled; the course up to then is shown.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="140"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="141"/>
         <source>計算が不安定になる条件のため、計算しませんでした。</source>
         <translation>The calculation would be unstable with these conditions, so it was not run.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="142"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="143"/>
         <source>計算が不安定になったため、第%1日で停止しました。</source>
         <translation>The calculation became unstable and stopped on day %1.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="143"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="144"/>
         <source>セル1（湾奥）</source>
         <translation>Cell 1 (bay head)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="144"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="145"/>
         <source>セル5（湾口）</source>
         <translation>Cell 5 (mouth)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="145"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="146"/>
         <source>セル%1</source>
         <translation>Cell %1</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="146"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="147"/>
         <source>セル%1 定常</source>
         <translation>Cell %1 steady</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="147"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="148"/>
         <source>外海水温</source>
         <translation>Sea temperature</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="148"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="149"/>
         <source>流入水温</source>
         <translation>Inflow temperature</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="149"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="150"/>
         <source>%1&#x3000;%2日&#x3000;%3℃</source>
         <translation>%1   day %2   %3℃</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="150"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="151"/>
         <source>湾口部断面積</source>
         <translation>Mouth section</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="151"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="152"/>
         <source>流入水水温</source>
         <translation>Inflow temperature</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="152"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="153"/>
         <source>流入水流量</source>
         <translation>Inflow rate</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="153"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="154"/>
         <source>不安定</source>
         <translation>Unstable</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="154"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="155"/>
         <source>計算不可</source>
         <translation>Not calculable</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="155"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="156"/>
         <source>未計算</source>
         <translation>Not run</translation>
     </message>

@@ -18,6 +18,10 @@ constexpr std::string_view kVersionKey = "version";
 constexpr int kVersion = 1;
 // A case file is a few hundred bytes; anything far larger is not one.
 constexpr std::size_t kMaxFileBytes = 1 << 20;
+// A case file is one object of strings and numbers. A few levels more let a
+// misplaced array or object be named by the usual problems; far deeper
+// nesting would exhaust the stack of the JSON library's recursive copies.
+constexpr int kMaxNesting = 8;
 
 Message MissingKey(std::string_view key) {
     return {MessageId::KeyMissing, {std::string(key)}};
@@ -52,6 +56,30 @@ std::optional<Message> ReadValues(const Json& object, CaseFile& file) {
     return std::nullopt;
 }
 
+// The deepest nesting of arrays and objects in a JSON text, counted outside
+// strings, before anything is built from it.
+int NestingDepth(std::string_view text) {
+    int depth = 0;
+    int deepest = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;  // the escaped character cannot end the string
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
 bool IsKnownKey(std::string_view key) {
     if (key == kFormatKey || key == kVersionKey)
         return true;
@@ -82,6 +110,8 @@ std::string CaseFileText(const CaseFile& file) {
 }
 
 CaseFileParse ParseCaseFile(std::string_view text) {
+    if (NestingDepth(text) > kMaxNesting)
+        return {std::nullopt, {MessageId::NestedTooDeeply, {}}};
     // The parser keeps the last of two equal keys; a case file must not have
     // two, so the top level's keys are collected as they are read.
     std::set<std::string> keys;

@@ -95,6 +95,7 @@ constexpr CatalogEntry kCatalog[] = {
      QT_TRANSLATE_NOOP("Message", "「%1」は文字列か null でなければなりません")},
     {EntryNotListed, "", QT_TRANSLATE_NOOP("Message", "「%1」の「%2」は一覧にありません")},
     {NotJson, "", QT_TRANSLATE_NOOP("Message", "JSON として読めません")},
+    {NestedTooDeeply, "", QT_TRANSLATE_NOOP("Message", "入れ子が深すぎます")},
     {NotCaseFile, "", QT_TRANSLATE_NOOP("Message", "Tidewell のケースファイルではありません")},
     {KeyTwice, "", QT_TRANSLATE_NOOP("Message", "キー「%1」が二度あります")},
     {VersionNotInteger, "", QT_TRANSLATE_NOOP("Message", "「version」は整数でなければなりません")},

@@ -45,6 +45,7 @@ enum class MessageId {
     KeyNotStringOrNull,
     EntryNotListed,
     NotJson,
+    NestedTooDeeply,
     NotCaseFile,
     KeyTwice,
     VersionNotInteger,

@@ -23,43 +23,59 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// Whether a normalised text whose value lies beyond the double range is
-// beyond the largest double rather than below the smallest: its leading
-// significant digit stands at a place value of 1 or more once the exponent
-// is applied.
-bool BeyondLargest(std::string_view normalised) {
-    const size_t exponentMark = std::min(normalised.find('e'), normalised.size());
-    const std::string_view mantissa = normalised.substr(0, exponentMark);
-    const size_t point = std::min(mantissa.find('.'), mantissa.size());
-    const size_t leading = mantissa.find_first_of("123456789");
-    const auto place =
-        static_cast<long long>(point) - static_cast<long long>(leading) - (leading < point ? 1 : 0);
-    long long exponent = 0;
-    if (exponentMark < normalised.size()) {
-        std::string_view digits = normalised.substr(exponentMark + 1);
-        if (!digits.empty() && digits.front() == '+')
-            digits.remove_prefix(1);
-        const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
-        if (read.ec == std::errc::result_out_of_range) {
-            constexpr long long kFar = std::numeric_limits<long long>::max() / 2;
-            exponent = digits.front() == '-' ? -kFar : kFar;
-        }
+// Exponents beyond this lie far outside the double range for any mantissa a
+// text can hold: reading saturates there instead of overflowing.
+constexpr long long kFarExponent = 1LL << 60;
+
+long long SaturatedExponent(std::string_view digits) {
+    bool negative = false;
+    if (!digits.empty() && IsSign(digits.front())) {
+        negative = digits.front() == '-';
+        digits.remove_prefix(1);
     }
-    return place + exponent >= 0;
+    long long exponent = 0;
+    for (const char c : digits)
+        exponent = exponent >= kFarExponent / 10 ? kFarExponent : exponent * 10 + (c - '0');
+    return negative ? -exponent : exponent;
 }
 
 // Converts "[+-]digits[.digits][e[+-]digits]" (already normalised) to the
 // correctly rounded double, independent of the process locale. Overflow gives
-// +/-HUGE_VAL and underflow +/-0, as strtod does.
+// +/-HUGE_VAL and underflow +/-0, as strtod does. The text is rewritten as
+// "0.DDDe<E>" with its significant digits D, so that the exponent handed to
+// the conversion is small whatever the length of the typed one.
 double ParseNormalised(std::string_view normalised) {
     const bool negative = normalised.front() == '-';
     if (normalised.front() == '+' || negative)
-        normalised.remove_prefix(1);  // from_chars reads a minus only; the sign is applied below
+        normalised.remove_prefix(1);
+    const size_t exponentMark = std::min(normalised.find('e'), normalised.size());
+    const std::string_view mantissa = normalised.substr(0, exponentMark);
+    const long long exponent = exponentMark < normalised.size()
+                                   ? SaturatedExponent(normalised.substr(exponentMark + 1))
+                                   : 0;
+    std::string digits;
+    long long integerDigits = 0;
+    bool seenPoint = false;
+    for (const char c : mantissa) {
+        if (c == '.') {
+            seenPoint = true;
+        } else if (!digits.empty() || c != '0') {
+            digits.push_back(c);
+            integerDigits += seenPoint ? 0 : 1;
+        } else if (seenPoint) {
+            --integerDigits;  // a zero between the point and the first significant digit
+        }
+    }
     double magnitude = 0.0;
-    const auto read = std::from_chars(normalised.data(), normalised.data() + normalised.size(),
-                                      magnitude, std::chars_format::general);
-    if (read.ec == std::errc::result_out_of_range)
-        magnitude = BeyondLargest(normalised) ? HUGE_VAL : 0.0;
+    if (!digits.empty()) {
+        // value = 0.D x 10^scale; beyond about 10^+-400 no double is near.
+        const long long scale = std::clamp(integerDigits + exponent, -1000LL, 1000LL);
+        const std::string text = "0." + digits + "e" + std::to_string(scale);
+        const auto read = std::from_chars(text.data(), text.data() + text.size(), magnitude,
+                                          std::chars_format::general);
+        if (read.ec == std::errc::result_out_of_range)
+            magnitude = scale > 0 ? HUGE_VAL : 0.0;
+    }
     return negative ? -magnitude : magnitude;
 }
 

@@ -227,7 +227,9 @@ int main(int argc, char** argv) {
         !WriteOutput(options.SeriesPath, report::SeriesCsv(model.Series().Rows())))
         status = kWriteFailed;
     if (options.Json) {
-        const auto steady = setUp ? std::optional(engine::SteadyState(model.Bay())) : std::nullopt;
+        // An unstable step never settles: it has no steady state to show.
+        const auto steady =
+            hasResult ? std::optional(engine::SteadyState(model.Bay())) : std::nullopt;
         out << cli::JsonReport(model, run.StepCount, hasResult, messages.Shown, steady) << "\n";
     } else if (hasResult) {
         PrintResult(out, model);

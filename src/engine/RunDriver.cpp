@@ -37,20 +37,16 @@ bool ModelIsFinite(const ModelState& m) {
     return true;
 }
 
-// A run's cells end between the outer-sea and the inflow temperature, up to
-// the rounding of the step; anything else, or a value that is not finite,
-// means the step did not settle.
-bool EndsInRange(const ModelState& m, double seaTemp) {
-    const double inflowTemp = m.InflowConc[kTemperature];
-    const double tolerance = EndRangeTolerance(seaTemp, inflowTemp);
-    const double lowest = std::min(seaTemp, inflowTemp) - tolerance;
-    const double highest = std::max(seaTemp, inflowTemp) + tolerance;
+// In an amplifying run, whether the floor at 0 degC has just lifted a cell
+// that the step took below it: a pattern grown large enough to reach the
+// floor, which would otherwise hold the cells in range while they diverge.
+bool FloorLifted(const ModelState& m, const CellTable<double>& before) {
     for (int i = 1; i <= m.BayBoxCount; ++i) {
-        const double t = m.CellConc[kTemperature][i];
-        if (!(t >= lowest && t <= highest))
-            return false;  // also catches NaN
+        if (m.CellConc[kTemperature][i] == 0 &&
+            static_cast<double>(m.StepChange[kTemperature][i]) + before[i] < 0)
+            return true;
     }
-    return true;
+    return false;
 }
 
 bool CellsAreFinite(const ModelState& m) {
@@ -147,12 +143,13 @@ RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport&
     report.WriteConditions(record, model);
     result.StepCount = prepared.StepCount;
     result.Scale = model.AdvectionSetsStep ? StepScale::Advection : StepScale::Diffusion;
-    result.Status =
-        StepBlowsUp(model, result.StepCount) ? RunStatus::Unstable : RunStatus::Completed;
+    const StabilityVerdict verdict = JudgeStability(model, result.StepCount);
+    result.Status = verdict.Unstable ? RunStatus::Unstable : RunStatus::Completed;
     if (series != nullptr) {
         series->Plan(result.StepCount, model.TimeStep);
         series->Offer(0, model);
     }
+    CellTable<double> before{};
     for (std::int64_t step = 0; result.Status == RunStatus::Completed && step < result.StepCount;
          ++step) {
         if (step % kProgressInterval == 0) {
@@ -166,21 +163,28 @@ RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport&
                 break;
             }
         }
+        if (verdict.Amplifies)
+            before = model.CellConc[kTemperature];
         AdvanceStep(model);
         result.StepsDone = step + 1;
         if (series != nullptr)
             series->Offer(result.StepsDone, model);
+        if (verdict.Amplifies && FloorLifted(model, before)) {
+            result.Status = RunStatus::Unstable;
+            break;
+        }
     }
-    if (result.Status == RunStatus::Completed && !EndsInRange(model, record.SeaTemp.Value()))
+    if (result.Status == RunStatus::Completed && !CellsAreFinite(model))
         result.Status = RunStatus::Unstable;
     if (series != nullptr && result.Status == RunStatus::Unstable)
         series->StopAt(result.StepsDone, model);
-    if (result.Status == RunStatus::Completed) {
-        ComputeBayMean(model);
-    } else {
+    if (result.Status != RunStatus::Completed) {
+        // No result: the previous report stays as it was.
         model.BayMeanConc[kTemperature] = std::numeric_limits<double>::quiet_NaN();
+        return EndWithout(report, messages, nullptr, result);
     }
-    report.WriteResults(result.Status, model);
+    ComputeBayMean(model);
+    report.WriteResults(model);
     result.ReportError = report.Close();
     return result;
 }

@@ -32,10 +32,12 @@ struct RunResult {
 // up, conditions written, the time loop over ten residence times, the bay mean
 // computed, results written, report closed. Messages (the flow-limit warning,
 // a case that cannot be run) go to `messages`.
-// A run whose step amplifies some pattern of the cells (see StepStability.h)
-// is unstable before its first step; one that ends with a cell not finite or
-// outside the range between the outer-sea and inflow temperatures is unstable
-// at its end. Nothing else stops a run early but `progress`. With a `series`,
+// A run whose step would grow its own disturbance into the shown result (see
+// StepStability.h) is unstable before its first step; one whose cells stop
+// being finite, or whose amplifying step takes a cell below the floor at
+// 0 degC, is unstable where that happens. A stable step is never refused for
+// where it ends. Nothing else stops a run early but `progress`. An unstable
+// or cancelled run leaves the previous report as it was. With a `series`,
 // the run also records its cells over time.
 RunResult RunCalculation(const CaseRecord& record, ModelState& model, RunReport& report,
                          MessageSink& messages, const RunProgress& progress = {},

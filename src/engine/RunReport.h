@@ -17,15 +17,15 @@ enum class RunStatus {
 };
 
 // Where a run writes its report. The run driver calls Open, then
-// WriteConditions after the set-up, WriteResults after the time loop and
-// Close; or Discard when the run ends without results. A report replaces the
+// WriteConditions after the set-up, WriteResults after a completed time loop
+// and Close; or Discard when the run ends without a result. A report replaces the
 // previous one only when Close succeeds.
 class RunReport {
   public:
     virtual ~RunReport() = default;
     virtual void Open() = 0;
     virtual void WriteConditions(const CaseRecord& record, const ModelState& model) = 0;
-    virtual void WriteResults(RunStatus status, const ModelState& model) = 0;
+    virtual void WriteResults(const ModelState& model) = 0;
     // Empty on success; otherwise why the report could not be written.
     virtual std::optional<Message> Close() = 0;
     virtual void Discard() = 0;
@@ -36,7 +36,7 @@ class NoReport final : public RunReport {
   public:
     void Open() override {}
     void WriteConditions(const CaseRecord&, const ModelState&) override {}
-    void WriteResults(RunStatus, const ModelState&) override {}
+    void WriteResults(const ModelState&) override {}
     std::optional<Message> Close() override { return std::nullopt; }
     void Discard() override {}
 };

@@ -1,7 +1,11 @@
 #include "StepStability.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+
+#include "SteadyState.h"
+#include "TransportStep.h"
 
 namespace tidewell::engine {
 namespace {
@@ -9,8 +13,11 @@ namespace {
 // Rounding in forming A and its powers; a radius this close to 1 neither
 // grows nor decays noticeably within any run.
 constexpr double kRadiusSlack = 1e-9;
-// ln(10^20): growth that turns a rounding error of 10^-15 into 10^5.
-constexpr double kBlowUpLog = 46.0517;
+// Relative rounding of a single-precision rate, carried into the cells.
+constexpr double kRateRounding = 0x1p-24;
+// The largest end disturbance (degC) an amplifying run may carry and still
+// give its result: a fifth of half the last digit shown (2 decimals).
+constexpr double kShownResultSlack = 0.001;
 
 StepMatrix Product(const StepMatrix& a, const StepMatrix& b) {
     const size_t n = a.size();
@@ -105,15 +112,57 @@ double SpectralRadius(const StepMatrix& matrix) {
     return std::exp((logScale + std::log(norm)) / exponent);
 }
 
-bool StepBlowsUp(const ModelState& model, std::int64_t steps) {
-    const double radius = SpectralRadius(StepAmplification(model));
-    if (!(radius <= 1 + kRadiusSlack))
-        return static_cast<double>(steps) * std::log(radius) > kBlowUpLog;
-    return false;
+namespace {
+
+// Whether one step from the start leaves every bay cell bit for bit as it
+// is: then every step does, and nothing, not even rounding, can grow.
+bool StartIsFixed(const ModelState& model) {
+    ModelState stepped = model;
+    AdvanceStep(stepped);
+    for (int i = 1; i <= model.BayBoxCount; ++i) {
+        if (stepped.CellConc[kTemperature][i] != model.CellConc[kTemperature][i])
+            return false;
+    }
+    return true;
 }
 
-double EndRangeTolerance(double seaTemp, double inflowTemp) {
-    return 1e-5 * (1 + std::max(std::fabs(seaTemp), std::fabs(inflowTemp)));
+// Largest distance of a bay cell's start from where it settles.
+double StartDisturbance(const ModelState& model) {
+    const std::array<double, kBayCellCount> settled = SteadyState(model);
+    double largest = 0;
+    for (int i = 1; i <= model.BayBoxCount; ++i) {
+        largest = std::max(largest, std::fabs(model.CellConc[kTemperature][i] -
+                                              settled[static_cast<std::size_t>(i - 1)]));
+    }
+    return largest;
+}
+
+// d0 rho^N + eps (rho^N - 1) / (rho - 1), for rho > 1.
+double EndDisturbance(double start, double perStep, double radius, std::int64_t steps) {
+    const double logRadius = std::log(radius);
+    const double logGrowth = static_cast<double>(steps) * logRadius;
+    const double growth = std::exp(logGrowth);
+    const double accumulated = std::expm1(logGrowth) / std::expm1(logRadius);
+    return start * growth + perStep * accumulated;
+}
+
+}  // namespace
+
+StabilityVerdict JudgeStability(const ModelState& model, std::int64_t steps) {
+    StabilityVerdict verdict;
+    const double radius = SpectralRadius(StepAmplification(model));
+    if (radius <= 1 + kRadiusSlack || steps <= 0)
+        return verdict;
+    const double start = StartDisturbance(model);
+    if (start == 0 && StartIsFixed(model))
+        return verdict;
+    const double seaTemp = model.CellConc[kTemperature][model.BayBoxCount + 1];
+    const double inflowTemp = model.InflowConc[kTemperature];
+    const double perStep = kRateRounding * std::max(std::fabs(seaTemp), std::fabs(inflowTemp));
+    const double end = EndDisturbance(start, perStep, radius, steps);
+    verdict.Unstable = !(end <= kShownResultSlack);
+    verdict.Amplifies = !verdict.Unstable;
+    return verdict;
 }
 
 }  // namespace tidewell::engine

@@ -27,14 +27,24 @@ StepMatrix StepAmplification(const ModelState& model);
 // is not finite.
 double SpectralRadius(const StepMatrix& matrix);
 
-// True when the step of the set-up model amplifies some pattern of the bay
-// cells (spectral radius above 1) so much over `steps` steps (by more than
-// 10^20) that even a rounding error grows far beyond any temperature: the run
-// cannot settle. A smaller growth is left to the check of the end state.
-bool StepBlowsUp(const ModelState& model, std::int64_t steps);
+// What is known about a run before its first step.
+struct StabilityVerdict {
+    bool Unstable = false;  // the run cannot give a result: do not start it
+    // The step amplifies some pattern (spectral radius above 1), yet the run's
+    // own disturbance is too small to grow into the shown result. The run
+    // must then watch for the floor at 0 degC: a cell it lifts means the
+    // pattern has grown after all.
+    bool Amplifies = false;
+};
 
-// How far a settled run's cells may lie outside the range between the outer-
-// sea and the inflow temperature: the single-precision rates of the step.
-double EndRangeTolerance(double seaTemp, double inflowTemp);
+// The verdict for the set-up model (loads updated) over `steps` steps. The
+// cells start at the outer-sea temperature, a distance d0 from where they
+// settle; each step adds rounding of at most about 2^-24 of the temperatures
+// (single-precision rates). With radius rho, d0 grows to d0 rho^N by the end
+// and the rounding to eps (rho^N - 1)/(rho - 1). A step with rho <= 1 never
+// amplifies; one with rho > 1 makes the run unstable when that end
+// disturbance could move the result shown to 2 decimals. A start that the
+// step leaves bit for bit as it is has nothing to grow.
+StabilityVerdict JudgeStability(const ModelState& model, std::int64_t steps);
 
 }  // namespace tidewell::engine

@@ -128,7 +128,9 @@ SeriesPlot PlotOfRun(const FinishedRun& run) {
         FlatLine({MessageId::SeaCurve, {}}, CurveKind::Sea, kSeaPen, run.SeaTemp, lastDay));
     plot.Curves.push_back(FlatLine({MessageId::InflowCurve, {}}, CurveKind::Inflow, kInflowPen,
                                    run.InflowTemp, lastDay));
-    for (std::size_t k = 0; k < engine::kBayCellCount; ++k) {
+    // An unstable step never settles: no steady lines for it.
+    for (std::size_t k = 0; run.Status != engine::RunStatus::Unstable && k < engine::kBayCellCount;
+         ++k) {
         plot.Curves.push_back(FlatLine({MessageId::SteadyCell, {std::to_string(k + 1)}},
                                        CurveKind::Steady, kCellPens[k], run.Steady[k], lastDay));
     }

@@ -21,8 +21,8 @@ void ReportFile::WriteConditions(const CaseRecord& record, const engine::ModelSt
         Lines.push_back(std::move(line));
 }
 
-void ReportFile::WriteResults(engine::RunStatus status, const engine::ModelState& model) {
-    for (std::string& line : ResultLines(status, model))
+void ReportFile::WriteResults(const engine::ModelState& model) {
+    for (std::string& line : ResultLines(model))
         Lines.push_back(std::move(line));
 }
 

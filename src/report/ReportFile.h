@@ -19,7 +19,7 @@ class ReportFile final : public engine::RunReport {
 
     void Open() override;
     void WriteConditions(const CaseRecord& record, const engine::ModelState& model) override;
-    void WriteResults(engine::RunStatus status, const engine::ModelState& model) override;
+    void WriteResults(const engine::ModelState& model) override;
     std::optional<Message> Close() override;
     void Discard() override;
 

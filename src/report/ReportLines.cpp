@@ -57,11 +57,9 @@ std::vector<std::string> ConditionLines(const CaseRecord& c, const engine::Model
     };
 }
 
-std::vector<std::string> ResultLines(engine::RunStatus status, const engine::ModelState& m) {
-    const std::string result = status == engine::RunStatus::Completed
-                                   ? Rounded(m.BayMeanConc[engine::kTemperature], 2)
-                                   : "計算が不安定になったため求められません";
-    return {"", "[計算結果]", kIndent + "湾内平均水温(℃)=" + result};
+std::vector<std::string> ResultLines(const engine::ModelState& m) {
+    return {"", "[計算結果]",
+            kIndent + "湾内平均水温(℃)=" + Rounded(m.BayMeanConc[engine::kTemperature], 2)};
 }
 
 }  // namespace tidewell::report

@@ -49,25 +49,31 @@ const std::string kNotCaseFile = "Tidewell のケースファイルではあり�
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, CaseFileParsing,
-    testing::Values(ParseRow{"CompactInAnyOrder", "",
-                             R"({"inflow-factor":"5.0","version":1,"format":"tidewell-case",)"
-                             R"("bay-area":" 2,000 ","mean-depth":"20.50","mouth-length":" 7",)"
-                             R"("sea-temp":"1D1","inflow-temp":" 15","inflow-rate":"331",)"
-                             R"("section-factor":"0.5","inflow-temp-factor":null})",
-                             ""},
-                    ParseRow{"Empty", "", "", kNotJson},
-                    ParseRow{"OtherFormat", "tidewell-case", "tidewell-report", kNotCaseFile},
-                    ParseRow{"RepeatedKey", "\"version\": 1,",
-                             "\"version\": 1, \"bay-area\": \"1\",",
-                             "キー「bay-area」が二度あります"},
-                    ParseRow{"UnknownVersion", "\"version\": 1", "\"version\": 2",
-                             "版 2 のケースファイルには対応していません"},
-                    ParseRow{"NoEntry", "\"inflow-temp-factor\": null,", "",
-                             "キー「inflow-temp-factor」がありません"},
-                    ParseRow{"EntryTheListLacks", "\"0.5\"", "\"5.0\"",
-                             "「section-factor」の「5.0」は一覧にありません"},
-                    ParseRow{"UnknownKey", "\"version\": 1,", "\"version\": 1, \"comment\": \"\",",
-                             "知らないキー「comment」があります"}),
+    testing::Values(
+        ParseRow{"CompactInAnyOrder", "",
+                 R"({"inflow-factor":"5.0","version":1,"format":"tidewell-case",)"
+                 R"("bay-area":" 2,000 ","mean-depth":"20.50","mouth-length":" 7",)"
+                 R"("sea-temp":"1D1","inflow-temp":" 15","inflow-rate":"331",)"
+                 R"("section-factor":"0.5","inflow-temp-factor":null})",
+                 ""},
+        ParseRow{"Empty", "", "", kNotJson},
+        ParseRow{"OtherFormat", "tidewell-case", "tidewell-report", kNotCaseFile},
+        ParseRow{"RepeatedKey", "\"version\": 1,", "\"version\": 1, \"bay-area\": \"1\",",
+                 "キー「bay-area」が二度あります"},
+        ParseRow{"UnknownVersion", "\"version\": 1", "\"version\": 2",
+                 "版 2 のケースファイルには対応していません"},
+        ParseRow{"NoEntry", "\"inflow-temp-factor\": null,", "",
+                 "キー「inflow-temp-factor」がありません"},
+        ParseRow{"EntryTheListLacks", "\"0.5\"", "\"5.0\"",
+                 "「section-factor」の「5.0」は一覧にありません"},
+        ParseRow{"UnknownKey", "\"version\": 1,", "\"version\": 1, \"comment\": \"\",",
+                 "知らないキー「comment」があります"},
+        ParseRow{"BracketsInAStringAreText", "\"version\": 1,",
+                 R"("version": 1, "comment": "[[[[[[[[[\"{{{{{{{{{",)",
+                 "知らないキー「comment」があります"},
+        ParseRow{"NestingDeeperThanAnyCase", "",
+                 "{\"a\":" + std::string(80000, '[') + std::string(80000, ']') + ",\"b\":0}",
+                 "入れ子が深すぎます"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 class CaseFileOnDisk : public testing::Test {

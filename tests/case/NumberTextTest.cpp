@@ -109,7 +109,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"OverflowBySmallMantissa", "0.001e312", true, kNone, kInfinity},
         ReadRow{"ExponentBeyondAnyInteger", "1e99999999999999999999", true, kNone, kInfinity},
         ReadRow{"NegativeExponentBeyondAnyInteger", "-1e-99999999999999999999", true, -0.0, -0.0},
-        ReadRow{"ManyDigits", std::string(400, '9') + "e-390", true, 1e10, 1e10}),
+        ReadRow{"ManyDigits", std::string(400, '9') + "e-390", true, 1e10, 1e10},
+        ReadRow{"ExponentOfTheLargestInteger", "10e9223372036854775807", true, kNone, kInfinity},
+        ReadRow{"NegativeExponentOfTheLargestInteger", "10e-9223372036854775807", true, 0.0, 0.0},
+        ReadRow{"LongExponentOfLeadingZeros", "2e" + std::string(30, '0') + "5", true, 2e5, 2e5},
+        ReadRow{"LeadingZerosOffsetTheExponent", "0." + std::string(400, '0') + "15e402", true, 15,
+                15}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace

@@ -105,12 +105,13 @@ TEST_F(CliFolder, SavedCaseOpensToTheSameResult) {
 
 // A row's report is the report of one run of its case; a name that is no
 // plain file name gives way to the row number, and a row number another row
-// took as its name to a further one: no report overwrites another.
+// took as its name to a further one: no report overwrites another. A row
+// without a result has no report.
 TEST_F(CliFolder, BatchWritesEachRowsReport) {
-    test::WriteFile(Folder / "c.csv", "name,bay-area\n../up,\nrow3,500\n,600\n");
+    test::WriteFile(Folder / "c.csv", "name,bay-area\n../up,\nrow3,500\n,600\ntiny,20\n");
     std::filesystem::create_directory(Folder / "r");
     const test::Outcome batch = Run("--batch c.csv --report-dir r --out o.csv");
-    EXPECT_EQ(batch.Status, 0) << batch.Err;
+    EXPECT_EQ(batch.Status, 3) << batch.Err;
     EXPECT_EQ(Run("--bay-area 500 --report one.txt").Status, 0);
     EXPECT_EQ(Run("--bay-area 600 --report two.txt").Status, 0);
     EXPECT_EQ(ReadFile(Folder / "r/row1.txt"), ReadFile(TIDEWELL_GOLDEN_DIR "/default_report.txt"));
