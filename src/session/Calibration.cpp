@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <vector>
 
 #include "BracketSearch.h"
@@ -23,6 +24,7 @@ constexpr double kRootWidth = 4e-16;
 // One calculation with the input at X.
 struct Trial {
     double X = 0.0;
+    int ScanPoint = -1;  // its place in the scan; -1 for a refinement's
     CaseRecord Record;
     engine::BatchOutcome Outcome;
     std::optional<Message> Failure;  // why there is no result
@@ -36,10 +38,7 @@ class Calibrator {
         : Request(request),
           Range(SearchRangeOf(EnteredCase(request.Case).Record.value_or(DefaultCase()),
                               request.Input)),
-          Texts{CaptionOf(request.Input), Range.Low, Range.High} {
-        // Trials are kept in place: the searches hold references to them.
-        Trials.reserve(kScanIntervals + 1 + kMostRuns);
-    }
+          Texts{CaptionOf(request.Input), Range.Low, Range.High} {}
 
     Calibration Solve() {
         Scan();
@@ -53,6 +52,7 @@ class Calibrator {
         std::vector<std::size_t> trialOfCase;
         for (int k = 0; k <= kScanIntervals; ++k) {
             Trial trial = Prepared(Range.Point(k, kScanIntervals));
+            trial.ScanPoint = k;
             if (trial.Ok()) {
                 cases.push_back(trial.Record);
                 trialOfCase.push_back(Trials.size());
@@ -138,14 +138,37 @@ class Calibrator {
         return Texts.Failed(from, Message{});
     }
 
+    // When the answer lies beyond the scan's first or last point with a
+    // result (`end`), the scan points past it without one are why it was not
+    // found: the message of the nearest of them.
+    std::optional<Message> FailureBeyond(const Trial& end,
+                                         const std::vector<const Trial*>& ok) const {
+        const bool first = &end == ok.front();
+        if (!first && &end != ok.back())
+            return std::nullopt;
+        std::optional<Message> nearest;
+        for (std::size_t i = 0; i < ScanCount; ++i) {
+            const Trial& trial = Trials[i];
+            if (!trial.Ok() && (first ? trial.X < end.X : trial.X > end.X) && (first || !nearest))
+                nearest = Texts.Failed(trial.X, *trial.Failure);
+        }
+        return nearest;
+    }
+
     Calibration SolveMean(double target) {
         const std::vector<const Trial*> ok = ScannedOk();
         if (ok.empty())
             return Refused(CalibrationStatus::TrialFailed,
                            Texts.Failed(Trials.front().X, *Trials.front().Failure));
         const auto [low, high] = MeanRange(ok);
-        if (target < low - kMeanTolerance || target > high + kMeanTolerance)
+        if (target < low - kMeanTolerance || target > high + kMeanTolerance) {
+            const Trial& nearEnd =
+                std::fabs(MeanMiss(*ok.front())) < std::fabs(MeanMiss(*ok.back())) ? *ok.front()
+                                                                                   : *ok.back();
+            if (const std::optional<Message> failed = FailureBeyond(nearEnd, ok))
+                return Refused(CalibrationStatus::TrialFailed, *failed);
             return Refused(CalibrationStatus::Unreachable, Texts.OutOfReach(target, low, high));
+        }
         if (high - low < kMeanTolerance)
             return Refused(CalibrationStatus::NotUnique, Texts.Unchanging(low, high));
         // Neighbours in the scan whose means lie on either side of the target.
@@ -168,7 +191,7 @@ class Calibrator {
             return Refused(CalibrationStatus::NotUnique, Texts.Several(near));
         }
         const auto [left, right] = brackets.front();
-        if (right - left != 1)
+        if (right->ScanPoint - left->ScanPoint != 1)
             return Refused(CalibrationStatus::TrialFailed, FailedAfter(left->X));
         const SearchEnd end =
             RootBetween(ValueOfTrials(&Calibrator::MeanMiss), {left->X, MeanMiss(*left)},
@@ -207,10 +230,12 @@ class Calibrator {
             const auto best = std::min_element(ok.begin(), ok.end(), [&](auto* a, auto* b) {
                 return SquaredMisses(*a) < SquaredMisses(*b);
             });
+            if (const std::optional<Message> failed = FailureBeyond(**best, ok))
+                return Refused(CalibrationStatus::TrialFailed, *failed);
             return Refused(CalibrationStatus::Unreachable, Texts.FitAtEnd((*best)->X, low, high));
         }
         const std::size_t i = dips.front();
-        if (ok[i + 1] - ok[i - 1] != 2)
+        if (ok[i + 1]->ScanPoint - ok[i - 1]->ScanPoint != 2)
             return Refused(CalibrationStatus::TrialFailed, FailedAfter(ok[i - 1]->X));
         const SearchEnd end =
             MinimumBetween(ValueOfTrials(&Calibrator::SquaredMisses), ok[i - 1]->X, ok[i + 1]->X,
@@ -281,7 +306,9 @@ class Calibrator {
     const CalibrationRequest& Request;
     const SearchRange Range;
     const CalibrationMessages Texts;
-    std::vector<Trial> Trials;  // the scan's points in order, then each refinement's
+    // The scan's points in order, then each refinement's; a deque, so that
+    // the searches' references stay valid as trials are added.
+    std::deque<Trial> Trials;
     std::size_t ScanCount = 0;
     int Runs = 0;
 };

@@ -133,5 +133,18 @@ TEST(Calibration, SaysWhenNoSingleInputAnswers) {
     EXPECT_NE(end.Problem->Prompt.find("の端 .2 です"), std::string::npos) << end.Problem->Prompt;
 }
 
+// Smaller bays than about 20 km2 are unstable: a mean below the smallest
+// stable scan point's is refused with where the calculation failed.
+TEST(Calibration, SaysWhereTheCalculationFailsOnTheWayToTheTarget) {
+    const session::TypedInputs small = Given("bay-area", "100");
+    const session::Calibration failed = Solve("bay-area", small, {WindowMean(small) - 0.3, {}});
+    EXPECT_EQ(failed.Status, CalibrationStatus::TrialFailed);
+    ASSERT_TRUE(failed.Problem);
+    EXPECT_NE(failed.Problem->Prompt.find("湾面積が 17.78279 のとき計算結果が得られません\r計算が"
+                                          "不安定です: "),
+              std::string::npos)
+        << failed.Problem->Prompt;
+}
+
 }  // namespace
 }  // namespace tidewell
