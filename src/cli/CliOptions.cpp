@@ -243,6 +243,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
     CliOptions options;
     bool outGiven = false;
     bool reportGiven = false;
+    bool observedGiven = false;
     opterr = 0;  // errors are reported by the caller
     optind = 0;  // start afresh on every call
     const int argc = static_cast<int>(words.size());
@@ -301,13 +302,17 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
                                               ", not '" + std::string(optarg) + "'"};
                 break;
             case kTarget:
-                options.Target.Cells = {};
+                if (options.Target.Mean || observedGiven)
+                    return {std::nullopt, "give one --target or one --observed"};
                 options.Target.Mean = Temperature(optarg);
                 if (!options.Target.Mean)
                     return {std::nullopt, "--target needs the bay mean in degC, not '" +
                                               std::string(optarg) + "'"};
                 break;
             case kObserved:
+                if (options.Target.Mean || observedGiven)
+                    return {std::nullopt, "give one --target or one --observed"};
+                observedGiven = true;
                 if (const auto observed = ObservedCells(optarg)) {
                     options.Target = *observed;
                     break;

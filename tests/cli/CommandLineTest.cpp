@@ -92,6 +92,8 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
            "--observed needs five places", kPrevious},
     CliRow{"SolveForSixObservedCells", "--solve-for bay-area --observed 1,2,3,4,5,6", 2, "",
            "--observed needs five places", kPrevious},
+    CliRow{"SolveForTwoTargets", "--solve-for bay-area --target 17.6 --observed 17.5,,,,", 2,
+           "", "give one --target or one --observed", kPrevious},
     CliRow{"SolveForWithoutATarget", "--solve-for bay-area", 2, "", "--solve-for needs", kPrevious},
     CliRow{"SolveForWithAReport", "--solve-for bay-area --target 17.6 --report r.txt", 2, "",
            "--solve-for writes no report", kPrevious},
