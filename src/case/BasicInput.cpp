@@ -8,12 +8,14 @@ namespace {
 using enum BasicInput;
 
 constexpr std::array<InputInfo, kBasicInputs.size()> kInputs{{
-    {BayArea, "bay-area", "湾面積", "km2", "bay area", 1, true},
-    {MeanDepth, "mean-depth", "平均水深", "m", "mean depth", 1, true},
-    {MouthLength, "mouth-length", "湾口部長さ", "km", "bay-mouth length", 0, false},
-    {SeaTemp, "sea-temp", "外海水水温", "degC", "outer-sea temperature", 0, true},
-    {InflowTemp, "inflow-temp", "流入水水温", "degC", "inflow temperature", 0, true},
-    {InflowRate, "inflow-rate", "流入水流量", "m3/s", "inflow rate", 0, false},
+    {BayArea, "bay-area", MessageId::BayAreaCaption, "km2", "bay area", 1, true},
+    {MeanDepth, "mean-depth", MessageId::MeanDepthCaption, "m", "mean depth", 1, true},
+    {MouthLength, "mouth-length", MessageId::MouthLengthCaption, "km", "bay-mouth length", 0,
+     false},
+    {SeaTemp, "sea-temp", MessageId::SeaTempCaption, "degC", "outer-sea temperature", 0, true},
+    {InflowTemp, "inflow-temp", MessageId::InflowTempCaption, "degC", "inflow temperature", 0,
+     true},
+    {InflowRate, "inflow-rate", MessageId::InflowRateCaption, "m3/s", "inflow rate", 0, false},
 }};
 
 constexpr bool InInputOrder() {

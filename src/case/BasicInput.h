@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "MessageId.h"
+
 namespace tidewell {
 
 // The six basic conditions the user types, in the order of their fields.
@@ -19,7 +21,7 @@ struct InputInfo {
     // The one name outside the window: the command-line option, the CSV
     // column of a batch, the key in a case file.
     std::string_view Name;
-    std::string_view Caption;      // its window label, without the unit
+    MessageId Caption;             // its window label, without the unit
     std::string_view Unit;         // as the command line's help writes it
     std::string_view Description;  // in English, for the command line's help
     double Limit;                  // the smallest leading number a text may have ...

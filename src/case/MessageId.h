@@ -21,6 +21,15 @@ enum class MessageId {
     StepLimit,
     RunBusy,
     StopRunAndClose,
+    // why a calibration has no answer
+    CalibrationOutOfReach,
+    CalibrationFitAtEnd,
+    CalibrationUnchanging,
+    CalibrationSeveral,
+    CalibrationFailed,
+    CalibrationFailedBecause,
+    CalibrationJump,
+    MultiplierCaption,
     // refused inputs
     BayAreaLimit,
     DepthLimit,
@@ -95,6 +104,10 @@ enum class MessageId {
     InflowCurve,
     ChartPick,
     // the sensitivity table
+    BayAreaCaption,
+    MeanDepthCaption,
+    MouthLengthCaption,
+    SeaTempCaption,
     SectionCaption,
     InflowTempCaption,
     InflowRateCaption,

@@ -84,8 +84,7 @@ std::optional<MultiplierList> ListNamed(std::string_view name) {
     return std::nullopt;
 }
 
-void ApplyMultiplier(CaseRecord& record, MultiplierList list, std::string_view entry) {
-    const double factor = LeadingNumber(entry);
+void StoreMultiplier(CaseRecord& record, MultiplierList list, double factor) {
     switch (list) {
         case MultiplierList::SectionFactor:
             record.SectionFactor = factor;
@@ -97,6 +96,22 @@ void ApplyMultiplier(CaseRecord& record, MultiplierList list, std::string_view e
             record.InflowFactor = factor;
             break;
     }
+}
+
+void ApplyMultiplier(CaseRecord& record, MultiplierList list, std::string_view entry) {
+    StoreMultiplier(record, list, LeadingNumber(entry));
+}
+
+double MultiplierOf(const CaseRecord& record, MultiplierList list) {
+    switch (list) {
+        case MultiplierList::SectionFactor:
+            return record.SectionFactor;
+        case MultiplierList::InflowTempFactor:
+            return static_cast<double>(record.InflowTempFactor);
+        case MultiplierList::InflowFactor:
+            break;
+    }
+    return record.InflowFactor;
 }
 
 }  // namespace tidewell

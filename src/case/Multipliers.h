@@ -48,8 +48,12 @@ MultiplierBounds BoundsOf(std::span<const std::string_view> entries);
 
 struct CaseRecord;
 
-// Stores the multiplier an entry sets: the section and inflow factors in
-// double precision, the inflow-temperature factor in single precision.
+// Stores a multiplier: the section and inflow factors in double precision,
+// the inflow-temperature factor in single precision.
+void StoreMultiplier(CaseRecord& record, MultiplierList list, double factor);
+// Stores the multiplier an entry sets (its leading number).
 void ApplyMultiplier(CaseRecord& record, MultiplierList list, std::string_view entry);
+// The multiplier the record holds for the list.
+double MultiplierOf(const CaseRecord& record, MultiplierList list);
 
 }  // namespace tidewell

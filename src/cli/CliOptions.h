@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "report/ReportFile.h"
+#include "session/Calibration.h"
 #include "session/TypedInputs.h"
 
 namespace tidewell::cli {
@@ -23,6 +24,8 @@ struct CliOptions {
     std::string BatchPath;                                // a table of cases instead of one
     std::string OutPath = "-";                            // the batch's results
     std::string ReportFolder;                             // a report per batch row
+    std::optional<session::CalibratedInput> SolveFor;     // instead of one calculation
+    session::CalibrationTarget Target;                    // what --solve-for matches
     bool Json = false;
     bool Help = false;
     bool Version = false;

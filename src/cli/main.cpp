@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "CalibrationJson.h"
 #include "CliOptions.h"
 #include "CliProgress.h"
 #include "JsonReport.h"
@@ -18,6 +19,7 @@
 #include "model/MainModel.h"
 #include "report/SeriesCsv.h"
 #include "report/SweepCsv.h"
+#include "session/Calibration.h"
 #include "session/CaseBatch.h"
 #include "session/CaseFileCommands.h"
 #include "session/TypedInputs.h"
@@ -125,6 +127,18 @@ int RunSweep(const model::MainModel& model, const cli::CliOptions& options) {
     return Finish(std::cout, kSuccess);
 }
 
+// The value of one input that makes the case match the target; no report.
+int SolveFor(const model::MainModel& model, const cli::CliOptions& options, MessageSink& messages) {
+    const session::CalibratedInput input = *options.SolveFor;
+    const session::Calibration result =
+        session::Calibrate({session::InputsOfModel(model), input, options.Target});
+    if (result.Problem)
+        messages.Show(*result.Problem);
+    std::cout << cli::CalibrationJson(input, result) << "\n";
+    return Finish(std::cout,
+                  result.Status == session::CalibrationStatus::Solved ? kSuccess : kNoResult);
+}
+
 int RunBatchFile(const cli::CliOptions& options) {
     const session::CaseBatchRead read = session::ReadCaseBatch(options.BatchPath);
     if (!read.Batch) {
@@ -188,7 +202,7 @@ int main(int argc, char** argv) {
     PrintedMessages printed;
     MessageLog messages(&printed);
     messages.Answer = true;  // a long run is what the user asked for
-    model::MainModel model(messages, sweep ? "" : options.ReportPath);
+    model::MainModel model(messages, sweep || options.SolveFor ? "" : options.ReportPath);
     model.FormLoad();
     const auto refuse = [&](int status) {
         if (options.Json)
@@ -211,6 +225,8 @@ int main(int argc, char** argv) {
     }
     if (sweep)
         return RunSweep(model, options);
+    if (options.SolveFor)
+        return SolveFor(model, options, messages);
     if (TooLong(model, options, messages))
         return refuse(kNoResult);
     cli::WatchCancelSignals();

@@ -48,17 +48,10 @@ std::string ReportName(const std::string& name, std::size_t row, std::set<std::s
 
 // The failure message of a run without a result.
 std::string FailureOf(const engine::BatchOutcome& outcome) {
-    switch (outcome.Run.Status) {
-        case engine::RunStatus::Completed:
-            return {};
-        case engine::RunStatus::Unstable:
-            return OneLine(model::UnstableMessage(outcome.Run.Scale));
-        case engine::RunStatus::Cancelled:
-            return Message{MessageId::Cancelled, {}}.Title();
-        case engine::RunStatus::NotRun:
-            break;
-    }
-    return outcome.Messages.empty() ? std::string() : OneLine(outcome.Messages.back());
+    if (outcome.Run.Status == engine::RunStatus::Cancelled)
+        return Message{MessageId::Cancelled, {}}.Title();
+    const std::optional<Message> message = NoResultMessage(outcome);
+    return message ? OneLine(*message) : std::string();
 }
 
 bool WasSetUp(const CaseRowResult& result) {
@@ -67,6 +60,21 @@ bool WasSetUp(const CaseRowResult& result) {
 }
 
 }  // namespace
+
+std::optional<Message> NoResultMessage(const engine::BatchOutcome& outcome) {
+    switch (outcome.Run.Status) {
+        case engine::RunStatus::Completed:
+        case engine::RunStatus::Cancelled:
+            return std::nullopt;
+        case engine::RunStatus::Unstable:
+            return model::UnstableMessage(outcome.Run.Scale);
+        case engine::RunStatus::NotRun:
+            break;
+    }
+    if (outcome.Messages.empty())
+        return std::nullopt;
+    return outcome.Messages.back();
+}
 
 CaseBatchRead ParseCaseBatch(std::string_view text) {
     CsvTable table = ReadCsv(text);

@@ -46,6 +46,10 @@ struct CaseRowResult {
     }
 };
 
+// Why a run has no result: the unstable message, or the last one it showed;
+// empty for a result or a cancelled run.
+std::optional<Message> NoResultMessage(const engine::BatchOutcome& outcome);
+
 // Runs the rows; with a report folder, the report of row N (from 1) goes to
 // NAME.txt there, or rowN.txt when the name is empty, ".", "..", holds a '/'
 // or was used by an earlier row; when an earlier row took rowN.txt as well,

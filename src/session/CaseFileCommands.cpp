@@ -57,6 +57,18 @@ CaseFile CaseOfModel(const model::MainModel& model) {
     return file;
 }
 
+TypedInputs InputsOfModel(const model::MainModel& model) {
+    const CaseFile file = CaseOfModel(model);
+    TypedInputs inputs;
+    for (BasicInput input : kBasicInputs)
+        inputs.Texts[input] = file.Text(input);
+    for (MultiplierList list : kMultiplierLists) {
+        if (const auto& entry = file.Entry(list))
+            inputs.Picks[list] = *entry;
+    }
+    return inputs;
+}
+
 std::optional<Message> OpenCase(model::MainModel& model, const std::string& path) {
     CaseFileRead read = ReadCaseFile(path);
     if (!read.Case)

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "TypedInputs.h"
 #include "case/CaseFile.h"
 #include "model/MainModel.h"
 
@@ -16,6 +17,8 @@ namespace tidewell::session {
 
 // The six editable fields' texts and the three lists' picked entries.
 CaseFile CaseOfModel(const model::MainModel& model);
+// The same as inputs to enter into another model.
+TypedInputs InputsOfModel(const model::MainModel& model);
 
 // Empty when the file is open in the model. Otherwise the message to show:
 // it names the file and the first problem (the file's own, or a text that its

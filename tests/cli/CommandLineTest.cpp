@@ -91,7 +91,25 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
            "レポート出力エラー:レポートファイル「.」を書き込めませんでした。", kPrevious},
     CliRow{"OutputCannotBeWritten", "--json >/dev/full", 4, "", "cannot write the output",
            kGoldenReport},
-    CliRow{"Help", "--help", 0, "~--inflow-factor", "", kPrevious}),
+    CliRow{"Help", "--help", 0, "~--inflow-factor", "", kPrevious},
+    CliRow{"SolveForWritesNoReport", "--solve-for inflow-factor --target 17.5", 0,
+           "~{\"input\":\"inflow-factor\",\"value\":1.78", "", kPrevious},
+    CliRow{"SolveForAnUnknownInput", "--solve-for bay-size --target 17.5", 2, "",
+           "--solve-for takes one of bay-area,", kPrevious},
+    CliRow{"SolveForATargetThatIsNoNumber", "--solve-for bay-area --target warm", 2, "",
+           "--target needs the bay mean", kPrevious},
+    CliRow{"SolveForNoObservedCell", "--solve-for bay-area --observed ,,,,", 2, "",
+           "--observed needs five places", kPrevious},
+    CliRow{"SolveForSixObservedCells", "--solve-for bay-area --observed 1,2,3,4,5,6", 2, "",
+           "--observed needs five places", kPrevious},
+    CliRow{"SolveForTwoTargets", "--solve-for bay-area --target 17.6 --observed 17.5,,,,", 2,
+           "", "give one --target or one --observed", kPrevious},
+    CliRow{"SolveForWithoutATarget", "--solve-for bay-area", 2, "", "--solve-for needs", kPrevious},
+    CliRow{"SolveForWithAReport", "--solve-for bay-area --target 17.6 --report r.txt", 2, "",
+           "--solve-for writes no report", kPrevious},
+    CliRow{"SolveForOutOfReach", "--solve-for inflow-factor --target 25", 3,
+           "~\"value\":null", "逆算できません:目標の湾内平均水温 25(℃) は、流入水流量の倍率を "
+           ".2 から 5 まで変えて得られる範囲 16.8", kPrevious}),
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 
