@@ -19,13 +19,6 @@ namespace {
 constexpr std::string_view kNameColumn = "name";
 constexpr std::size_t kMaxTableBytes = std::size_t{64} << 20;
 
-// "title: prompt" on one line.
-std::string OneLine(const Message& message) {
-    std::string line = message.Title + ": " + message.Prompt;
-    std::replace(line.begin(), line.end(), '\r', ' ');
-    return line;
-}
-
 bool IsKnownColumn(std::string_view column) {
     const std::vector<std::string_view> names = InputNames();
     return column == kNameColumn || std::find(names.begin(), names.end(), column) != names.end();
@@ -46,7 +39,19 @@ std::string ReportName(const std::string& name, std::size_t row, std::set<std::s
     return file;
 }
 
-// The failure message of a run without a result.
+bool WasSetUp(const CaseRowResult& result) {
+    return !result.Refused && (result.Outcome.Run.Status == engine::RunStatus::Completed ||
+                               result.Outcome.Run.Status == engine::RunStatus::Unstable);
+}
+
+}  // namespace
+
+std::string OneLine(const Message& message) {
+    std::string line = message.Title + ": " + message.Prompt;
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    return line;
+}
+
 std::string FailureOf(const engine::BatchOutcome& outcome) {
     switch (outcome.Run.Status) {
         case engine::RunStatus::Completed:
@@ -60,13 +65,6 @@ std::string FailureOf(const engine::BatchOutcome& outcome) {
     }
     return outcome.Messages.empty() ? std::string() : OneLine(outcome.Messages.back());
 }
-
-bool WasSetUp(const CaseRowResult& result) {
-    return !result.Refused && (result.Outcome.Run.Status == engine::RunStatus::Completed ||
-                               result.Outcome.Run.Status == engine::RunStatus::Unstable);
-}
-
-}  // namespace
 
 CaseBatchRead ParseCaseBatch(std::string_view text) {
     CsvTable table = ReadCsv(text);
@@ -104,7 +102,7 @@ CaseBatchRead ReadCaseBatch(const std::string& path) {
 }
 
 std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::string& reportFolder,
-                                        const engine::BatchProgress& progress) {
+                                        const engine::BatchProgress& progress, unsigned threads) {
     std::vector<CaseRowResult> results(batch.Rows.size());
     std::vector<CaseRecord> cases;
     std::vector<std::size_t> rowOfCase;
@@ -140,7 +138,8 @@ std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::strin
         const std::string& path = results[rowOfCase[i]].ReportPath;
         return path.empty() ? nullptr : std::make_unique<report::ReportFile>(path);
     };
-    std::vector<engine::BatchOutcome> outcomes = engine::RunBatch(cases, progress, 0, reports);
+    std::vector<engine::BatchOutcome> outcomes =
+        engine::RunBatch(cases, progress, threads, reports);
     for (std::size_t i = 0; i < outcomes.size(); ++i) {
         CaseRowResult& result = results[rowOfCase[i]];
         result.Outcome = std::move(outcomes[i]);
