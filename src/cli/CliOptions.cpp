@@ -354,14 +354,14 @@ field refuses ends the program. Each ENTRY is the text of a list entry:
                              DIR/NAME.txt (or DIR/rowN.txt)
   --uncertainty FILE         instead of one calculation, run samples of the
                              case whose basic conditions are drawn from the
-                             spreads FILE gives (JSON: {"NAME": {"dist": D,
-                             "percent": P}, ...}, NAME one of )" +
+                             spreads FILE gives and print their percentiles,
+                             counts, rank correlations and tornado as JSON; no
+                             report. FILE: {"NAME": {"dist": D, "percent": P},
+                             ...} with NAME from )" +
              std::string(InputName(kBasicInputs.front())) + " .. " +
              std::string(InputName(kBasicInputs.back())) + R"(,
-                             D one of )" +
-             ShapeList() + R"(,
-                             P >= 0) and print their percentiles, counts,
-                             rank correlations and tornado as JSON; no report
+                             D )" +
+             ShapeList() + R"(, P >= 0
   --samples N                how many samples (default )" +
              std::to_string(session::UncertaintyPlan{}.Samples) + R"()
   --seed S                   the draws' seed, a whole number (default )" +
