@@ -43,6 +43,60 @@ std::optional<CaseRecord> TypeIn(SampledCase& sample) {
     return model.Record();
 }
 
+// Sample i's case: each spread input's text replaced by its draw (d, i).
+std::vector<SampledCase> DrawSamples(const CaseFile& theCase, const UncertaintyPlan& plan) {
+    std::vector<SampledCase> samples(plan.Samples);
+    const engine::LatinHypercube draws(kBasicInputs.size(), std::max<std::size_t>(plan.Samples, 1),
+                                       plan.Seed);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        samples[i].Case = theCase;
+        for (std::size_t d = 0; d < kBasicInputs.size(); ++d) {
+            const engine::Spread& spread = plan.Spread[d];
+            if (IsSpread(spread))
+                samples[i].Case.Texts[d] = SeventeenDigits(engine::SpreadValue(
+                    SpelledValue(theCase.Texts[d]), spread, draws.Probability(d, i)));
+        }
+    }
+    return samples;
+}
+
+std::vector<TornadoBar> TornadoEnds(const CaseFile& theCase, const Spreads& spreads) {
+    std::vector<TornadoBar> bars;
+    for (BasicInput input : kBasicInputs) {
+        const engine::Spread& spread = spreads[static_cast<std::size_t>(input)];
+        if (!IsSpread(spread))
+            continue;
+        const double value = SpelledValue(theCase.Text(input));
+        TornadoBar& bar = bars.emplace_back();
+        bar.Input = input;
+        bar.Low.Case = WithValue(theCase, input, engine::SpreadLow(value, spread));
+        bar.High.Case = WithValue(theCase, input, engine::SpreadHigh(value, spread));
+    }
+    return bars;
+}
+
+// Types every case and runs those accepted as one batch; false when the
+// batch was cancelled.
+bool TypeAndRun(const std::vector<SampledCase*>& all, const engine::BatchProgress& progress,
+                unsigned threads) {
+    std::vector<CaseRecord> cases;
+    std::vector<SampledCase*> accepted;
+    for (SampledCase* sample : all) {
+        sample->Outcome.Run.Status = engine::RunStatus::Cancelled;
+        if (std::optional<CaseRecord> record = TypeIn(*sample)) {
+            cases.push_back(*record);
+            accepted.push_back(sample);
+        }
+    }
+    std::vector<engine::BatchOutcome> outcomes = engine::RunBatch(cases, progress, threads);
+    bool finished = true;
+    for (std::size_t k = 0; k < outcomes.size(); ++k) {
+        finished = finished && outcomes[k].Run.Status != engine::RunStatus::Cancelled;
+        accepted[k]->Outcome = std::move(outcomes[k]);
+    }
+    return finished;
+}
+
 void SortBySwing(std::vector<TornadoBar>& bars) {
     std::stable_sort(bars.begin(), bars.end(), [](const TornadoBar& a, const TornadoBar& b) {
         const std::optional<double> left = a.Swing(), right = b.Swing();
@@ -52,6 +106,10 @@ void SortBySwing(std::vector<TornadoBar>& bars) {
 
 }  // namespace
 
+double SpelledValue(const std::string& text) {
+    return LeadingNumber(text);
+}
+
 std::optional<double> TornadoBar::Swing() const {
     const std::optional<double> low = Low.Mean(), high = High.Mean();
     if (!low || !high)
@@ -59,61 +117,18 @@ std::optional<double> TornadoBar::Swing() const {
     return std::fabs(*high - *low);
 }
 
-double SpelledValue(const std::string& text) {
-    return LeadingNumber(text);
-}
-
 UncertaintyRun RunUncertainty(const CaseFile& theCase, const UncertaintyPlan& plan,
                               const engine::BatchProgress& progress) {
     UncertaintyRun run;
     run.Base.Case = theCase;
-    run.Samples.resize(plan.Samples);
-    const engine::LatinHypercube draws(kBasicInputs.size(), std::max<std::size_t>(plan.Samples, 1),
-                                       plan.Seed);
-    for (std::size_t d = 0; d < kBasicInputs.size(); ++d) {
-        const engine::Spread& spread = plan.Spread[d];
-        if (!IsSpread(spread))
-            continue;
-        const BasicInput input = kBasicInputs[d];
-        const double base = SpelledValue(theCase.Text(input));
-        TornadoBar& bar = run.Tornado.emplace_back();
-        bar.Input = input;
-        bar.Low.Case = WithValue(theCase, input, SpreadLow(base, spread));
-        bar.High.Case = WithValue(theCase, input, SpreadHigh(base, spread));
-    }
-    for (std::size_t i = 0; i < plan.Samples; ++i) {
-        CaseFile& sample = run.Samples[i].Case;
-        sample = theCase;
-        for (std::size_t d = 0; d < kBasicInputs.size(); ++d) {
-            const engine::Spread& spread = plan.Spread[d];
-            if (IsSpread(spread))
-                sample.Texts[d] = SeventeenDigits(engine::SpreadValue(
-                    SpelledValue(theCase.Texts[d]), spread, draws.Probability(d, i)));
-        }
-    }
-
-    std::vector<SampledCase*> typed;
+    run.Samples = DrawSamples(theCase, plan);
+    run.Tornado = TornadoEnds(theCase, plan.Spread);
+    std::vector<SampledCase*> all{&run.Base};
     for (SampledCase& sample : run.Samples)
-        typed.push_back(&sample);
-    typed.push_back(&run.Base);
-    for (TornadoBar& bar : run.Tornado) {
-        typed.push_back(&bar.Low);
-        typed.push_back(&bar.High);
-    }
-    std::vector<CaseRecord> cases;
-    std::vector<SampledCase*> runs;
-    for (SampledCase* sample : typed) {
-        sample->Outcome.Run.Status = engine::RunStatus::Cancelled;
-        if (std::optional<CaseRecord> record = TypeIn(*sample)) {
-            cases.push_back(*record);
-            runs.push_back(sample);
-        }
-    }
-    std::vector<engine::BatchOutcome> outcomes = engine::RunBatch(cases, progress, plan.Threads);
-    for (std::size_t k = 0; k < outcomes.size(); ++k) {
-        run.Cancelled = run.Cancelled || outcomes[k].Run.Status == engine::RunStatus::Cancelled;
-        runs[k]->Outcome = std::move(outcomes[k]);
-    }
+        all.push_back(&sample);
+    for (TornadoBar& bar : run.Tornado)
+        all.insert(all.end(), {&bar.Low, &bar.High});
+    run.Cancelled = !TypeAndRun(all, progress, plan.Threads);
     SortBySwing(run.Tornado);
     return run;
 }
