@@ -114,7 +114,14 @@ TEST_F(Uncertainty, SummaryAgreesWithTheSamplesAndWithSingleRuns) {
     for (double m : means)
         squares += (m - average) * (m - average);
     EXPECT_NEAR(mean["sd"].get<double>(), std::sqrt(squares / (kSamples - 1)), 1e-12);
-    EXPECT_EQ(summary["cells"].size(), 5u);
+    ASSERT_EQ(summary["cells"].size(), 5u);
+    for (std::size_t k = 0; k < 5; ++k) {
+        std::vector<double> cells;
+        for (std::size_t r = 1; r < rows.size(); ++r)
+            cells.push_back(std::stod(rows[r][9 + k]));
+        std::ranges::sort(cells);
+        EXPECT_NEAR(summary["cells"][k]["p75"].get<double>(), Interpolated(cells, 0.75), 1e-12);
+    }
     EXPECT_NEAR(summary["rankCorrelation"]["bay-area"].get<double>(),
                 SpearmanWithoutTies(areas, means), 1e-12);
     EXPECT_NEAR(summary["rankCorrelation"]["inflow-rate"].get<double>(),
