@@ -100,6 +100,16 @@ TEST_F(Uncertainty, SummaryAgreesWithTheSamplesAndWithSingleRuns) {
         EXPECT_GT(sorted[k], 900.0 + 5.0 * k);
         EXPECT_LT(sorted[k], 905.0 + 5.0 * k);
     }
+    // Normal with sd 20 % of 331: the k-th smallest rate's probability lies in
+    // stratum k; drawn independently of the areas, not in step with them.
+    sorted = rates;
+    std::ranges::sort(sorted);
+    for (int k = 0; k < kSamples; ++k) {
+        const double p = 0.5 * std::erfc(-(sorted[k] / 331.0 - 1.0) / 0.2 / std::sqrt(2.0));
+        EXPECT_GT(p * kSamples, k - 1e-9);
+        EXPECT_LT(p * kSamples, k + 1 + 1e-9);
+    }
+    EXPECT_LT(std::fabs(SpearmanWithoutTies(areas, rates)), 0.9);
     sorted = means;
     std::ranges::sort(sorted);
     const Json& mean = summary["mean"];
