@@ -81,7 +81,7 @@ const std::vector<option>& Options() {
     return options;
 }
 
-// What an option given tells apart from its default.
+// Which options were given, where their values alone cannot tell.
 struct Given {
     bool Out = false, Samples = false, Seed = false, Threads = false;
 };
