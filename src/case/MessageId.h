@@ -30,6 +30,15 @@ enum class MessageId {
     CalibrationFailedBecause,
     CalibrationJump,
     MultiplierCaption,
+    // why a spread file cannot be used
+    SpreadFileRefused,
+    SpreadNotObject,
+    SpreadKeyTwice,
+    SpreadNotInput,
+    SpreadEntryIncomplete,
+    SpreadUnknownMember,
+    SpreadUnknownShape,
+    SpreadBadPercent,
     // refused inputs
     BayAreaLimit,
     DepthLimit,

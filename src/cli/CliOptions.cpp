@@ -14,7 +14,9 @@
 #include "case/NumberText.h"
 #include "case/NumericText.h"
 #include "engine/MultiplierSweep.h"
+#include "engine/Spread.h"
 #include "report/ReportFile.h"
+#include "session/Uncertainty.h"
 
 namespace tidewell::cli {
 namespace {
@@ -36,6 +38,10 @@ enum OptionCode {
     kSolveFor,
     kTarget,
     kObserved,
+    kUncertainty,
+    kSamples,
+    kSeed,
+    kThreads,
     kInputBase = 300,  // + the input's place in session::InputNames()
 };
 
@@ -68,6 +74,10 @@ const std::vector<option>& Options() {
             {"solve-for", required_argument, nullptr, kSolveFor},
             {"target", required_argument, nullptr, kTarget},
             {"observed", required_argument, nullptr, kObserved},
+            {"uncertainty", required_argument, nullptr, kUncertainty},
+            {"samples", required_argument, nullptr, kSamples},
+            {"seed", required_argument, nullptr, kSeed},
+            {"threads", required_argument, nullptr, kThreads},
             {"help", no_argument, nullptr, kHelp},
             {"version", no_argument, nullptr, kVersion},
             {nullptr, 0, nullptr, 0},
@@ -78,8 +88,13 @@ const std::vector<option>& Options() {
     return options;
 }
 
+// Which options were given, where their values alone cannot tell.
+struct Given {
+    bool Out = false, Report = false, Samples = false, Seed = false, Threads = false;
+};
+
 // Why the options cannot go together; empty when they can.
-std::string Conflict(const CliOptions& options, bool outGiven, bool reportGiven) {
+std::string Conflict(const CliOptions& options, const Given& given) {
     const bool targetGiven =
         options.Target.Mean || std::any_of(options.Target.Cells.begin(), options.Target.Cells.end(),
                                            [](const auto& cell) { return cell.has_value(); });
@@ -88,34 +103,48 @@ std::string Conflict(const CliOptions& options, bool outGiven, bool reportGiven)
     if (!options.SolveFor && targetGiven)
         return "--target and --observed go with --solve-for only";
     if (options.SolveFor &&
-        (reportGiven || !options.BatchPath.empty() || !options.SweepPath.empty() ||
-         !options.SeriesPath.empty() || options.MaxSteps))
-        return "--solve-for writes no report: --report, --series, --sweep, --batch and "
-               "--max-steps do not go with it";
+        (given.Report || !options.BatchPath.empty() || !options.SweepPath.empty() ||
+         !options.SeriesPath.empty() || options.MaxSteps || !options.SpreadPath.empty()))
+        return "--solve-for writes no report: --report, --series, --sweep, --batch, "
+               "--uncertainty and --max-steps do not go with it";
     const bool batch = !options.BatchPath.empty();
     const bool sweep = !options.SweepPath.empty();
+    const bool uncertainty = !options.SpreadPath.empty();
+    if (uncertainty && (batch || sweep || !options.SeriesPath.empty() || options.Json ||
+                        !options.ReportFolder.empty()))
+        return "--uncertainty prints its own JSON: --batch, --sweep, --series, --json and "
+               "--report-dir do not go with it";
+    if (!uncertainty && (given.Samples || given.Seed))
+        return "--samples and --seed go with --uncertainty only";
+    if (given.Threads && !batch && !sweep && !uncertainty)
+        return "--threads goes with --sweep, --batch or --uncertainty only";
     if (batch &&
         (!options.Inputs.Empty() || !options.CasePath.empty() || !options.SaveCasePath.empty() ||
          !options.SeriesPath.empty() || sweep || options.Json || options.MaxSteps))
         return "--batch takes its cases from the file: only --out and --report-dir go with it";
-    if (!batch && (outGiven || !options.ReportFolder.empty()))
-        return "--out and --report-dir go with --batch only";
+    if (!batch && !uncertainty && given.Out)
+        return "--out goes with --batch or --uncertainty only";
+    if (!batch && !options.ReportFolder.empty())
+        return "--report-dir goes with --batch only";
     if (sweep && (!options.SeriesPath.empty() || options.Json))
         return "--sweep runs no single calculation: --series and --json do not go with it";
-    const bool single = !batch && !sweep;
+    const bool single = !batch && !sweep && !uncertainty;
     const int toStandardOutput = (single && options.ReportPath == report::kStandardOutput) +
                                  (options.SeriesPath == report::kStandardOutput) +
                                  (options.SweepPath == report::kStandardOutput) +
-                                 (batch && options.OutPath == report::kStandardOutput);
+                                 (options.OutPath == report::kStandardOutput) + uncertainty;
     if (toStandardOutput > 1)
-        return "only one of --report, --series, --sweep may write to standard output (-)";
+        return "only one of --report, --series, --sweep, --out and --uncertainty's JSON may "
+               "write to standard output (-)";
     return {};
 }
 
-std::optional<std::int64_t> StepLimit(std::string_view text) {
-    std::int64_t value = 0;
+// A whole number from `least` to `most`, the whole text.
+template <typename Whole>
+std::optional<Whole> WholeNumber(std::string_view text, Whole least, Whole most) {
+    Whole value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 0)
+    if (error != std::errc() || end != text.data() + text.size() || value < least || value > most)
         return std::nullopt;
     return value;
 }
@@ -157,6 +186,10 @@ std::string InputNameList() {
         names += (names.empty() ? "" : ", ") + std::string(name);
     return names;
 }
+
+// Beyond this many samples the samples' texts and results alone fill gigabytes.
+constexpr std::size_t kMostSamples = 1'000'000;
+constexpr unsigned kMostThreads = 1024;
 
 // "--name ARG" and its help, the help starting in one column.
 std::string OptionLine(const std::string& option, std::string_view help) {
@@ -229,6 +262,14 @@ std::string EntriesSentence() {
     return common + extra + ".";
 }
 
+// "uniform, normal or triangular".
+std::string ShapeList() {
+    using enum engine::SpreadShape;
+    return std::string(engine::SpreadShapeName(Uniform)) + ", " +
+           std::string(engine::SpreadShapeName(Normal)) + " or " +
+           std::string(engine::SpreadShapeName(Triangular));
+}
+
 }  // namespace
 
 CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
@@ -241,8 +282,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
     argv.push_back(nullptr);
 
     CliOptions options;
-    bool outGiven = false;
-    bool reportGiven = false;
+    Given given;
     bool observedGiven = false;
     opterr = 0;  // errors are reported by the caller
     optind = 0;  // start afresh on every call
@@ -262,13 +302,13 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
                 break;
             case kReport:
                 options.ReportPath = optarg;
-                reportGiven = true;
+                given.Report = true;
                 break;
             case kNoReport:
                 options.ReportPath.clear();
                 break;
             case kMaxSteps:
-                options.MaxSteps = StepLimit(optarg);
+                options.MaxSteps = WholeNumber<std::int64_t>(optarg, 0, INT64_MAX);
                 if (!options.MaxSteps)
                     return {std::nullopt, "--max-steps needs a whole number of steps, not '" +
                                               std::string(optarg) + "'"};
@@ -290,7 +330,7 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
                 break;
             case kOut:
                 options.OutPath = optarg;
-                outGiven = true;
+                given.Out = true;
                 break;
             case kReportFolder:
                 options.ReportFolder = optarg;
@@ -321,6 +361,38 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
                         "--observed needs five places c1,c2,c3,c4,c5 in degC, at least one "
                         "given (an empty place is a cell not measured), not '" +
                             std::string(optarg) + "'"};
+            case kUncertainty:
+                options.SpreadPath = optarg;
+                break;
+            case kSamples: {
+                const auto samples = WholeNumber<std::size_t>(optarg, 1, kMostSamples);
+                if (!samples)
+                    return {std::nullopt, "--samples needs a whole number from 1 to " +
+                                              std::to_string(kMostSamples) + ", not '" +
+                                              std::string(optarg) + "'"};
+                options.Samples = *samples;
+                given.Samples = true;
+                break;
+            }
+            case kSeed: {
+                const auto seed = WholeNumber<std::uint64_t>(optarg, 0, UINT64_MAX);
+                if (!seed)
+                    return {std::nullopt, "--seed needs a whole number 0 or more, not '" +
+                                              std::string(optarg) + "'"};
+                options.Seed = *seed;
+                given.Seed = true;
+                break;
+            }
+            case kThreads: {
+                const auto threads = WholeNumber<unsigned>(optarg, 0, kMostThreads);
+                if (!threads)
+                    return {std::nullopt, "--threads needs a whole number from 0 (every core) to " +
+                                              std::to_string(kMostThreads) + ", not '" +
+                                              std::string(optarg) + "'"};
+                options.Threads = *threads;
+                given.Threads = true;
+                break;
+            }
             case ':':
                 return {std::nullopt, name + " needs a value"};
             case '?':
@@ -334,8 +406,10 @@ CliParse ParseCliOptions(const std::vector<std::string>& arguments) {
     }
     if (optind < argc)
         return {std::nullopt, "unexpected argument: " + std::string(argv[optind])};
-    if (std::string conflict = Conflict(options, outGiven, reportGiven); !conflict.empty())
+    if (std::string conflict = Conflict(options, given); !conflict.empty())
         return {std::nullopt, std::move(conflict)};
+    if (!options.BatchPath.empty() && !given.Out)
+        options.OutPath = report::kStandardOutput;
     return {options, {}};
 }
 
@@ -379,7 +453,8 @@ field refuses ends the program. Each ENTRY is the text of a list entry:
         std::string(session::InputNames().back()) + R"(, any
                              of them, any order) and an optional name; an empty
                              cell keeps the default
-  --out FILE                 where --batch writes its results (default -)
+  --out FILE                 where --batch writes its results (default -), or
+                             --uncertainty its samples as CSV (default none)
   --report-dir DIR           with --batch, write each row's report to
                              DIR/NAME.txt (or DIR/rowN.txt)
 )" +
@@ -392,7 +467,24 @@ field refuses ends the program. Each ENTRY is the text of a list entry:
         WrappedOptionLines("observed C1,C2,C3,C4,C5",
                            "the observed cells from the head of the bay, degC, fitted by "
                            "least squares; an empty place is a cell not measured") +
-        R"(  --help                     print this help and exit
+        R"(  --uncertainty FILE         instead of one calculation, run samples of the
+                             case whose basic conditions are drawn from the
+                             spreads FILE gives and print their percentiles,
+                             counts, rank correlations and tornado as JSON; no
+                             report. FILE: {"NAME": {"dist": D, "percent": P},
+                             ...} with NAME from )" +
+        std::string(InputName(kBasicInputs.front())) + " .. " +
+        std::string(InputName(kBasicInputs.back())) + R"(,
+                             D )" +
+        ShapeList() + R"(, P >= 0
+  --samples N                how many samples (default )" +
+        std::to_string(session::UncertaintyPlan{}.Samples) + R"()
+  --seed S                   the draws' seed, a whole number (default )" +
+        std::to_string(session::UncertaintyPlan{}.Seed) + R"()
+  --threads N                worker threads for --sweep, --batch and
+                             --uncertainty (default 0: one per core); the
+                             results never depend on it
+  --help                     print this help and exit
   --version                  print the version and exit
 
 Output: the result field's text on the first line, then the five bay cells'
@@ -404,14 +496,15 @@ SIGTERM) cancels a run and leaves the previous report as it was.
 Exit status:
   0  the calculation finished and the report was written (--batch: every
      row has a result; --sweep: always, each row carries its status;
-     --solve-for: solved)
+     --solve-for: solved; --uncertainty: some sample has a result)
   2  a text or list entry was refused, the command line is wrong (an unknown
      --solve-for input, a --target that is no number, no observed cell), a
-     case file cannot be opened, or the --batch table cannot be read
+     case file cannot be opened, the --batch table or the --uncertainty file
+     cannot be used
   3  no result: the run is unstable, cannot be made, or needs more steps
      than --max-steps allows (--batch: some row has no result; --solve-for:
      the target is out of reach, the answer is not unique, or a trial in
-     the bracket gives no result)
+     the bracket gives no result; --uncertainty: no sample has one)
   4  the report, a file asked for, or the output could not be written
   130, 143  the run was cancelled by SIGINT, SIGTERM
 )";

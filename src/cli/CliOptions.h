@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,10 +23,14 @@ struct CliOptions {
     std::string CasePath;                                 // a case to open before the options
     std::string SaveCasePath;                             // where to save the case as given
     std::string BatchPath;                                // a table of cases instead of one
-    std::string OutPath = "-";                            // the batch's results
-    std::string ReportFolder;                             // a report per batch row
-    std::optional<session::CalibratedInput> SolveFor;     // instead of one calculation
-    session::CalibrationTarget Target;                    // what --solve-for matches
+    std::string OutPath;       // the batch's results (default "-") or the samples (default none)
+    std::string ReportFolder;  // a report per batch row
+    std::string SpreadPath;    // an uncertainty run instead
+    std::size_t Samples = 1000;
+    std::uint64_t Seed = 1;
+    unsigned Threads = 0;  // for the sweep, a batch, the samples; 0: one per core
+    std::optional<session::CalibratedInput> SolveFor;  // instead of one calculation
+    session::CalibrationTarget Target;                 // what --solve-for matches
     bool Json = false;
     bool Help = false;
     bool Version = false;

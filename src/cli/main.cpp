@@ -13,6 +13,7 @@
 #include "CliOptions.h"
 #include "CliProgress.h"
 #include "JsonReport.h"
+#include "UncertaintyJson.h"
 #include "case/FullPrecisionText.h"
 #include "case/SafeFile.h"
 #include "engine/SteadyState.h"
@@ -23,6 +24,8 @@
 #include "session/CaseBatch.h"
 #include "session/CaseFileCommands.h"
 #include "session/TypedInputs.h"
+#include "session/Uncertainty.h"
+#include "session/UncertaintySummary.h"
 #include "tidewell/Version.h"
 
 namespace {
@@ -114,11 +117,13 @@ int RunSweep(const model::MainModel& model, const cli::CliOptions& options) {
     const std::vector<CaseRecord> cases = engine::SweepCases(model.Record(), combinations);
     cli::WatchCancelSignals();
     cli::ProgressLine progress = TerminalProgress("件");
-    const std::vector<engine::BatchOutcome> outcomes =
-        engine::RunBatch(cases, [&](std::size_t done, std::size_t total) {
+    const std::vector<engine::BatchOutcome> outcomes = engine::RunBatch(
+        cases,
+        [&](std::size_t done, std::size_t total) {
             return progress.Update(static_cast<std::int64_t>(done),
                                    static_cast<std::int64_t>(total));
-        });
+        },
+        options.Threads);
     progress.Finish();
     if (cli::CancelSignal != 0)
         return CancelStatus();
@@ -152,10 +157,12 @@ int RunBatchFile(const cli::CliOptions& options) {
     cli::WatchCancelSignals();
     cli::ProgressLine progress = TerminalProgress("件");
     const std::vector<session::CaseRowResult> results = session::RunCaseBatch(
-        *read.Batch, options.ReportFolder, [&](std::size_t done, std::size_t total) {
+        *read.Batch, options.ReportFolder,
+        [&](std::size_t done, std::size_t total) {
             return progress.Update(static_cast<std::int64_t>(done),
                                    static_cast<std::int64_t>(total));
-        });
+        },
+        options.Threads);
     progress.Finish();
     if (cli::CancelSignal != 0)
         return CancelStatus();
@@ -168,6 +175,34 @@ int RunBatchFile(const cli::CliOptions& options) {
         else if (!result.HasResult() && status == kSuccess)
             status = kNoResult;
     }
+    return Finish(std::cout, status);
+}
+
+// Samples of the model's case drawn from the spread file; the summary as JSON.
+int RunSamples(const model::MainModel& model, const cli::CliOptions& options,
+               MessageSink& messages) {
+    const session::SpreadFileRead spreads = session::ReadSpreadFile(options.SpreadPath);
+    if (!spreads.Spread) {
+        messages.Show(*spreads.Refusal);
+        return kRefused;
+    }
+    const session::UncertaintyPlan plan{*spreads.Spread, options.Samples, options.Seed,
+                                        options.Threads};
+    cli::WatchCancelSignals();
+    cli::ProgressLine progress = TerminalProgress("件");
+    const session::UncertaintyRun run = session::RunUncertainty(
+        session::CaseOfModel(model), plan, [&](std::size_t done, std::size_t total) {
+            return progress.Update(static_cast<std::int64_t>(done),
+                                   static_cast<std::int64_t>(total));
+        });
+    progress.Finish();
+    if (cli::CancelSignal != 0)
+        return CancelStatus();
+    const session::UncertaintySummary summary = session::SummariseUncertainty(run, plan.Spread);
+    int status = summary.Counts.Result > 0 ? kSuccess : kNoResult;
+    if (!options.OutPath.empty() && !WriteOutput(options.OutPath, session::SamplesCsv(run)))
+        status = kWriteFailed;
+    std::cout << cli::UncertaintyJson(plan, run, summary) << "\n";
     return Finish(std::cout, status);
 }
 
@@ -192,7 +227,8 @@ int main(int argc, char** argv) {
     }
     if (!options.BatchPath.empty())
         return RunBatchFile(options);
-    const bool sweep = !options.SweepPath.empty();
+    // The sweep and the samples write no report.
+    const bool manyRuns = !options.SweepPath.empty() || !options.SpreadPath.empty();
     // With a file on standard output, the result goes to standard error.
     std::ostream& out = options.ReportPath == report::kStandardOutput ||
                                 options.SeriesPath == report::kStandardOutput
@@ -202,7 +238,7 @@ int main(int argc, char** argv) {
     PrintedMessages printed;
     MessageLog messages(&printed);
     messages.Answer = true;  // a long run is what the user asked for
-    model::MainModel model(messages, sweep || options.SolveFor ? "" : options.ReportPath);
+    model::MainModel model(messages, manyRuns || options.SolveFor ? "" : options.ReportPath);
     model.FormLoad();
     const auto refuse = [&](int status) {
         if (options.Json)
@@ -223,7 +259,9 @@ int main(int argc, char** argv) {
             return refuse(kWriteFailed);
         }
     }
-    if (sweep)
+    if (!options.SpreadPath.empty())
+        return RunSamples(model, options, messages);
+    if (!options.SweepPath.empty())
         return RunSweep(model, options);
     if (options.SolveFor)
         return SolveFor(model, options, messages);

@@ -19,13 +19,6 @@ namespace {
 constexpr std::string_view kNameColumn = "name";
 constexpr std::size_t kMaxTableBytes = std::size_t{64} << 20;
 
-// "title: prompt" on one line.
-std::string OneLine(const Message& message) {
-    std::string line = message.Title() + ": " + message.Prompt();
-    std::replace(line.begin(), line.end(), '\r', ' ');
-    return line;
-}
-
 bool IsKnownColumn(std::string_view column) {
     const std::vector<std::string_view> names = InputNames();
     return column == kNameColumn || std::find(names.begin(), names.end(), column) != names.end();
@@ -44,14 +37,6 @@ std::string ReportName(const std::string& name, std::size_t row, std::set<std::s
     for (int n = 2; !used.insert(file).second; ++n)
         file = fallback + "-" + std::to_string(n) + ".txt";
     return file;
-}
-
-// The failure message of a run without a result.
-std::string FailureOf(const engine::BatchOutcome& outcome) {
-    if (outcome.Run.Status == engine::RunStatus::Cancelled)
-        return Message{MessageId::Cancelled, {}}.Title();
-    const std::optional<Message> message = NoResultMessage(outcome);
-    return message ? OneLine(*message) : std::string();
 }
 
 bool WasSetUp(const CaseRowResult& result) {
@@ -74,6 +59,19 @@ std::optional<Message> NoResultMessage(const engine::BatchOutcome& outcome) {
     if (outcome.Messages.empty())
         return std::nullopt;
     return outcome.Messages.back();
+}
+
+std::string OneLine(const Message& message) {
+    std::string line = message.Title() + ": " + message.Prompt();
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    return line;
+}
+
+std::string FailureOf(const engine::BatchOutcome& outcome) {
+    if (outcome.Run.Status == engine::RunStatus::Cancelled)
+        return Message{MessageId::Cancelled, {}}.Title();
+    const std::optional<Message> message = NoResultMessage(outcome);
+    return message ? OneLine(*message) : std::string();
 }
 
 CaseBatchRead ParseCaseBatch(std::string_view text) {
@@ -112,7 +110,7 @@ CaseBatchRead ReadCaseBatch(const std::string& path) {
 }
 
 std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::string& reportFolder,
-                                        const engine::BatchProgress& progress) {
+                                        const engine::BatchProgress& progress, unsigned threads) {
     std::vector<CaseRowResult> results(batch.Rows.size());
     std::vector<CaseRecord> cases;
     std::vector<std::size_t> rowOfCase;
@@ -148,7 +146,8 @@ std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::strin
         const std::string& path = results[rowOfCase[i]].ReportPath;
         return path.empty() ? nullptr : std::make_unique<report::ReportFile>(path);
     };
-    std::vector<engine::BatchOutcome> outcomes = engine::RunBatch(cases, progress, 0, reports);
+    std::vector<engine::BatchOutcome> outcomes =
+        engine::RunBatch(cases, progress, threads, reports);
     for (std::size_t i = 0; i < outcomes.size(); ++i) {
         CaseRowResult& result = results[rowOfCase[i]];
         result.Outcome = std::move(outcomes[i]);

@@ -54,12 +54,19 @@ std::optional<Message> NoResultMessage(const engine::BatchOutcome& outcome);
 // NAME.txt there, or rowN.txt when the name is empty, ".", "..", holds a '/'
 // or was used by an earlier row; when an earlier row took rowN.txt as well,
 // to the first free rowN-2.txt, rowN-3.txt, ... No two rows write one file.
+// `threads` workers run them (0: one per core); the results never depend on it.
 std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::string& reportFolder,
-                                        const engine::BatchProgress& progress = {});
+                                        const engine::BatchProgress& progress = {},
+                                        unsigned threads = 0);
 
 // A row per input row, in order: name, the given inputs as given, the three
 // indices, time-step (minutes), step-count, status, mean, result (as the
 // result field shows it), cell1 .. cell5 and message. UTF-8, LF line ends.
 std::string CaseBatchCsv(const CaseBatch& batch, const std::vector<CaseRowResult>& results);
+
+// "title: prompt" on one line.
+std::string OneLine(const Message& message);
+// Why a run has no result, as OneLine gives it; empty for a result.
+std::string FailureOf(const engine::BatchOutcome& outcome);
 
 }  // namespace tidewell::session

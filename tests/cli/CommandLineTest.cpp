@@ -24,6 +24,7 @@ struct CliRow {
     const char* Out;  // what standard output holds: exactly, or "~text" to contain text
     const char* Err;  // a part of standard error ("" for none expected)
     ReportIs Report;
+    const char* Spread = nullptr;  // written to s.json first
 };
 
 class CommandLines : public CliFolder, public testing::WithParamInterface<CliRow> {};
@@ -31,6 +32,8 @@ class CommandLines : public CliFolder, public testing::WithParamInterface<CliRow
 TEST_P(CommandLines, ExitPrintAndWriteAsAsked) {
     const CliRow& row = GetParam();
     test::WriteFile(Report, "previous");
+    if (row.Spread != nullptr)
+        test::WriteFile(Folder / "s.json", row.Spread);
     const test::Outcome run = Run(row.Arguments);
     EXPECT_EQ(run.Status, row.Status) << run.Err;
     if (const std::string out = row.Out; out.starts_with("~")) {
@@ -49,6 +52,7 @@ TEST_P(CommandLines, ExitPrintAndWriteAsAsked) {
 }
 
 constexpr const char* kBatchAlone = "--batch takes its cases from the file";
+constexpr const char* kSpread = "--uncertainty s.json";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
@@ -109,7 +113,30 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
            "--solve-for writes no report", kPrevious},
     CliRow{"SolveForOutOfReach", "--solve-for inflow-factor --target 25", 3,
            "~\"value\":null", "逆算できません:目標の湾内平均水温 25(℃) は、流入水流量の倍率を "
-           ".2 から 5 まで変えて得られる範囲 16.8", kPrevious}),
+           ".2 から 5 まで変えて得られる範囲 16.8", kPrevious},
+    CliRow{"SpreadNotAnObject", kSpread, 2, "", "ばらつき指定エラー:ばらつきの指定ファイル「s.json」"
+           "を使えません。\nJSON のオブジェクトとして読めません", kPrevious, "[1]"},
+    CliRow{"SpreadOfNoInput", kSpread, 2, "", "キー「bay」は基本条件の名前ではありません",
+           kPrevious, R"({"bay": {"dist": "uniform", "percent": 1}})"},
+    CliRow{"SpreadOfInputTwice", kSpread, 2, "", "キー「sea-temp」が二度あります", kPrevious,
+           R"({"sea-temp": {"dist": "normal", "percent": 1}, "sea-temp": {}})"},
+    CliRow{"SpreadUnknownDistribution", kSpread, 2, "", "分布「\"cauchy\"」は", kPrevious,
+           R"({"bay-area": {"dist": "cauchy", "percent": 1}})"},
+    CliRow{"SpreadNegativePercent", kSpread, 2, "", "は 0 以上の数にしてください（-1）",
+           kPrevious, R"({"bay-area": {"dist": "uniform", "percent": -1}})"},
+    CliRow{"SpreadPercentAsText", kSpread, 2, "", "は 0 以上の数にしてください（\"5\"）",
+           kPrevious, R"({"bay-area": {"dist": "uniform", "percent": "5"}})"},
+    CliRow{"SpreadWithoutPercent", kSpread, 2, "", "「bay-area」には「dist」と「percent」を",
+           kPrevious, R"({"bay-area": {"dist": "uniform"}})"},
+    CliRow{"SpreadWithAnotherMember", kSpread, 2, "", "知らないキー「sd」", kPrevious,
+           R"({"bay-area": {"dist": "normal", "percent": 1, "sd": 2}})"},
+    CliRow{"NoSamples", "--uncertainty s.json --samples 0", 2, "", "--samples needs", kPrevious,
+           "{}"},
+    CliRow{"NoSampleHasAResult", "--uncertainty s.json --samples 2 --bay-area 20", 3,
+           "~\"counts\":{\"result\":0,\"unstable\":2,", "", kPrevious,
+           R"({"bay-area": {"dist": "uniform", "percent": 1}})"},
+    CliRow{"SamplesWithoutUncertainty", "--samples 5", 2, "", "go with --uncertainty only",
+           kPrevious}),
     [](const auto& info) { return std::string(info.param.Name); });
 // clang-format on
 
