@@ -34,12 +34,15 @@ grep -q '^License: MIT$' "$copyright" || fail "copyright names no MIT licence"
 
 for program in tidewell-cli tidewell; do
   [ -x "$scratch/usr/bin/$program" ] || continue
-  # Both answer without a display and do not open a window.
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$scratch/usr/bin/$program" --help |
-    grep -q "^Usage: $program" || fail "$program --help"
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$scratch/usr/bin/$program" --version |
-    grep -q "1\.1\.0" || fail "$program --version"
-  zcat "$scratch/usr/share/man/man1/$program.1.gz" | grep -q '^\.TH' || fail "$program.1.gz"
+  # Both answer without a display and do not open a window. Each output is
+  # read whole before it is searched: grep -q leaving a pipe early would
+  # end the writer with SIGPIPE, a failure under pipefail.
+  help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$scratch/usr/bin/$program" --help)
+  grep -q "^Usage: $program" <<<"$help" || fail "$program --help"
+  version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$scratch/usr/bin/$program" --version)
+  grep -q "1\.1\.0" <<<"$version" || fail "$program --version"
+  manual=$(zcat "$scratch/usr/share/man/man1/$program.1.gz")
+  grep -q '^\.TH' <<<"$manual" || fail "$program.1.gz"
 done
 
 (cd "$scratch" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null)
