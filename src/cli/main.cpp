@@ -20,6 +20,7 @@
 #include "report/SweepCsv.h"
 #include "session/CaseBatch.h"
 #include "session/CaseFileCommands.h"
+#include "session/StepLimit.h"
 #include "session/TypedInputs.h"
 #include "tidewell/Version.h"
 
@@ -70,13 +71,11 @@ int StatusOf(const engine::RunResult& run) {
 bool TooLong(const model::MainModel& model, const cli::CliOptions& options, MessageSink& messages) {
     if (!options.MaxSteps)
         return false;
-    const std::optional<std::int64_t> steps = engine::PlannedStepCount(model.Record());
-    if (!steps || *steps <= *options.MaxSteps)
-        return false;
-    messages.Show({"計算ステップ数の制限", "計算ステップ数 " + std::to_string(*steps) + " が上限 " +
-                                               std::to_string(*options.MaxSteps) +
-                                               " を超えるため計算しません"});
-    return true;
+    const std::optional<Message> refusal =
+        session::StepLimitRefusal(model.Record(), *options.MaxSteps);
+    if (refusal)
+        messages.Show(*refusal);
+    return refusal.has_value();
 }
 
 // Writes a whole file the user asked for, or standard output for "-"; false
