@@ -29,4 +29,6 @@ class CMakeBuild(build_ext):
         self.copy_file(str(built), str(target))
 
 
-setup(ext_modules=[Extension("tidewell._tidewell", sources=[])], cmdclass={"build_ext": CMakeBuild})
+# Its own folder, apart from the CMake presets' build/.
+setup(ext_modules=[Extension("tidewell._tidewell", sources=[])], cmdclass={"build_ext": CMakeBuild},
+      options={"build": {"build_base": "build-python"}})
