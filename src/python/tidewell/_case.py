@@ -92,12 +92,14 @@ class Case:
         return dict(self._texts)
 
     def __eq__(self, other):
+        """Equal when every field and list holds the same text."""
         return isinstance(other, Case) and self._texts == other._texts
 
     def __hash__(self):
         return hash(tuple(self._texts.items()))
 
     def __repr__(self):
+        """The constructor call with the texts typed."""
         given = ", ".join(f"{name.replace('-', '_')}={text!r}" for name, text in self._given.items())
         return f"Case({given})"
 
