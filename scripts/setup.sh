@@ -12,6 +12,8 @@ TIDEWELL_PACKAGES=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev fonts-ipafont-gothic
   xvfb xdotool desktop-file-utils appstream
   libqt6svg6 help2man qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+  python3-dev pybind11-dev python3-numpy python3-pandas python3-matplotlib python3-pytest
+  python3-setuptools python3-pip
 )
 # Only scripts/screenshot needs these: a window manager for the frame,
 # xwininfo to find it and ImageMagick's import to save it.

@@ -23,6 +23,7 @@
 #include "session/Calibration.h"
 #include "session/CaseBatch.h"
 #include "session/CaseFileCommands.h"
+#include "session/StepLimit.h"
 #include "session/TypedInputs.h"
 #include "session/Uncertainty.h"
 #include "session/UncertaintySummary.h"
@@ -75,12 +76,11 @@ int StatusOf(const engine::RunResult& run) {
 bool TooLong(const model::MainModel& model, const cli::CliOptions& options, MessageSink& messages) {
     if (!options.MaxSteps)
         return false;
-    const std::optional<std::int64_t> steps = engine::PlannedStepCount(model.Record());
-    if (!steps || *steps <= *options.MaxSteps)
-        return false;
-    messages.Show(
-        {MessageId::StepLimit, {std::to_string(*steps), std::to_string(*options.MaxSteps)}});
-    return true;
+    const std::optional<Message> refusal =
+        session::StepLimitRefusal(model.Record(), *options.MaxSteps);
+    if (refusal)
+        messages.Show(*refusal);
+    return refusal.has_value();
 }
 
 // Writes a whole file the user asked for, or standard output for "-"; false

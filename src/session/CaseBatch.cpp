@@ -82,22 +82,9 @@ CaseBatchRead ParseCaseBatch(std::string_view text) {
         return {std::nullopt, "no header line naming the columns"};
     CaseBatch batch;
     batch.Columns = std::move(table.Records.front());
-    for (std::size_t i = 0; i < batch.Columns.size(); ++i) {
-        const std::string& column = batch.Columns[i];
-        if (!IsKnownColumn(column))
-            return {std::nullopt, "unknown column '" + column + "'"};
-        if (std::find(batch.Columns.begin(), batch.Columns.begin() + static_cast<long>(i),
-                      column) != batch.Columns.begin() + static_cast<long>(i))
-            return {std::nullopt, "column '" + column + "' is given twice"};
-    }
-    for (std::size_t r = 1; r < table.Records.size(); ++r) {
-        if (table.Records[r].size() != batch.Columns.size())
-            return {std::nullopt, "row " + std::to_string(r) + " has " +
-                                      std::to_string(table.Records[r].size()) +
-                                      " cells, the header " + std::to_string(batch.Columns.size())};
-        batch.Rows.push_back(std::move(table.Records[r]));
-    }
-    return {std::move(batch), {}};
+    batch.Rows.assign(std::make_move_iterator(table.Records.begin() + 1),
+                      std::make_move_iterator(table.Records.end()));
+    return CheckCaseBatch(std::move(batch));
 }
 
 CaseBatchRead ReadCaseBatch(const std::string& path) {
@@ -107,6 +94,24 @@ CaseBatchRead ReadCaseBatch(const std::string& path) {
     if (!read.Batch)
         read.Problem = path + ": " + read.Problem;
     return read;
+}
+
+CaseBatchRead CheckCaseBatch(CaseBatch batch) {
+    for (std::size_t i = 0; i < batch.Columns.size(); ++i) {
+        const std::string& column = batch.Columns[i];
+        if (!IsKnownColumn(column))
+            return {std::nullopt, "unknown column '" + column + "'"};
+        if (std::find(batch.Columns.begin(), batch.Columns.begin() + static_cast<long>(i),
+                      column) != batch.Columns.begin() + static_cast<long>(i))
+            return {std::nullopt, "column '" + column + "' is given twice"};
+    }
+    for (std::size_t r = 0; r < batch.Rows.size(); ++r) {
+        if (batch.Rows[r].size() != batch.Columns.size())
+            return {std::nullopt, "row " + std::to_string(r + 1) + " has " +
+                                      std::to_string(batch.Rows[r].size()) + " cells, the header " +
+                                      std::to_string(batch.Columns.size())};
+    }
+    return {std::move(batch), {}};
 }
 
 std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::string& reportFolder,
@@ -160,7 +165,33 @@ std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::strin
     return results;
 }
 
+CaseRowColumns RowColumns(const CaseRowResult& result) {
+    const engine::BatchOutcome& outcome = result.Outcome;
+    const bool setUp = WasSetUp(result);
+    const bool hasResult = result.HasResult();
+    CaseRowColumns columns;
+    columns.ResidenceTime = result.ResidenceTime;
+    columns.Closedness = result.Closedness;
+    columns.LoadPerVolume = result.LoadPerVolume;
+    if (setUp) {
+        columns.TimeStep = outcome.TimeStep;
+        columns.StepCount = outcome.Run.StepCount;
+    }
+    columns.Status = result.Refused ? "refused" : report::StatusWord(outcome.Run.Status);
+    if (hasResult) {
+        columns.Mean = outcome.Mean;
+        columns.Result = DisplayText(RoundDecimals(outcome.Mean, 2));
+        for (std::size_t cell = 0; cell < outcome.Cells.size(); ++cell)
+            columns.Cells[cell] = outcome.Cells[cell];
+    }
+    columns.Message = result.Message;
+    return columns;
+}
+
 std::string CaseBatchCsv(const CaseBatch& batch, const std::vector<CaseRowResult>& results) {
+    const auto number = [](const std::optional<double>& value) {
+        return value ? SeventeenDigits(*value) : std::string();
+    };
     std::string csv = std::string(kNameColumn);
     for (const std::string& column : batch.Columns) {
         if (column != kNameColumn)
@@ -169,7 +200,6 @@ std::string CaseBatchCsv(const CaseBatch& batch, const std::vector<CaseRowResult
     csv += ",residence-time,closedness,load-per-volume,time-step,step-count,status,mean,result," +
            report::CellColumns() + ",message\n";
     for (std::size_t r = 0; r < results.size() && r < batch.Rows.size(); ++r) {
-        const CaseRowResult& result = results[r];
         std::string name, given;
         for (std::size_t c = 0; c < batch.Columns.size(); ++c) {
             if (batch.Columns[c] == kNameColumn)
@@ -177,19 +207,15 @@ std::string CaseBatchCsv(const CaseBatch& batch, const std::vector<CaseRowResult
             else
                 given += "," + CsvField(batch.Rows[r][c]);
         }
-        const engine::BatchOutcome& outcome = result.Outcome;
-        const bool setUp = WasSetUp(result);
-        const bool hasResult = result.HasResult();
-        csv += CsvField(name) + given + "," + CsvField(result.ResidenceTime) + "," +
-               CsvField(result.Closedness) + "," + CsvField(result.LoadPerVolume) + "," +
-               (setUp ? SeventeenDigits(outcome.TimeStep) : "") + "," +
-               (setUp ? std::to_string(outcome.Run.StepCount) : "") + "," +
-               (result.Refused ? "refused" : report::StatusWord(outcome.Run.Status)) + "," +
-               (hasResult ? SeventeenDigits(outcome.Mean) : "") + "," +
-               (hasResult ? CsvField(DisplayText(RoundDecimals(outcome.Mean, 2))) : "");
-        for (double cell : outcome.Cells)
-            csv += "," + (hasResult ? SeventeenDigits(cell) : std::string());
-        csv += "," + CsvField(result.Message) + "\n";
+        const CaseRowColumns row = RowColumns(results[r]);
+        csv += CsvField(name) + given + "," + CsvField(row.ResidenceTime) + "," +
+               CsvField(row.Closedness) + "," + CsvField(row.LoadPerVolume) + "," +
+               number(row.TimeStep) + "," +
+               (row.StepCount ? std::to_string(*row.StepCount) : std::string()) + "," + row.Status +
+               "," + number(row.Mean) + "," + CsvField(row.Result);
+        for (const std::optional<double>& cell : row.Cells)
+            csv += "," + number(cell);
+        csv += "," + CsvField(row.Message) + "\n";
     }
     return csv;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +34,8 @@ struct CaseBatchRead {
 CaseBatchRead ParseCaseBatch(std::string_view text);
 // The same for a file; the problem then names the file.
 CaseBatchRead ReadCaseBatch(const std::string& path);
+// The same checks for a table given as columns and rows (from a data frame).
+CaseBatchRead CheckCaseBatch(CaseBatch batch);
 
 struct CaseRowResult {
     bool Refused = false;
@@ -54,10 +58,25 @@ std::optional<Message> NoResultMessage(const engine::BatchOutcome& outcome);
 // NAME.txt there, or rowN.txt when the name is empty, ".", "..", holds a '/'
 // or was used by an earlier row; when an earlier row took rowN.txt as well,
 // to the first free rowN-2.txt, rowN-3.txt, ... No two rows write one file.
-// `threads` workers run them (0: one per core); the results never depend on it.
+// The rows run on `threads` worker threads (0: one per core); the results
+// do not depend on it.
 std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::string& reportFolder,
                                         const engine::BatchProgress& progress = {},
                                         unsigned threads = 0);
+
+// What a row's result columns hold, from the indices to the message; an empty
+// number is a value that row does not have.
+struct CaseRowColumns {
+    std::string ResidenceTime, Closedness, LoadPerVolume;
+    std::optional<double> TimeStep;  // minutes
+    std::optional<std::int64_t> StepCount;
+    std::string Status;  // result, unstable, cannot-run, refused
+    std::optional<double> Mean;
+    std::string Result;  // as the result field shows it
+    std::array<std::optional<double>, engine::kBayCellCount> Cells;
+    std::string Message;
+};
+CaseRowColumns RowColumns(const CaseRowResult& result);
 
 // A row per input row, in order: name, the given inputs as given, the three
 // indices, time-step (minutes), step-count, status, mean, result (as the

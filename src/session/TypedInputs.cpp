@@ -86,17 +86,25 @@ std::optional<InputRefusal> EnterInputs(model::MainModel& model, const MessageLo
     return std::nullopt;
 }
 
-std::optional<Message> ApplyInputs(model::MainModel& model, MessageLog& log,
-                                   const TypedInputs& inputs) {
+std::optional<NamedRefusal> ApplyNamedInputs(model::MainModel& model, MessageLog& log,
+                                             const TypedInputs& inputs) {
     const std::optional<InputRefusal> refusal = EnterInputs(model, log, inputs.Steps());
     if (!refusal)
         return std::nullopt;
+    const std::string name(refusal->Name());
     if (refusal->FieldRefusal)
-        return refusal->FieldRefusal;
+        return NamedRefusal{name, *refusal->FieldRefusal};
     const auto list = std::get<MultiplierList>(refusal->Step.Input);
     const Message message = EntryNotInList(list, refusal->Step.Text, model.List(ListNumber(list)));
     log.Show(message);
-    return message;
+    return NamedRefusal{name, message};
+}
+
+std::optional<Message> ApplyInputs(model::MainModel& model, MessageLog& log,
+                                   const TypedInputs& inputs) {
+    if (std::optional<NamedRefusal> refusal = ApplyNamedInputs(model, log, inputs))
+        return std::move(refusal->Said);
+    return std::nullopt;
 }
 
 }  // namespace tidewell::session

@@ -54,9 +54,18 @@ struct InputRefusal {
 std::optional<InputRefusal> EnterInputs(model::MainModel& model, const MessageLog& log,
                                         const std::vector<InputStep>& steps);
 
-// EnterInputs for the command line and a batch row: an entry the list does
-// not hold is refused with a message that `log` is shown. Empty when all were
-// taken; otherwise the refusal's message.
+// The input that was refused and the message that said so.
+struct NamedRefusal {
+    std::string Name;
+    Message Said;
+};
+
+// EnterInputs for the command line, a batch row and the Python module: an
+// entry the list does not hold is refused with a message that `log` is shown.
+// Empty when all were taken; otherwise the refused input and its message.
+std::optional<NamedRefusal> ApplyNamedInputs(model::MainModel& model, MessageLog& log,
+                                             const TypedInputs& inputs);
+// The same, giving only the message.
 std::optional<Message> ApplyInputs(model::MainModel& model, MessageLog& log,
                                    const TypedInputs& inputs);
 

@@ -1,0 +1,20 @@
+# The Python module `tidewell` over the Qt-free layers, for Debian's Python 3
+# (not whatever `python3` comes first on PATH): built into build/python/ when
+# Python 3 and pybind11 are found. TIDEWELL_PYTHON_MODULE says whether it is.
+set(TIDEWELL_PYTHON_MODULE OFF)
+if(NOT TIDEWELL_PYTHON OR TIDEWELL_SANITIZE OR TIDEWELL_FUZZ)
+  return()
+endif()
+if(NOT DEFINED Python3_EXECUTABLE AND EXISTS /usr/bin/python3)
+  set(Python3_EXECUTABLE /usr/bin/python3 CACHE FILEPATH "The Python 3 the module is built for")
+endif()
+find_package(Python3 COMPONENTS Interpreter Development.Module)
+if(Python3_FOUND)
+  find_package(pybind11 CONFIG QUIET)
+endif()
+if(NOT Python3_FOUND OR NOT pybind11_FOUND)
+  message(STATUS "Python module: not built (needs python3-dev and pybind11-dev)")
+  return()
+endif()
+set(TIDEWELL_PYTHON_MODULE ON)
+add_subdirectory(src/python)
