@@ -7,19 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzRequire.h"
 #include "case/Csv.h"
 #include "session/CaseBatch.h"
 
 namespace {
 
 using namespace tidewell;
-
-void Require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
 
 // A record of one empty field is a blank line, which the reader skips.
 bool IsBlankRecord(const CsvRecord& record) {

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "FuzzRequire.h"
 #include "case/MessageLog.h"
 #include "case/NumberText.h"
 #include "case/NumericText.h"
@@ -18,13 +19,6 @@
 namespace {
 
 using namespace tidewell;
-
-void Require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
 
 // Any finite number's display text reads back as a number close to it.
 void CheckNumberText(double value) {
