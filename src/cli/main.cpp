@@ -9,11 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "CalibrationJson.h"
 #include "CliOptions.h"
 #include "CliProgress.h"
 #include "JsonReport.h"
-#include "UncertaintyJson.h"
 #include "case/FullPrecisionText.h"
 #include "case/SafeFile.h"
 #include "engine/SteadyState.h"
@@ -21,11 +19,13 @@
 #include "report/SeriesCsv.h"
 #include "report/SweepCsv.h"
 #include "session/Calibration.h"
+#include "session/CalibrationJson.h"
 #include "session/CaseBatch.h"
 #include "session/CaseFileCommands.h"
 #include "session/StepLimit.h"
 #include "session/TypedInputs.h"
 #include "session/Uncertainty.h"
+#include "session/UncertaintyJson.h"
 #include "session/UncertaintySummary.h"
 #include "tidewell/Version.h"
 
@@ -139,7 +139,7 @@ int SolveFor(const model::MainModel& model, const cli::CliOptions& options, Mess
         session::Calibrate({session::InputsOfModel(model), input, options.Target});
     if (result.Problem)
         messages.Show(*result.Problem);
-    std::cout << cli::CalibrationJson(input, result) << "\n";
+    std::cout << session::CalibrationJson(input, result) << "\n";
     return Finish(std::cout,
                   result.Status == session::CalibrationStatus::Solved ? kSuccess : kNoResult);
 }
@@ -202,7 +202,7 @@ int RunSamples(const model::MainModel& model, const cli::CliOptions& options,
     int status = summary.Counts.Result > 0 ? kSuccess : kNoResult;
     if (!options.OutPath.empty() && !WriteOutput(options.OutPath, session::SamplesCsv(run)))
         status = kWriteFailed;
-    std::cout << cli::UncertaintyJson(plan, run, summary) << "\n";
+    std::cout << session::UncertaintyJson(plan, run, summary) << "\n";
     return Finish(std::cout, status);
 }
 

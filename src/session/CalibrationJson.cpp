@@ -2,14 +2,14 @@
 
 #include <nlohmann/json.hpp>
 
-namespace tidewell::cli {
+namespace tidewell::session {
 
-std::string CalibrationJson(session::CalibratedInput input, const session::Calibration& result) {
+std::string CalibrationJson(CalibratedInput input, const Calibration& result) {
     using json = nlohmann::ordered_json;
-    const bool solved = result.Status == session::CalibrationStatus::Solved;
+    const bool solved = result.Status == CalibrationStatus::Solved;
     const bool basic = std::holds_alternative<BasicInput>(input);
     json report = json::object();
-    report["input"] = std::string(session::NameOf(input));
+    report["input"] = std::string(NameOf(input));
     report["value"] = solved ? json(result.Value) : json(nullptr);
     if (basic)
         report["text"] = solved ? json(result.Text) : json(nullptr);
@@ -29,4 +29,4 @@ std::string CalibrationJson(session::CalibratedInput input, const session::Calib
     return report.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
-}  // namespace tidewell::cli
+}  // namespace tidewell::session

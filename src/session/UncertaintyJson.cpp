@@ -3,7 +3,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
-namespace tidewell::cli {
+namespace tidewell::session {
 namespace {
 
 using json = nlohmann::ordered_json;
@@ -20,12 +20,11 @@ json Described(const engine::Distribution& d) {
 
 }  // namespace
 
-std::string UncertaintyJson(const session::UncertaintyPlan& plan,
-                            const session::UncertaintyRun& run,
-                            const session::UncertaintySummary& summary) {
-    const session::StatusCounts& counts = summary.Counts;
+std::string UncertaintyJson(const UncertaintyPlan& plan, const UncertaintyRun& run,
+                            const UncertaintySummary& summary) {
+    const StatusCounts& counts = summary.Counts;
     json refusals = json::array();
-    for (const session::RefusalCount& refusal : summary.Refusals)
+    for (const RefusalCount& refusal : summary.Refusals)
         refusals.push_back({{"title", refusal.Reason.Title()},
                             {"prompt", refusal.Reason.Prompt()},
                             {"count", refusal.Count}});
@@ -40,7 +39,7 @@ std::string UncertaintyJson(const session::UncertaintyPlan& plan,
     for (const auto& [input, rho] : summary.RankCorrelation)
         correlation[std::string(InputName(input))] = Number(rho);
     json tornado = json::array();
-    for (const session::TornadoBar& bar : run.Tornado)
+    for (const TornadoBar& bar : run.Tornado)
         tornado.push_back({{"input", InputName(bar.Input)},
                            {"low", bar.Low.Case.Text(bar.Input)},
                            {"high", bar.High.Case.Text(bar.Input)},
@@ -62,4 +61,4 @@ std::string UncertaintyJson(const session::UncertaintyPlan& plan,
     return report.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
-}  // namespace tidewell::cli
+}  // namespace tidewell::session
