@@ -29,6 +29,9 @@ enum class MessageId {
     CalibrationFailed,
     CalibrationFailedBecause,
     CalibrationJump,
+    CalibrationMeanNotNumber,
+    CalibrationCellNotNumber,
+    CalibrationNoObserved,
     MultiplierCaption,
     // refused inputs
     BayAreaLimit,

@@ -1,11 +1,13 @@
 // The main window's file and view commands: case files, recent files, the
-// series as CSV, the chart window and the sensitivity dialog.
+// series as CSV, the chart window, the sensitivity and calibration dialogs.
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <algorithm>
 
+#include "CalibrationDialog.h"
 #include "ControlTable.h"
 #include "MainWindow.h"
 #include "QtText.h"
@@ -26,7 +28,8 @@ QString CaseFilter() {
 
 MenuCommands MainWindow::Menu() {
     return {[this] { AskAndOpen(); },      [this] { Save(); },      [this] { AskAndSaveAs(); },
-            [this] { AskAndExportCsv(); }, [this] { ShowChart(); }, [this] { ShowSweep(); }};
+            [this] { AskAndExportCsv(); }, [this] { ShowChart(); }, [this] { ShowSweep(); },
+            [this] { ShowCalibration(); }};
 }
 
 bool MainWindow::MayDropChanges() {
@@ -142,7 +145,8 @@ void MainWindow::ShowCaseTitle() {
 }
 
 // The case-file commands wait for a run; the CSV command also needs one that
-// was not cancelled. Sensitivity tables hand no picks to a running window.
+// was not cancelled. Sensitivity tables hand no picks to a running window;
+// calibration dialogs learn the case, to mark an answer for another as stale.
 void MainWindow::ShowCommandsAllowed() {
     const bool idle = !PresenterModel->Running();
     for (const char* name : {"OpenAction", "SaveAction", "SaveAsAction"}) {
@@ -155,6 +159,12 @@ void MainWindow::ShowCommandsAllowed() {
         Recent->AllowOpening(idle);
     for (SweepDialog* sweep : findChildren<SweepDialog*>())
         sweep->AllowPicks(idle);
+    const auto calibrations = findChildren<CalibrationDialog*>();
+    if (!calibrations.isEmpty()) {
+        const session::TypedInputs current = session::InputsOfModel(*PresenterModel);
+        for (CalibrationDialog* calibration : calibrations)
+            calibration->ShowCase(current);
+    }
 }
 
 // The chart follows every run that was not cancelled.
@@ -202,6 +212,35 @@ void MainWindow::PickCombination(const engine::SweepCombination& combination) {
     for (MultiplierList list : kMultiplierLists)
         PresenterModel->SelectListEntry(ListNumber(list), combination.Entry(list));
     ShowModel();
+}
+
+CalibrationDialog* MainWindow::ShowCalibration() {
+    if (!PresenterModel->FieldsAccepted()) {
+        ShowModel();
+        return nullptr;
+    }
+    auto* dialog = new CalibrationDialog(session::InputsOfModel(*PresenterModel), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->SetApplyHandler(
+        [this](const session::InputStep& step) { return ApplyCalibration(step); });
+    dialog->show();
+    return dialog;
+}
+
+// As the user would: the text typed into the field, or the entry clicked.
+bool MainWindow::ApplyCalibration(const session::InputStep& step) {
+    if (!MayChangeCase())
+        return false;
+    if (const auto* basic = std::get_if<BasicInput>(&step.Input)) {
+        PresenterModel->SetFieldText(model::FieldOf(*basic), step.Text);
+    } else {
+        const int list = ListNumber(std::get<MultiplierList>(step.Input));
+        const auto& entries = PresenterModel->List(list).Entries;
+        const auto at = std::find(entries.begin(), entries.end(), step.Text);
+        PresenterModel->SelectListEntry(list, static_cast<int>(at - entries.begin()));
+    }
+    ShowModel();
+    return true;
 }
 
 }  // namespace tidewell::window
