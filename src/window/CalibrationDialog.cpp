@@ -23,10 +23,6 @@
 namespace tidewell::window {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("CalibrationDialog", text);
-}
-
 QString Degrees(double value) {
     return QString::number(value, 'f', 3);
 }
@@ -46,7 +42,7 @@ CalibrationDialog::CalibrationDialog(session::TypedInputs current, QWidget* pare
     : QDialog(parent), Current(std::move(current)) {
     UseGothicSubstitutes();
     setObjectName(QStringLiteral("CalibrationDialog"));
-    setWindowTitle(Tr("逆算"));
+    setWindowTitle(QCoreApplication::translate("CalibrationDialog", "逆算"));
     setFont(FontFor(ControlFont::Window));
     setModal(false);
 
@@ -55,10 +51,12 @@ CalibrationDialog::CalibrationDialog(session::TypedInputs current, QWidget* pare
     for (const session::CalibratedInput input : session::CalibratedInputs())
         Input->addItem(ModelText(session::CaptionOf(input)),
                        QString::fromLatin1(session::NameOf(input)));
-    ByMean = new QRadioButton(Tr("目標の湾内平均水温(℃)"), this);
+    ByMean = new QRadioButton(
+        QCoreApplication::translate("CalibrationDialog", "目標の湾内平均水温(℃)"), this);
     ByMean->setObjectName(QStringLiteral("ByMean"));
     ByMean->setChecked(true);
-    ByCells = new QRadioButton(Tr("観測水温(℃、空欄は未観測)"), this);
+    ByCells = new QRadioButton(
+        QCoreApplication::translate("CalibrationDialog", "観測水温(℃、空欄は未観測)"), this);
     ByCells->setObjectName(QStringLiteral("ByCells"));
     auto* kinds = new QButtonGroup(this);
     kinds->addButton(ByMean);
@@ -67,7 +65,8 @@ CalibrationDialog::CalibrationDialog(session::TypedInputs current, QWidget* pare
     MeanText->setObjectName(QStringLiteral("TargetMean"));
 
     auto* target = new QGridLayout;
-    target->addWidget(new QLabel(Tr("求める入力"), this), 0, 0);
+    target->addWidget(
+        new QLabel(QCoreApplication::translate("CalibrationDialog", "求める入力"), this), 0, 0);
     target->addWidget(Input, 0, 1, 1, engine::kBayCellCount);
     target->addWidget(ByMean, 1, 0);
     target->addWidget(MeanText, 1, 1);
@@ -75,7 +74,8 @@ CalibrationDialog::CalibrationDialog(session::TypedInputs current, QWidget* pare
     for (int k = 0; k < engine::kBayCellCount; ++k) {
         auto* cell = new QLineEdit(this);
         cell->setObjectName(QStringLiteral("Observed%1").arg(k + 1));
-        cell->setPlaceholderText(Tr("セル%1").arg(k + 1));
+        cell->setPlaceholderText(
+            QCoreApplication::translate("CalibrationDialog", "セル%1").arg(k + 1));
         CellTexts[static_cast<std::size_t>(k)] = cell;
         target->addWidget(cell, 2, k + 1);
     }
@@ -84,7 +84,9 @@ CalibrationDialog::CalibrationDialog(session::TypedInputs current, QWidget* pare
     Outcome->setObjectName(QStringLiteral("CalibrationOutcome"));
     Outcome->setWordWrap(true);
     Outcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    StaleNote = new QLabel(Tr("逆算の後にメイン画面の条件が変わりました。"), this);
+    StaleNote = new QLabel(QCoreApplication::translate(
+                               "CalibrationDialog", "逆算の後にメイン画面の条件が変わりました。"),
+                           this);
     StaleNote->setObjectName(QStringLiteral("CalibrationStale"));
     StaleNote->setStyleSheet(QStringLiteral("color: #b00000"));
     StaleNote->hide();
@@ -92,11 +94,15 @@ CalibrationDialog::CalibrationDialog(session::TypedInputs current, QWidget* pare
     Table = new QTableWidget(engine::kBayCellCount + 3, 3, this);
     Table->setObjectName(QStringLiteral("FitTable"));
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Table->setHorizontalHeaderLabels({Tr("観測"), Tr("計算"), Tr("誤差")});
+    Table->setHorizontalHeaderLabels({QCoreApplication::translate("CalibrationDialog", "観測値"),
+                                      QCoreApplication::translate("CalibrationDialog", "計算値"),
+                                      QCoreApplication::translate("CalibrationDialog", "誤差")});
     QStringList rows;
     for (int k = 1; k <= engine::kBayCellCount; ++k)
-        rows << Tr("セル%1").arg(k);
-    rows << Tr("湾内平均") << Tr("バイアス") << Tr("RMS");
+        rows << QCoreApplication::translate("CalibrationDialog", "セル%1").arg(k);
+    rows << QCoreApplication::translate("CalibrationDialog", "湾内平均")
+         << QCoreApplication::translate("CalibrationDialog", "バイアス")
+         << QCoreApplication::translate("CalibrationDialog", "RMS");
     Table->setVerticalHeaderLabels(rows);
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
@@ -104,15 +110,17 @@ CalibrationDialog::CalibrationDialog(session::TypedInputs current, QWidget* pare
     Progress->setObjectName(QStringLiteral("CalibrationProgress"));
     Progress->setRange(0, session::kMostRuns);
     Progress->hide();
-    SolveButton = new QPushButton(Tr("計算"), this);
+    SolveButton = new QPushButton(QCoreApplication::translate("CalibrationDialog", "計算"), this);
     SolveButton->setObjectName(QStringLiteral("Solve"));
-    CancelButton = new QPushButton(Tr("中止"), this);
+    SolveButton->setDefault(true);  // Enter in a target field solves
+    CancelButton = new QPushButton(QCoreApplication::translate("CalibrationDialog", "中止"), this);
     CancelButton->setObjectName(QStringLiteral("CancelSolve"));
     CancelButton->setEnabled(false);
-    ApplyButton = new QPushButton(Tr("適用"), this);
+    ApplyButton = new QPushButton(QCoreApplication::translate("CalibrationDialog", "適用"), this);
     ApplyButton->setObjectName(QStringLiteral("ApplyCalibration"));
     ApplyButton->setEnabled(false);
-    auto* closeButton = new QPushButton(Tr("閉じる"), this);
+    auto* closeButton =
+        new QPushButton(QCoreApplication::translate("CalibrationDialog", "閉じる"), this);
     closeButton->setObjectName(QStringLiteral("CloseCalibration"));
 
     auto* buttons = new QHBoxLayout;
@@ -189,7 +197,7 @@ void CalibrationDialog::Solve() {
     CancelButton->setEnabled(true);
     Progress->setValue(0);
     Progress->show();
-    Outcome->setText(Tr("計算中…"));
+    Outcome->setText(QCoreApplication::translate("CalibrationDialog", "計算中…"));
     // The worker owns its copy of the request; it reaches the dialog only
     // through queued calls, which run on the dialog's thread.
     Worker = std::jthread([this, request = Asked](std::stop_token stop) {
@@ -220,7 +228,7 @@ void CalibrationDialog::Finish(session::Calibration result) {
     CancelButton->setEnabled(false);
     AllowEditing(true);
     if (result.Status == session::CalibrationStatus::Stopped) {
-        Outcome->setText(Tr("逆算を中止しました。"));
+        Outcome->setText(QCoreApplication::translate("CalibrationDialog", "逆算を中止しました。"));
         return;
     }
     if (result.Problem) {
@@ -240,18 +248,22 @@ void CalibrationDialog::ShowRefusal(const Message& why) {
 
 void CalibrationDialog::ShowAnswer() {
     const session::Calibration& answer = *Solved;
-    QString text = Tr("%1 = %2（計算 %3 回）")
+    QString text = QCoreApplication::translate("CalibrationDialog", "%1 = %2（計算 %3 回）")
                        .arg(ModelText(session::CaptionOf(Asked.Input)),
                             QString::number(answer.Value, 'g', 8), QString::number(answer.Runs));
     if (std::holds_alternative<BasicInput>(Asked.Input))
-        text += QStringLiteral("\n") + Tr("入力する値：%1").arg(ToQString(answer.Text));
+        text += QStringLiteral("\n") +
+                QCoreApplication::translate("CalibrationDialog", "入力する値：%1")
+                    .arg(ToQString(answer.Text));
     else if (answer.Nearest)
-        text +=
-            QStringLiteral("\n") +
-            (answer.Nearest->Mean
-                 ? Tr("最も近い項目：%1（湾内平均水温 %2 ℃）")
-                       .arg(ToQString(answer.Nearest->Entry), Degrees(*answer.Nearest->Mean))
-                 : Tr("最も近い項目：%1（計算結果なし）").arg(ToQString(answer.Nearest->Entry)));
+        text += QStringLiteral("\n") +
+                (answer.Nearest->Mean
+                     ? QCoreApplication::translate("CalibrationDialog",
+                                                   "最も近い項目：%1（湾内平均水温 %2 ℃）")
+                           .arg(ToQString(answer.Nearest->Entry), Degrees(*answer.Nearest->Mean))
+                     : QCoreApplication::translate("CalibrationDialog",
+                                                   "最も近い項目：%1（計算結果なし）")
+                           .arg(ToQString(answer.Nearest->Entry)));
     Outcome->setText(text);
 
     const session::FitTable fit = session::FitTableOf(Asked.Target, answer);

@@ -157,13 +157,17 @@ void MainWindow::ShowCommandsAllowed() {
         exportCsv->setEnabled(idle && session::HasSeriesToSave(*PresenterModel));
     if (Recent)
         Recent->AllowOpening(idle);
-    for (SweepDialog* sweep : findChildren<SweepDialog*>())
-        sweep->AllowPicks(idle);
-    const auto calibrations = findChildren<CalibrationDialog*>();
-    if (!calibrations.isEmpty()) {
-        const session::TypedInputs current = session::InputsOfModel(*PresenterModel);
-        for (CalibrationDialog* calibration : calibrations)
-            calibration->ShowCase(current);
+    // The dialogs declare no meta-object of their own, so findChildren<SweepDialog*>
+    // would find every QDialog: each is told apart by its C++ type.
+    std::optional<session::TypedInputs> current;
+    for (QDialog* dialog : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+        if (auto* sweep = dynamic_cast<SweepDialog*>(dialog))
+            sweep->AllowPicks(idle);
+        if (auto* calibration = dynamic_cast<CalibrationDialog*>(dialog)) {
+            if (!current)
+                current = session::InputsOfModel(*PresenterModel);
+            calibration->ShowCase(*current);
+        }
     }
 }
 
