@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cmath>
 #include <memory>
 
 #include "GothicFonts.h"
@@ -23,8 +24,9 @@
 namespace tidewell::window {
 namespace {
 
+// To a thousandth of a degree; an error that rounds to nothing shows no sign.
 QString Degrees(double value) {
-    return QString::number(value, 'f', 3);
+    return QString::number(std::fabs(value) < 0.0005 ? 0.0 : value, 'f', 3);
 }
 
 void SetCell(QTableWidget& table, int row, int column, const QString& text) {
@@ -94,6 +96,8 @@ CalibrationDialog::CalibrationDialog(session::TypedInputs current, QWidget* pare
     Table = new QTableWidget(engine::kBayCellCount + 3, 3, this);
     Table->setObjectName(QStringLiteral("FitTable"));
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table->setSelectionMode(QAbstractItemView::NoSelection);
+    Table->setFocusPolicy(Qt::NoFocus);
     Table->setHorizontalHeaderLabels({QCoreApplication::translate("CalibrationDialog", "観測値"),
                                       QCoreApplication::translate("CalibrationDialog", "計算値"),
                                       QCoreApplication::translate("CalibrationDialog", "誤差")});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -133,6 +134,28 @@ TEST(Calibration, SaysWhenNoSingleInputAnswers) {
     EXPECT_EQ(end.Status, CalibrationStatus::Unreachable);
     EXPECT_NE(end.Problem->Prompt().find("の端 .2 です"), std::string::npos)
         << end.Problem->Prompt();
+}
+
+// Asked to stop in the scan or in the refinement, the search ends there with
+// no answer and no refusal; the runs reported grow and stay within the limit.
+TEST(Calibration, StopsWhenItsProgressSaysSo) {
+    for (const int stopAt : {0, 10}) {
+        int last = -1;
+        int callsAfterStop = 0;
+        bool stop = false;
+        const session::Calibration stopped = session::Calibrate(
+            {{}, *session::CalibratedInputNamed("inflow-factor"), {17.5, {}}}, [&](int runs) {
+                callsAfterStop += stop ? 1 : 0;
+                EXPECT_GE(runs, last);
+                last = runs;
+                stop = runs >= stopAt;
+                return !stop;
+            });
+        EXPECT_EQ(stopped.Status, CalibrationStatus::Stopped);
+        EXPECT_FALSE(stopped.Problem);
+        EXPECT_EQ(callsAfterStop, 0);
+        EXPECT_LE(stopped.Runs, std::max(stopAt, session::kScanIntervals + 1));
+    }
 }
 
 // Smaller bays than about 20 km2 are unstable: a mean below the smallest

@@ -420,11 +420,12 @@ class WindowTest : public QObject {
     }
 
     // While a run is going nothing may change the case under it: the controls
-    // and case commands are disabled, and what slips through is refused. The
+    // and case commands are disabled, and what slips through (a sweep's pick,
+    // a calibration applied) is refused. The
     // result shown is then the command line's for the inputs on screen.
     void runRefusesChangesToItsCase_data() {
         QTest::addColumn<QString>("change");
-        for (const char* change : {"recent case", "sweep pick", "restore"})
+        for (const char* change : {"recent case", "sweep pick", "restore", "calibration"})
             QTest::newRow(change) << QString(change);
     }
     void runRefusesChangesToItsCase() {
@@ -434,6 +435,8 @@ class WindowTest : public QObject {
         test::Type(*Window, 1, "3000");
         QPointer<SweepDialog> sweep = Window->ShowSweep();
         QVERIFY(QTest::qWaitForWindowExposed(sweep));
+        QPointer<CalibrationDialog> calibration = Window->ShowCalibration();
+        SolveIn(*calibration, "sea-temp", "17", {});
         HoldRuns();
         QTest::mouseClick(Named<QPushButton>(*Window, "Command1"), Qt::LeftButton);
         QVERIFY(Window->Presenter().Running());
@@ -453,10 +456,14 @@ class WindowTest : public QObject {
             const QPoint cell = grid->visualRect(grid->model()->index(3, 6)).center();
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
             QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
+        } else if (change == "calibration") {
+            Named<QPushButton>(*calibration, "ApplyCalibration")->click();
+            QCOMPARE(Sink->Shown.at(0).Title(), std::string("計算中"));
         } else {
             Named<QPushButton>(*Window, "Command3")->click();
         }
         sweep->close();
+        calibration->close();
         QCOMPARE(Texts(), texts);
         QCOMPARE(Selections(), QList<int>({-1, -1, -1}));
         ReleaseRuns();
