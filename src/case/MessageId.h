@@ -29,6 +29,9 @@ enum class MessageId {
     CalibrationFailed,
     CalibrationFailedBecause,
     CalibrationJump,
+    CalibrationMeanNotNumber,
+    CalibrationCellNotNumber,
+    CalibrationNoObserved,
     MultiplierCaption,
     // why a spread file cannot be used
     SpreadFileRefused,

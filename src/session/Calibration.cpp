@@ -34,15 +34,21 @@ struct Trial {
 
 class Calibrator {
   public:
-    explicit Calibrator(const CalibrationRequest& request)
+    Calibrator(const CalibrationRequest& request, const CalibrationProgress& progress)
         : Request(request),
+          Progress(progress),
           Range(SearchRangeOf(EnteredCase(request.Case).Record.value_or(DefaultCase()),
                               request.Input)),
           Texts{CaptionOf(request.Input), Range.Low, Range.High} {}
 
     Calibration Solve() {
         Scan();
-        return Request.Target.Mean ? SolveMean(*Request.Target.Mean) : SolveCells();
+        if (Stopped)
+            return Halted();
+        Calibration result = Request.Target.Mean ? SolveMean(*Request.Target.Mean) : SolveCells();
+        if (Stopped)
+            return Halted();
+        return result;
     }
 
   private:
@@ -59,7 +65,10 @@ class Calibrator {
             }
             Trials.push_back(std::move(trial));
         }
-        std::vector<engine::BatchOutcome> outcomes = engine::RunBatch(cases);
+        const engine::BatchProgress scanned = [this](std::size_t done, std::size_t) {
+            return GoOn(static_cast<int>(done));
+        };
+        std::vector<engine::BatchOutcome> outcomes = engine::RunBatch(cases, scanned);
         Runs += static_cast<int>(cases.size());
         for (std::size_t i = 0; i < outcomes.size(); ++i)
             Finish(Trials[trialOfCase[i]], std::move(outcomes[i]));
@@ -86,6 +95,8 @@ class Calibrator {
     // A refinement's trial, on this thread; its value for the search.
     const Trial& RunAt(double x) {
         Trial trial = Prepared(x);
+        if (trial.Ok() && !GoOn(Runs))
+            trial.Failure = Message{};  // the search ends here; Solve reports the stop
         if (trial.Ok()) {
             ++Runs;
             Finish(trial, engine::RunOneCase(trial.Record));
@@ -246,6 +257,13 @@ class Calibrator {
         return Solved(TrialAt(end.Best.X));
     }
 
+    // False once the caller has asked to stop.
+    bool GoOn(int runs) {
+        if (!Stopped && Progress && !Progress(runs))
+            Stopped = true;
+        return !Stopped;
+    }
+
     // Leaves a run for a multiplier's nearest entry.
     int RefineBudget() const { return std::max(0, kMostRuns - Runs - 1); }
 
@@ -286,13 +304,20 @@ class Calibrator {
         NearestEntry entry{std::string(*nearest), std::nullopt};
         TypedInputs picked = Request.Case;
         picked.Picks[list] = entry.Entry;
-        if (const TrialCase prepared = EnteredCase(picked); prepared.Record) {
+        if (const TrialCase prepared = EnteredCase(picked); prepared.Record && GoOn(Runs)) {
             ++Runs;
             const engine::BatchOutcome outcome = engine::RunOneCase(*prepared.Record);
             if (outcome.Run.Status == engine::RunStatus::Completed)
                 entry.Mean = outcome.Mean;
         }
         return entry;
+    }
+
+    Calibration Halted() const {
+        Calibration halted;
+        halted.Status = CalibrationStatus::Stopped;
+        halted.Runs = Runs;
+        return halted;
     }
 
     Calibration Refused(CalibrationStatus status, Message why) const {
@@ -304,6 +329,7 @@ class Calibrator {
     }
 
     const CalibrationRequest& Request;
+    const CalibrationProgress& Progress;
     const SearchRange Range;
     const CalibrationMessages Texts;
     // The scan's points in order, then each refinement's; a deque, so that
@@ -311,12 +337,13 @@ class Calibrator {
     std::deque<Trial> Trials;
     std::size_t ScanCount = 0;
     int Runs = 0;
+    bool Stopped = false;
 };
 
 }  // namespace
 
-Calibration Calibrate(const CalibrationRequest& request) {
-    return Calibrator(request).Solve();
+Calibration Calibrate(const CalibrationRequest& request, const CalibrationProgress& progress) {
+    return Calibrator(request, progress).Solve();
 }
 
 }  // namespace tidewell::session

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -32,7 +33,11 @@ struct CalibrationRequest {
     CalibrationTarget Target;
 };
 
-enum class CalibrationStatus { Solved, Unreachable, NotUnique, TrialFailed };
+enum class CalibrationStatus { Solved, Unreachable, NotUnique, TrialFailed, Stopped };
+
+// Called with the calculations made so far (at most kMostRuns); returning
+// false stops the search, which then ends Stopped.
+using CalibrationProgress = std::function<bool(int runs)>;
 
 // A list's entry nearest to a solved multiplier, and the bay mean with it
 // picked (empty when that case gives no result).
@@ -56,6 +61,6 @@ struct Calibration {
 // A bay-mean target is met within kMeanTolerance; a cell fit is refined until
 // the bracket about the best input is below a relative 1e-8 (the sum of
 // squares is flat to second order there, so finer steps cannot be told apart).
-Calibration Calibrate(const CalibrationRequest& request);
+Calibration Calibrate(const CalibrationRequest& request, const CalibrationProgress& progress = {});
 
 }  // namespace tidewell::session

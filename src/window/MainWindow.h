@@ -17,11 +17,13 @@
 #include "model/SweepTable.h"
 #include "report/ReportFile.h"
 #include "session/SavedCase.h"
+#include "session/TypedInputs.h"
 
 class QMenuBar;
 
 namespace tidewell::window {
 
+class CalibrationDialog;
 class SeriesChartWindow;
 class SweepDialog;
 
@@ -64,6 +66,9 @@ class MainWindow final : public QWidget {
     // A sensitivity dialog for the current case and lists; it deletes itself
     // when closed. Null while a field holds a text it refused.
     SweepDialog* ShowSweep();
+    // A calibration dialog on the current case; it deletes itself when
+    // closed. Null while a field holds a text it refused.
+    CalibrationDialog* ShowCalibration();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -115,6 +120,7 @@ class MainWindow final : public QWidget {
     void ShowLastRun();
     void ShowCommandsAllowed();
     void PickCombination(const engine::SweepCombination& combination);
+    bool ApplyCalibration(const session::InputStep& step);
 
     RunWorker Worker;
     RunProgressDialog RunDialog;

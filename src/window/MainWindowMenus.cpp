@@ -1,11 +1,13 @@
 // The main window's file and view commands: case files, recent files, the
-// series as CSV, the chart window and the sensitivity dialog.
+// series as CSV, the chart window, the sensitivity and calibration dialogs.
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <algorithm>
 
+#include "CalibrationDialog.h"
 #include "ControlTable.h"
 #include "MainWindow.h"
 #include "QtText.h"
@@ -26,7 +28,8 @@ QString CaseFilter() {
 
 MenuCommands MainWindow::Menu() {
     return {[this] { AskAndOpen(); },      [this] { Save(); },      [this] { AskAndSaveAs(); },
-            [this] { AskAndExportCsv(); }, [this] { ShowChart(); }, [this] { ShowSweep(); }};
+            [this] { AskAndExportCsv(); }, [this] { ShowChart(); }, [this] { ShowSweep(); },
+            [this] { ShowCalibration(); }};
 }
 
 bool MainWindow::MayDropChanges() {
@@ -142,7 +145,8 @@ void MainWindow::ShowCaseTitle() {
 }
 
 // The case-file commands wait for a run; the CSV command also needs one that
-// was not cancelled. Sensitivity tables hand no picks to a running window.
+// was not cancelled. Sensitivity tables hand no picks to a running window;
+// calibration dialogs learn the case, to mark an answer for another as stale.
 void MainWindow::ShowCommandsAllowed() {
     const bool idle = !PresenterModel->Running();
     for (const char* name : {"OpenAction", "SaveAction", "SaveAsAction"}) {
@@ -153,8 +157,18 @@ void MainWindow::ShowCommandsAllowed() {
         exportCsv->setEnabled(idle && session::HasSeriesToSave(*PresenterModel));
     if (Recent)
         Recent->AllowOpening(idle);
-    for (SweepDialog* sweep : findChildren<SweepDialog*>())
-        sweep->AllowPicks(idle);
+    // The dialogs declare no meta-object of their own, so findChildren<SweepDialog*>
+    // would find every QDialog: each is told apart by its C++ type.
+    std::optional<session::TypedInputs> current;
+    for (QDialog* dialog : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+        if (auto* sweep = dynamic_cast<SweepDialog*>(dialog))
+            sweep->AllowPicks(idle);
+        if (auto* calibration = dynamic_cast<CalibrationDialog*>(dialog)) {
+            if (!current)
+                current = session::InputsOfModel(*PresenterModel);
+            calibration->ShowCase(*current);
+        }
+    }
 }
 
 // The chart follows every run that was not cancelled.
@@ -202,6 +216,35 @@ void MainWindow::PickCombination(const engine::SweepCombination& combination) {
     for (MultiplierList list : kMultiplierLists)
         PresenterModel->SelectListEntry(ListNumber(list), combination.Entry(list));
     ShowModel();
+}
+
+CalibrationDialog* MainWindow::ShowCalibration() {
+    if (!PresenterModel->FieldsAccepted()) {
+        ShowModel();
+        return nullptr;
+    }
+    auto* dialog = new CalibrationDialog(session::InputsOfModel(*PresenterModel), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->SetApplyHandler(
+        [this](const session::InputStep& step) { return ApplyCalibration(step); });
+    dialog->show();
+    return dialog;
+}
+
+// As the user would: the text typed into the field, or the entry clicked.
+bool MainWindow::ApplyCalibration(const session::InputStep& step) {
+    if (!MayChangeCase())
+        return false;
+    if (const auto* basic = std::get_if<BasicInput>(&step.Input)) {
+        PresenterModel->SetFieldText(model::FieldOf(*basic), step.Text);
+    } else {
+        const int list = ListNumber(std::get<MultiplierList>(step.Input));
+        const auto& entries = PresenterModel->List(list).Entries;
+        const auto at = std::find(entries.begin(), entries.end(), step.Text);
+        PresenterModel->SelectListEntry(list, static_cast<int>(at - entries.begin()));
+    }
+    ShowModel();
+    return true;
 }
 
 }  // namespace tidewell::window

@@ -52,6 +52,8 @@ void AddViewMenu(QMenuBar& bar, QWidget& window, const MenuCommands& commands) {
                QKeySequence(Qt::CTRL | Qt::Key_G), commands.ShowChart);
     AddCommand(*view, window, QT_TRANSLATE_NOOP("MenuBar", "感度分析(&S)…"), "SweepAction",
                QKeySequence(Qt::CTRL | Qt::Key_T), commands.ShowSweep);
+    AddCommand(*view, window, QT_TRANSLATE_NOOP("MenuBar", "逆算(&C)…"), "CalibrationAction",
+               QKeySequence(Qt::CTRL | Qt::Key_K), commands.ShowCalibration);
 }
 
 void AddHelpMenu(QMenuBar& bar, QWidget& window, const QString& reportFile) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "engine/BatchRunner.h"
 #include "model/MainModel.h"
 #include "session/Calibration.h"
+#include "session/CalibrationForm.h"
 
 namespace tidewell {
 namespace {
@@ -133,6 +135,48 @@ TEST(Calibration, SaysWhenNoSingleInputAnswers) {
     EXPECT_EQ(end.Status, CalibrationStatus::Unreachable);
     EXPECT_NE(end.Problem->Prompt().find("の端 .2 です"), std::string::npos)
         << end.Problem->Prompt();
+}
+
+// Asked to stop in the scan or in the refinement, the search ends there with
+// no answer and no refusal; the runs reported grow and stay within the limit.
+TEST(Calibration, StopsWhenItsProgressSaysSo) {
+    for (const int stopAt : {0, 10}) {
+        int last = -1;
+        int callsAfterStop = 0;
+        bool stop = false;
+        const session::Calibration stopped = session::Calibrate(
+            {{}, *session::CalibratedInputNamed("inflow-factor"), {17.5, {}}}, [&](int runs) {
+                callsAfterStop += stop ? 1 : 0;
+                EXPECT_GE(runs, last);
+                last = runs;
+                stop = runs >= stopAt;
+                return !stop;
+            });
+        EXPECT_EQ(stopped.Status, CalibrationStatus::Stopped);
+        EXPECT_FALSE(stopped.Problem);
+        EXPECT_EQ(callsAfterStop, 0);
+        EXPECT_LE(stopped.Runs, std::max(stopAt, session::kScanIntervals + 1));
+    }
+}
+
+// The dialog's table: errors, bias and RMS over the observed rows only (two
+// cells, or the bay mean when that is the target).
+TEST(Calibration, TableComparesOnlyWhatWasObserved) {
+    session::Calibration result;
+    result.Cells = {17, 18, 19, 20, 21};
+    result.Mean = 19;
+    session::CalibrationTarget cells;
+    cells.Cells[0] = 16.0;
+    cells.Cells[3] = 21.0;
+    const session::FitTable byCells = session::FitTableOf(cells, result);
+    EXPECT_EQ(byCells.Rows[0].Error, 1.0);
+    EXPECT_EQ(byCells.Rows[3].Error, -1.0);
+    EXPECT_FALSE(byCells.Rows[1].Error || byCells.Rows[5].Error);
+    EXPECT_EQ(std::pair(byCells.Bias, byCells.Rms), std::pair(0.0, 1.0));
+    const session::FitTable byMean = session::FitTableOf({18.5, {}}, result);
+    EXPECT_EQ(byMean.Rows[5].Error, 0.5);
+    EXPECT_FALSE(byMean.Rows[0].Error);
+    EXPECT_EQ(std::pair(byMean.Bias, byMean.Rms), std::pair(0.5, 0.5));
 }
 
 // Smaller bays than about 20 km2 are unstable: a mean below the smallest

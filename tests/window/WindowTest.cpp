@@ -1,6 +1,6 @@
 // The window driven through its widgets as a user would: it forwards events to
 // the model, mirrors the model, and gets its dialogs, lists, keys and menus
-// (case files, the chart, the sensitivity dialog) right; every caption is whole
+// (case files, the chart, the sensitivity and calibration dialogs) right; every caption is whole
 // in its control with the font it is drawn in. Run under an English locale,
 // everything it shows is English.
 #include <QChart>
@@ -14,6 +14,8 @@
 #include "BayCases.h"
 #include "WindowHarness.h"
 #include "model/RunEstimate.h"
+#include "session/CaseFileCommands.h"
+#include "window/CalibrationDialog.h"
 #include "window/CaptionFit.h"
 #include "window/ControlTable.h"
 #include "window/GothicFonts.h"
@@ -112,6 +114,20 @@ class WindowTest : public QObject {
     QListWidget* List(int n) const {
         return Named<QListWidget>(*Window, QStringLiteral("List%1").arg(n));
     }
+    // Chooses the input by name, enters the target mean or (with cells) the observed cells,
+    // presses 計算 and waits for the answer.
+    static void SolveIn(CalibrationDialog& dialog, const QString& input, const QString& mean,
+                        const QStringList& cells) {
+        auto* inputs = Named<QComboBox>(dialog, "CalibratedInput");
+        inputs->setCurrentIndex(inputs->findData(input));
+        Named<QRadioButton>(dialog, cells.isEmpty() ? "ByMean" : "ByCells")->setChecked(true);
+        Named<QLineEdit>(dialog, "TargetMean")->setText(mean);
+        for (qsizetype k = 0; k < cells.size(); ++k)
+            Named<QLineEdit>(dialog, QStringLiteral("Observed%1").arg(k + 1))->setText(cells[k]);
+        QTest::mouseClick(Named<QPushButton>(dialog, "Solve"), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&dialog] { return !dialog.IsRunning(); }, 60000));
+    }
+
     // A calculation is waited for until its outcome is shown.
     void Click(int command) {
         QTest::mouseClick(Named<QPushButton>(*Window, QStringLiteral("Command%1").arg(command)),
@@ -404,11 +420,12 @@ class WindowTest : public QObject {
     }
 
     // While a run is going nothing may change the case under it: the controls
-    // and case commands are disabled, and what slips through is refused. The
+    // and case commands are disabled, and what slips through (a sweep's pick,
+    // a calibration applied) is refused. The
     // result shown is then the command line's for the inputs on screen.
     void runRefusesChangesToItsCase_data() {
         QTest::addColumn<QString>("change");
-        for (const char* change : {"recent case", "sweep pick", "restore"})
+        for (const char* change : {"recent case", "sweep pick", "restore", "calibration"})
             QTest::newRow(change) << QString(change);
     }
     void runRefusesChangesToItsCase() {
@@ -418,6 +435,8 @@ class WindowTest : public QObject {
         test::Type(*Window, 1, "3000");
         QPointer<SweepDialog> sweep = Window->ShowSweep();
         QVERIFY(QTest::qWaitForWindowExposed(sweep));
+        QPointer<CalibrationDialog> calibration = Window->ShowCalibration();
+        SolveIn(*calibration, "sea-temp", "17", {});
         HoldRuns();
         QTest::mouseClick(Named<QPushButton>(*Window, "Command1"), Qt::LeftButton);
         QVERIFY(Window->Presenter().Running());
@@ -437,10 +456,14 @@ class WindowTest : public QObject {
             const QPoint cell = grid->visualRect(grid->model()->index(3, 6)).center();
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
             QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
+        } else if (change == "calibration") {
+            Named<QPushButton>(*calibration, "ApplyCalibration")->click();
+            QCOMPARE(Sink->Shown.at(0).Title(), std::string("計算中"));
         } else {
             Named<QPushButton>(*Window, "Command3")->click();
         }
         sweep->close();
+        calibration->close();
         QCOMPARE(Texts(), texts);
         QCOMPARE(Selections(), QList<int>({-1, -1, -1}));
         ReleaseRuns();
@@ -738,6 +761,21 @@ class WindowTest : public QObject {
         sweep->close();
     }
 
+    // Under an English locale, the calibration dialog with its answer and with a refusal.
+    void calibrationIsEnglish() {
+        if (SystemLanguage() != Language::English)
+            QSKIP("for an English locale");
+        QPointer<CalibrationDialog> dialog = Window->ShowCalibration();
+        QStringList texts;
+        for (const char* target : {"17.5", "40"}) {
+            SolveIn(*dialog, "inflow-factor", target, {});
+            texts << ShownTexts(*dialog);
+        }
+        QVERIFY(texts.join(" ").contains("No answer"));
+        QCOMPARE(texts.filter(kJapanese).join(" | "), QString());
+        dialog->close();
+    }
+
     // Before any run a chart shows only its message; opened after a run, it shows it and follows
     // each run after: a line per curve, a cell's steady state dashed in the cell's colour. The
     // series saves as CSV, the chart as SVG or PNG by name; a failure names the path.
@@ -877,6 +915,75 @@ class WindowTest : public QObject {
         const std::size_t shown = Sink->Shown.size();
         QCOMPARE(Window->ShowSweep(), nullptr);
         QCOMPARE(Sink->Shown.size(), shown + 1);
+    }
+
+    // Each row: the input, the target mean or the observed cells (empty: not measured). The
+    // dialog's answer is the calibration's of the window's case; the RMS shown is its residual;
+    // 適用 types its text or picks its nearest entry, after which the answer is stale.
+    void calibrationSolvesTheWindowsCaseAndApplies_data() {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("mean");
+        QTest::addColumn<QStringList>("cells");
+        QTest::newRow("multiplier") << "inflow-factor"
+                                    << "17.5" << QStringList();
+        QTest::newRow("temperature") << "sea-temp"
+                                     << "17" << QStringList();
+        QTest::newRow("cells") << "mouth-length"
+                               << "" << QStringList{"", "17.9", " ", "", "17.6"};
+    }
+    void calibrationSolvesTheWindowsCaseAndApplies() {
+        QFETCH(QString, input);
+        QFETCH(QString, mean);
+        QFETCH(QStringList, cells);
+        test::Type(*Window, 2, "20");
+        QPointer<CalibrationDialog> dialog = Window->ShowCalibration();
+        SolveIn(*dialog, input, mean, cells);
+        session::CalibrationTarget target;
+        if (cells.isEmpty())
+            target.Mean = mean.toDouble();
+        for (qsizetype k = 0; k < cells.size(); ++k)
+            if (!cells[k].trimmed().isEmpty())
+                target.Cells[static_cast<std::size_t>(k)] = cells[k].toDouble();
+        const auto calibrated = *session::CalibratedInputNamed(input.toStdString());
+        const session::Calibration expected =
+            session::Calibrate({session::InputsOfModel(Window->Presenter()), calibrated, target});
+        QVERIFY(dialog->Answer() && expected.Status == session::CalibrationStatus::Solved);
+        QCOMPARE(dialog->Answer()->Value, expected.Value);
+        QCOMPARE(dialog->Answer()->Runs, expected.Runs);
+        auto* table = Named<QTableWidget>(*dialog, "FitTable");
+        QCOMPARE(table->item(7, 2)->text(), QString::number(expected.Residual, 'f', 3));
+        QCOMPARE(table->item(1, 0)->text().isEmpty(), cells.isEmpty());
+        QVERIFY(!dialog->IsStale());
+        QTest::mouseClick(Named<QPushButton>(*dialog, "ApplyCalibration"), Qt::LeftButton);
+        if (const auto* basic = std::get_if<BasicInput>(&calibrated))
+            QCOMPARE(Window->Presenter().FieldText(model::FieldOf(*basic)), expected.Text);
+        else
+            QCOMPARE(List(ListNumber(std::get<MultiplierList>(calibrated)))->currentItem()->text(),
+                     QString::fromStdString(expected.Nearest->Entry));
+        QVERIFY(dialog->IsStale() && !Named<QPushButton>(*dialog, "ApplyCalibration")->isEnabled());
+        dialog->close();
+    }
+
+    // Each row: a target the dialog refuses, and what its message says.
+    void calibrationShowsItsRefusal_data() {
+        QTest::addColumn<QString>("mean");
+        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("out of reach") << "40" << QStringList() << "16.88067 ～ 17.93663(℃)";
+        QTest::newRow("no number")
+            << "x" << QStringList() << "湾内平均水温「x」は数値ではありません";
+        QTest::newRow("no cell") << "" << QStringList(5) << "観測水温を一つ以上入力してください";
+    }
+    void calibrationShowsItsRefusal() {
+        QFETCH(QString, mean);
+        QFETCH(QStringList, cells);
+        QFETCH(QString, says);
+        QPointer<CalibrationDialog> dialog = Window->ShowCalibration();
+        SolveIn(*dialog, "inflow-factor", mean, cells);
+        const QString shown = Named<QLabel>(*dialog, "CalibrationOutcome")->text();
+        QVERIFY2(shown.contains(says), qPrintable(shown));
+        QVERIFY(!dialog->Answer() && !Named<QPushButton>(*dialog, "ApplyCalibration")->isEnabled());
+        dialog->close();
     }
 
     // The value under the mouse is the point nearest on screen: at (5 days,
