@@ -6,6 +6,7 @@
 
 #include "CaseBindings.h"
 #include "RunBindings.h"
+#include "StudyBindings.h"
 #include "TableBindings.h"
 #include "tidewell/Version.h"
 
@@ -15,4 +16,5 @@ PYBIND11_MODULE(_tidewell, module) {
     tidewell::python::BindCase(module);
     tidewell::python::BindRun(module);
     tidewell::python::BindTables(module);
+    tidewell::python::BindStudies(module);
 }

@@ -2,6 +2,7 @@
 
 import csv
 import io
+import json
 import os
 import signal
 import threading
@@ -102,7 +103,7 @@ def test_numbers_become_texts_a_user_types():
 def test_case_files(tmp_path):
     example = tidewell.Case.from_file(GOLDEN / "example.tidewell")
     status, out = cli("--json", "--no-report", f"--case={GOLDEN / 'example.tidewell'}")
-    check_result(tidewell.run(example), status, __import__("json").loads(out))
+    check_result(tidewell.run(example), status, json.loads(out))
     example.save(tmp_path / "copy.tidewell")
     assert tidewell.Case.from_file(tmp_path / "copy.tidewell") == example
     with pytest.raises(tidewell.CaseFileError):
@@ -123,3 +124,32 @@ def test_ctrl_c_stops_a_sweep():
         tidewell.sweep(tidewell.Case(bay_area=20000, inflow_rate=10), threads=1)
     assert time.monotonic() - started < 30
     timer.join()
+
+
+def test_uncertainty_and_solve_as_the_command_line(tmp_path):
+    spreads = {"bay-area": {"dist": "uniform", "percent": 10},
+               "sea-temp": {"dist": "normal", "percent": 150}}
+    (tmp_path / "s.json").write_text(json.dumps(spreads))
+    case = tidewell.Case(inflow_rate="500")
+    status, out = cli("--inflow-rate", "500", "--uncertainty", "s.json", "--samples", "40",
+                         "--seed", "9", "--out", "samples.csv", cwd=tmp_path)
+    got = tidewell.uncertainty(case, spreads, samples=40, seed=9, threads=1)
+    assert status == 0 and got.summary == json.loads(out)
+    assert got.summary["counts"]["refused"] > 0  # sea temperatures below 0 degC are refused
+    expected = pd.read_csv(tmp_path / "samples.csv", dtype=str, keep_default_na=False)
+    for column in expected:
+        if column in ("mean", "cell1", "cell2", "cell3", "cell4", "cell5"):
+            assert all(same(value, text) for value, text in zip(got.samples[column], expected[column]))
+        else:
+            assert list(got.samples[column].astype(str)) == list(expected[column]), column
+    with pytest.raises(tidewell.TidewellError, match="分布"):
+        tidewell.uncertainty(case, {"bay_area": {"dist": "cauchy", "percent": 1}})
+
+    status, out = cli("--inflow-rate", "500", "--solve-for", "mouth-length", "--observed",
+                         "17.4,,17.6,,")
+    assert status == 0
+    solved = tidewell.solve(case, "mouth_length", observed=[17.4, None, 17.6, None, None])
+    assert solved == json.loads(out) and "text" in solved
+    with pytest.raises(tidewell.TidewellError, match="16.88067") as unreachable:
+        tidewell.solve(None, "inflow-factor", target=25)
+    assert unreachable.value.result["value"] is None

@@ -13,6 +13,8 @@ Case           the six typed texts and three list entries of one case
 run            one calculation -> Result (status, mean, cells, series, report)
 sweep          all 448 list combinations for a case -> DataFrame
 batch          a table of cases -> DataFrame (as tidewell-cli --batch)
+uncertainty    samples of a case from spreads of its basic conditions -> Uncertainty
+solve          the value of one input that matches a target mean or observed cells
 RefusedInput   raised for a text or entry the window refuses
 """
 
@@ -21,7 +23,9 @@ from ._errors import CaseFileError, Message, RefusedInput, TidewellError
 from ._texts import INPUT_NAMES, input_text
 from ._case import Case
 from ._result import Indices, Result, run
+from ._studies import Uncertainty, solve, uncertainty
 from ._tables import batch, sweep
 
 __all__ = ["Case", "CaseFileError", "INPUT_NAMES", "Indices", "Message", "RefusedInput",
-           "Result", "TidewellError", "__version__", "batch", "input_text", "run", "sweep"]
+           "Result", "TidewellError", "Uncertainty", "__version__", "batch", "input_text", "run",
+           "solve", "sweep", "uncertainty"]
