@@ -24,6 +24,7 @@ namespace tidewell::window {
 
 class SeriesChartWindow;
 class SweepDialog;
+class UncertaintyDialog;
 
 // The Tidewell window over MainModel. It builds its widgets from the control
 // table, forwards every edit, list pick and command to the model, and then
@@ -64,6 +65,9 @@ class MainWindow final : public QWidget {
     // A sensitivity dialog for the current case and lists; it deletes itself
     // when closed. Null while a field holds a text it refused.
     SweepDialog* ShowSweep();
+    // An uncertainty dialog for the current case; it deletes itself when
+    // closed and follows the case (a result of another case shows as stale).
+    UncertaintyDialog* ShowUncertainty();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

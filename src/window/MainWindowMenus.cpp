@@ -1,5 +1,5 @@
 // The main window's file and view commands: case files, recent files, the
-// series as CSV, the chart window and the sensitivity dialog.
+// series as CSV, the chart window, the sensitivity and uncertainty dialogs.
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -11,6 +11,7 @@
 #include "QtText.h"
 #include "SeriesChartWindow.h"
 #include "SweepDialog.h"
+#include "UncertaintyDialog.h"
 #include "model/SeriesPlot.h"
 #include "session/CaseFileCommands.h"
 #include "session/SeriesCsvCommand.h"
@@ -26,7 +27,8 @@ QString CaseFilter() {
 
 MenuCommands MainWindow::Menu() {
     return {[this] { AskAndOpen(); },      [this] { Save(); },      [this] { AskAndSaveAs(); },
-            [this] { AskAndExportCsv(); }, [this] { ShowChart(); }, [this] { ShowSweep(); }};
+            [this] { AskAndExportCsv(); }, [this] { ShowChart(); }, [this] { ShowSweep(); },
+            [this] { ShowUncertainty(); }};
 }
 
 bool MainWindow::MayDropChanges() {
@@ -142,7 +144,8 @@ void MainWindow::ShowCaseTitle() {
 }
 
 // The case-file commands wait for a run; the CSV command also needs one that
-// was not cancelled. Sensitivity tables hand no picks to a running window.
+// was not cancelled. Sensitivity tables hand no picks to a running window;
+// uncertainty dialogs learn the case now on screen.
 void MainWindow::ShowCommandsAllowed() {
     const bool idle = !PresenterModel->Running();
     for (const char* name : {"OpenAction", "SaveAction", "SaveAsAction"}) {
@@ -153,8 +156,14 @@ void MainWindow::ShowCommandsAllowed() {
         exportCsv->setEnabled(idle && session::HasSeriesToSave(*PresenterModel));
     if (Recent)
         Recent->AllowOpening(idle);
-    for (SweepDialog* sweep : findChildren<SweepDialog*>())
-        sweep->AllowPicks(idle);
+    // The dialogs declare no meta-object of their own, so findChildren would
+    // take every QDialog for one of them: each is told apart by its C++ type.
+    for (QDialog* dialog : findChildren<QDialog*>()) {
+        if (auto* sweep = dynamic_cast<SweepDialog*>(dialog))
+            sweep->AllowPicks(idle);
+        else if (auto* uncertainty = dynamic_cast<UncertaintyDialog*>(dialog))
+            uncertainty->FollowCase(session::CaseOfModel(*PresenterModel));
+    }
 }
 
 // The chart follows every run that was not cancelled.
@@ -194,6 +203,13 @@ SweepDialog* MainWindow::ShowSweep() {
     dialog->AllowPicks(!model.Running());
     dialog->SetPickHandler(
         [this](const engine::SweepCombination& combination) { PickCombination(combination); });
+    dialog->show();
+    return dialog;
+}
+
+UncertaintyDialog* MainWindow::ShowUncertainty() {
+    auto* dialog = new UncertaintyDialog(session::CaseOfModel(*PresenterModel), Messages, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
     return dialog;
 }

@@ -52,6 +52,8 @@ void AddViewMenu(QMenuBar& bar, QWidget& window, const MenuCommands& commands) {
                QKeySequence(Qt::CTRL | Qt::Key_G), commands.ShowChart);
     AddCommand(*view, window, QT_TRANSLATE_NOOP("MenuBar", "感度分析(&S)…"), "SweepAction",
                QKeySequence(Qt::CTRL | Qt::Key_T), commands.ShowSweep);
+    AddCommand(*view, window, QT_TRANSLATE_NOOP("MenuBar", "不確かさ(&U)…"), "UncertaintyAction",
+               {}, commands.ShowUncertainty);
 }
 
 void AddHelpMenu(QMenuBar& bar, QWidget& window, const QString& reportFile) {

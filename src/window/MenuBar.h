@@ -21,6 +21,7 @@ struct MenuCommands {
     std::function<void()> ExportCsv;
     std::function<void()> ShowChart;
     std::function<void()> ShowSweep;
+    std::function<void()> ShowUncertainty;
 };
 
 // Builds the menu bar as a child of `window`; `reportFile` is where a
