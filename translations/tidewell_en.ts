@@ -198,27 +198,27 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/window/MainWindowMenus.cpp" line="22"/>
+        <location filename="../src/window/MainWindowMenus.cpp" line="23"/>
         <source>Tidewell ケース (*.tidewell)</source>
         <translation>Tidewell case (*.tidewell)</translation>
     </message>
     <message>
-        <location filename="../src/window/MainWindowMenus.cpp" line="84"/>
+        <location filename="../src/window/MainWindowMenus.cpp" line="86"/>
         <source>ケースを開く</source>
         <translation>Open Case</translation>
     </message>
     <message>
-        <location filename="../src/window/MainWindowMenus.cpp" line="97"/>
+        <location filename="../src/window/MainWindowMenus.cpp" line="99"/>
         <source>名前を付けて保存</source>
         <translation>Save As</translation>
     </message>
     <message>
-        <location filename="../src/window/MainWindowMenus.cpp" line="115"/>
+        <location filename="../src/window/MainWindowMenus.cpp" line="117"/>
         <source>結果をCSVで保存</source>
         <translation>Export Results as CSV</translation>
     </message>
     <message>
-        <location filename="../src/window/MainWindowMenus.cpp" line="116"/>
+        <location filename="../src/window/MainWindowMenus.cpp" line="118"/>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV file (*.csv)</translation>
     </message>
@@ -276,17 +276,22 @@
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../src/window/MenuBar.cpp" line="58"/>
+        <location filename="../src/window/MenuBar.cpp" line="55"/>
+        <source>不確かさ(&amp;U)…</source>
+        <translation>&amp;Uncertainty…</translation>
+    </message>
+    <message>
+        <location filename="../src/window/MenuBar.cpp" line="60"/>
         <source>ヘルプ(&amp;H)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../src/window/MenuBar.cpp" line="60"/>
+        <location filename="../src/window/MenuBar.cpp" line="62"/>
         <source>使い方(&amp;U)</source>
         <translation>&amp;User guide</translation>
     </message>
     <message>
-        <location filename="../src/window/MenuBar.cpp" line="62"/>
+        <location filename="../src/window/MenuBar.cpp" line="64"/>
         <source>バージョン情報(&amp;A)</source>
         <translation>&amp;About</translation>
     </message>
@@ -371,7 +376,7 @@ Shorten the mouth length or enlarge the bay area.</translation>
         <location filename="../src/case/MessageCatalog.cpp" line="38"/>
         <location filename="../src/case/MessageCatalog.cpp" line="42"/>
         <location filename="../src/case/MessageCatalog.cpp" line="48"/>
-        <location filename="../src/case/MessageCatalog.cpp" line="149"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="150"/>
         <source>計算できません</source>
         <translation>Cannot calculate</translation>
     </message>
@@ -540,475 +545,491 @@ Over this range the bay mean is %5 to %6 ℃.</translation>
         <translation>The distribution %2 of &quot;%1&quot; is none of uniform, normal, triangular</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="91"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="92"/>
         <source>「%1」の「percent」は 0 以上の数にしてください（%2）</source>
         <translation>The &quot;percent&quot; of &quot;%1&quot; must be a number, 0 or more (%2)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="92"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="93"/>
         <source>湾面積の入力制限</source>
         <translation>Bay area limit</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="93"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="94"/>
         <source>湾面積は1km2以上にしてください。</source>
         <translation>The bay area must be at least 1 km2.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="94"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="95"/>
         <source>水深の入力制限</source>
         <translation>Depth limit</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="95"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="96"/>
         <source>水深は1m以上にしてください</source>
         <translation>The depth must be at least 1 m.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="96"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="97"/>
         <source>湾口部長さの入力制限</source>
         <translation>Mouth length limit</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="97"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="98"/>
         <source>湾口部長さは0にしないでください</source>
         <translation>The mouth length must not be 0.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="98"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="99"/>
         <source>外海水の水温</source>
         <translation>Sea water temperature</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="99"/>
-        <location filename="../src/case/MessageCatalog.cpp" line="101"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="100"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="102"/>
         <source>数値を入力してください</source>
         <translation>Enter a number.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="100"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="101"/>
         <source>流入水の水温</source>
         <translation>Inflow temperature</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="102"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="103"/>
         <source>流量の入力制限</source>
         <translation>Inflow rate limit</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="103"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="104"/>
         <source>流入水の流量は0にしないでください</source>
         <translation>The inflow rate must not be 0.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="104"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="105"/>
         <source>倍率の指定</source>
         <translation>Multiplier</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="105"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="106"/>
         <source>「%1」は%2の倍率にありません。
 %3 から選んでください</source>
         <translation>&quot;%1&quot; is not a multiplier of %2.
 Choose one of %3.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="106"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="107"/>
         <source>ケースを開けません</source>
         <translation>Cannot open the case</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="107"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="108"/>
         <source>ケースファイル「%1」を開けません。
 %2</source>
         <translation>Cannot open the case file &quot;%1&quot;.
 %2</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="108"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="109"/>
         <source>ケースの保存エラー</source>
         <translation>Case save error</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="109"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="110"/>
         <source>ケースファイル「%1」を書き込めませんでした。
 %2</source>
         <translation>Could not write the case file &quot;%1&quot;.
 %2</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="110"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="111"/>
         <source>CSV出力</source>
         <translation>CSV export</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="111"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="112"/>
         <source>保存する計算結果がありません。
 先に計算開始を押してください</source>
         <translation>There is no result to save.
 Press Calculate first.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="112"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="113"/>
         <source>CSV出力エラー</source>
         <translation>CSV export error</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="113"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="114"/>
         <source>ファイル「%1」を書き込めませんでした。
 %2</source>
         <translation>Could not write the file &quot;%1&quot;.
 %2</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="114"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="115"/>
         <source>変更の保存</source>
         <translation>Save changes</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="115"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="116"/>
         <source>「%1」への変更を保存しますか？
 保存しないと変更は失われます</source>
         <translation>Save the changes to &quot;%1&quot;?
 Changes not saved will be lost.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="116"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="117"/>
         <source>ファイルがありません</source>
         <translation>File not found</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="117"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="118"/>
         <source>ケースファイル「%1」が見つかりません。
 最近使ったファイルから外しました</source>
         <translation>The case file &quot;%1&quot; was not found.
 It was removed from the recent files.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="119"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="120"/>
         <source>画像保存エラー</source>
         <translation>Image save error</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="120"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="121"/>
         <source>画像ファイル「%1」を保存できませんでした。
 %2</source>
         <translation>Could not save the image file &quot;%1&quot;.
 %2</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="121"/>
-        <location filename="../src/case/MessageCatalog.cpp" line="123"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="122"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="124"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="199"/>
         <source>CSV保存エラー</source>
         <translation>CSV save error</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="122"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="123"/>
         <source>感度分析の計算が終わっていないため、保存できません。</source>
         <translation>The sensitivity runs have not finished; nothing to save yet.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="124"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="125"/>
         <source>CSVファイル「%1」を保存できませんでした。
 %2</source>
         <translation>Could not save the CSV file &quot;%1&quot;.
 %2</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="125"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="126"/>
         <source>キー「%1」がありません</source>
         <translation>The key &quot;%1&quot; is missing</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="126"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="127"/>
         <source>「%1」は文字列でなければなりません</source>
         <translation>&quot;%1&quot; must be a string</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="128"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="129"/>
         <source>「%1」は文字列か null でなければなりません</source>
         <translation>&quot;%1&quot; must be a string or null</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="129"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="130"/>
         <source>「%1」の「%2」は一覧にありません</source>
         <translation>&quot;%2&quot; of &quot;%1&quot; is not in the list</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="130"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="131"/>
         <source>JSON として読めません</source>
         <translation>Not readable as JSON</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="131"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="132"/>
         <source>入れ子が深すぎます</source>
         <translation>Nested too deeply</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="132"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="133"/>
         <source>Tidewell のケースファイルではありません</source>
         <translation>Not a Tidewell case file</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="196"/>
+        <source>結果あり %1 件、不安定 %2 件、計算不可 %3 件、入力拒否 %4 件</source>
+        <translation>With a result: %1, unstable: %2, not calculable: %3, input refused: %4</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="198"/>
+        <source>ケースが実行後に変更されています。実行で再計算してください</source>
+        <translation>The case changed after this run. Press Run to recalculate.</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="200"/>
+        <source>不確かさの計算が終わっていないため、保存できません。</source>
+        <translation>The uncertainty run has not finished, so there is nothing to save.</translation>
+    </message>
+    <message>
         <location filename="../src/case/MessageCatalog.cpp" line="83"/>
-        <location filename="../src/case/MessageCatalog.cpp" line="133"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="134"/>
         <source>キー「%1」が二度あります</source>
         <translation>The key &quot;%1&quot; appears twice</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="134"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="135"/>
         <source>「version」は整数でなければなりません</source>
         <translation>&quot;version&quot; must be an integer</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="136"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="137"/>
         <source>版 %1 のケースファイルには対応していません</source>
         <translation>Case files of version %1 are not supported</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="137"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="138"/>
         <source>知らないキー「%1」があります</source>
         <translation>Unknown key &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="138"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="139"/>
         <source>「%1」の「%2」を受け付けません（%3: %4）</source>
         <translation>&quot;%2&quot; is not accepted for &quot;%1&quot; (%3: %4)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="139"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="140"/>
         <source>ファイルが大きすぎます</source>
         <translation>The file is too large</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="140"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="141"/>
         <source>ファイルまたはフォルダーがありません</source>
         <translation>No such file or folder</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="141"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="142"/>
         <source>アクセスが許可されていません</source>
         <translation>Permission denied</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="142"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="143"/>
         <source>フォルダーです</source>
         <translation>It is a folder</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="143"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="144"/>
         <source>ディスクに空きがありません</source>
         <translation>The disk is full</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="144"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="145"/>
         <source>読み出し専用のファイルシステムです</source>
         <translation>Read-only file system</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="145"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="146"/>
         <source>コードページ932の変換を開けません</source>
         <translation>Cannot open the code page 932 conversion</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="146"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="147"/>
         <source>文字をコードページ932に変換できません</source>
         <translation>A character cannot be converted to code page 932</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="147"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="148"/>
         <source>内容を書き出せませんでした</source>
         <translation>Could not write the contents</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="148"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="149"/>
         <source>計算不安定</source>
         <translation>Unstable</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="150"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="151"/>
         <source>計算中です&#x3000;%1 / %2 ステップ（%3%）
 %4</source>
         <translation>Calculating: %1 / %2 steps (%3%)
 %4</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="151"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="152"/>
         <source>残り時間を見積もっています</source>
         <translation>estimating the time left</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="152"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="153"/>
         <source>残り%1</source>
         <translation>%1 left</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="153"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="154"/>
         <source>約%1日%2時間</source>
         <translation>about %1 d %2 h</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="154"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="155"/>
         <source>約%1日</source>
         <translation>about %1 d</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="155"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="156"/>
         <source>約%1時間%2分</source>
         <translation>about %1 h %2 min</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="156"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="157"/>
         <source>約%1時間</source>
         <translation>about %1 h</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="157"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="158"/>
         <source>約%1分%2秒</source>
         <translation>about %1 min %2 s</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="158"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="159"/>
         <source>約%1分</source>
         <translation>about %1 min</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="159"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="160"/>
         <source>約%1秒</source>
         <translation>about %1 s</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="160"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="161"/>
         <source>セル%1：%2℃</source>
         <translation>Cell %1: %2 ℃</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="161"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="162"/>
         <source>セル%1 %2 ℃（定常 %3 ℃）</source>
         <translation>Cell %1 %2 ℃ (steady %3 ℃)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="163"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="164"/>
         <source>入力が計算後に変更されています。計算開始で再計算してください</source>
         <translation>The inputs changed after the calculation. Press Calculate to recalculate.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="164"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="165"/>
         <source>経過日数（日）</source>
         <translation>Elapsed time (days)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="165"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="166"/>
         <source>水温（℃）</source>
         <translation>Water temperature (℃)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="167"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="168"/>
         <source>計算結果がありません。計算開始を押してください。</source>
         <translation>No result yet. Press Calculate.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="169"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="170"/>
         <source>この条件では計算できませんでした。基本条件を見直してください。</source>
         <translation>These conditions could not be calculated. Check the basic conditions.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="172"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="173"/>
         <source>計算を中止しました。中止までの経過を表示しています。</source>
         <translation>The calculation was cancelled; the course up to then is shown.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="174"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="175"/>
         <source>計算が不安定になる条件のため、計算しませんでした。</source>
         <translation>The calculation would be unstable with these conditions, so it was not run.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="176"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="177"/>
         <source>計算が不安定になったため、第%1日で停止しました。</source>
         <translation>The calculation became unstable and stopped on day %1.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="177"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="178"/>
         <source>セル1（湾奥）</source>
         <translation>Cell 1 (bay head)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="178"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="179"/>
         <source>セル5（湾口）</source>
         <translation>Cell 5 (mouth)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="179"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="180"/>
         <source>セル%1</source>
         <translation>Cell %1</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="180"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="181"/>
         <source>セル%1 定常</source>
         <translation>Cell %1 steady</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="181"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="182"/>
         <source>外海水温</source>
         <translation>Sea temperature</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="182"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="183"/>
         <source>流入水温</source>
         <translation>Inflow temperature</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="183"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="184"/>
         <source>%1&#x3000;%2日&#x3000;%3℃</source>
         <translation>%1   day %2   %3℃</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="184"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="185"/>
         <source>湾面積</source>
         <translation>bay area</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="185"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="186"/>
         <source>平均水深</source>
         <translation>mean depth</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="186"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="187"/>
         <source>湾口部長さ</source>
         <translation>bay-mouth length</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="187"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="188"/>
         <source>外海水水温</source>
         <translation>outer-sea temperature</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="188"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="189"/>
         <source>湾口部断面積</source>
         <translation>Mouth section</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="189"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="190"/>
         <source>流入水水温</source>
         <translation>Inflow temperature</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="190"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="191"/>
         <source>流入水流量</source>
         <translation>Inflow rate</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="191"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="192"/>
         <source>不安定</source>
         <translation>Unstable</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="192"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="193"/>
         <source>計算不可</source>
         <translation>Not calculable</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="193"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="194"/>
         <source>未計算</source>
         <translation>Not run</translation>
     </message>
@@ -1113,6 +1134,178 @@ It was removed from the recent files.</translation>
         <location filename="../src/window/SweepDialog.cpp" line="240"/>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV file (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>UncertaintyDialog</name>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="41"/>
+        <source>一様</source>
+        <translation>Uniform</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="43"/>
+        <source>正規</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="45"/>
+        <source>三角</source>
+        <translation>Triangular</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="49"/>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="114"/>
+        <source>不確かさ</source>
+        <translation>Uncertainty</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="119"/>
+        <source>条件</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="121"/>
+        <source>分布</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="123"/>
+        <source>幅 (%)</source>
+        <translation>Width (%)</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="138"/>
+        <source>一様・三角は±の幅、正規は標準偏差</source>
+        <translation>Uniform and triangular: ± half width; normal: standard deviation</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="155"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="370"/>
+        <source>サンプル数</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="158"/>
+        <source>乱数の種</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="163"/>
+        <source>実行</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="165"/>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="168"/>
+        <source>CSVで保存…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="171"/>
+        <source>画像を保存…</source>
+        <translation>Save image…</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="174"/>
+        <source>グラフをPNGまたはSVGで保存します</source>
+        <translation>Saves the charts as PNG or SVG</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="176"/>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="340"/>
+        <source>（中止）</source>
+        <translation> (cancelled)</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="344"/>
+        <source>分布を選んで実行してください。</source>
+        <translation>Choose the distributions and press Run.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="353"/>
+        <source>湾内平均水温の分布</source>
+        <translation>Distribution of the bay mean temperature</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="369"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="483"/>
+        <source>湾内平均水温 (℃)</source>
+        <translation>Bay mean temperature (℃)</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="385"/>
+        <source>サンプル</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="405"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="445"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="509"/>
+        <source>単独計算</source>
+        <translation>Single run</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="414"/>
+        <source>区画ごとの P5–P95</source>
+        <translation>P5–P95 by cell</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="432"/>
+        <source>区画</source>
+        <translation>Cell</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="437"/>
+        <source>水温 (℃)</source>
+        <translation>Water temperature (℃)</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="468"/>
+        <source>一つずつ端に置いたときの湾内平均水温</source>
+        <translation>Bay mean with one input at each end</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="499"/>
+        <source>下端</source>
+        <translation>Low end</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="503"/>
+        <source>上端</source>
+        <translation>High end</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="554"/>
+        <source>CSVで保存</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="556"/>
+        <source>CSV ファイル (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="563"/>
+        <source>画像を保存</source>
+        <translation>Save image</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="565"/>
+        <source>PNG 画像 (*.png);;SVG 画像 (*.svg)</source>
+        <translation>PNG image (*.png);;SVG image (*.svg)</translation>
     </message>
 </context>
 </TS>
