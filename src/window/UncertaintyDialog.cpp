@@ -77,7 +77,9 @@ QValueAxis* ValueAxis(const QString& title, double low, double high) {
         low -= pad;
         high += pad;
     }
-    axis->setRange(low, high);
+    // A little room at both ends, so bars and marks at the extremes show whole.
+    const double margin = (high - low) * 0.04;
+    axis->setRange(low - margin, high + margin);
     axis->setLabelFormat(QStringLiteral("%.4g"));
     return axis;
 }
@@ -369,6 +371,7 @@ void UncertaintyDialog::ShowHistogram() {
         ValueAxis(QCoreApplication::translate("UncertaintyDialog", "湾内平均水温 (℃)"), low, high);
     auto* y = ValueAxis(QCoreApplication::translate("UncertaintyDialog", "サンプル数"), 0.0,
                         static_cast<double>(top) * 1.1);
+    y->setRange(0.0, static_cast<double>(top) * 1.1);  // counts start at zero
     y->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -388,6 +391,12 @@ void UncertaintyDialog::ShowHistogram() {
         Add(*chart, bars, x, y, true);
     }
     const double tall = static_cast<double>(top) * 1.05;
+    if (base) {
+        Add(*chart,
+            Segment({*base, 0.0}, {*base, tall}, QPen(QColor(200, 30, 30), 2.5),
+                    QCoreApplication::translate("UncertaintyDialog", "単独計算")),
+            x, y, true);
+    }
     if (marks) {
         const std::array<const char*, 3> names{"P5", "P50", "P95"};
         for (std::size_t k = 0; k < marks->size(); ++k) {
@@ -398,12 +407,6 @@ void UncertaintyDialog::ShowHistogram() {
                         QString::fromLatin1(names[k])),
                 x, y, true);
         }
-    }
-    if (base) {
-        Add(*chart,
-            Segment({*base, 0.0}, {*base, tall}, QPen(QColor(200, 30, 30), 2.5),
-                    QCoreApplication::translate("UncertaintyDialog", "単独計算")),
-            x, y, true);
     }
     chart->legend()->setVisible(Run != nullptr);
     Replace(*HistogramView, chart);
@@ -439,7 +442,7 @@ void UncertaintyDialog::ShowBands() {
     chart->addAxis(y, Qt::AlignLeft);
     auto* middles = new QScatterSeries;
     middles->setName(QStringLiteral("P50"));
-    middles->setMarkerSize(7);
+    middles->setMarkerSize(6);
     middles->setColor(QColor(20, 20, 20));
     auto* runs = new QScatterSeries;
     runs->setName(QCoreApplication::translate("UncertaintyDialog", "単独計算"));
@@ -456,8 +459,8 @@ void UncertaintyDialog::ShowBands() {
         if (row.Run)
             runs->append(at, *row.Run);
     }
-    Add(*chart, middles, x, y, true);
     Add(*chart, runs, x, y, true);
+    Add(*chart, middles, x, y, true);  // on top: the median often sits on the run
     chart->legend()->setVisible(!rows.empty());
     Replace(*BandView, chart);
 }
