@@ -32,7 +32,7 @@
     <message>
         <location filename="../src/window/CalibrationDialog.cpp" line="89"/>
         <source>逆算の後にメイン画面の条件が変わりました。</source>
-        <translation>The main window's case has changed since this calibration.</translation>
+        <translation>The main window&apos;s case has changed since this calibration.</translation>
     </message>
     <message>
         <location filename="../src/window/CalibrationDialog.cpp" line="101"/>
@@ -312,27 +312,27 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/window/MainWindowMenus.cpp" line="24"/>
+        <location filename="../src/window/MainWindowMenus.cpp" line="25"/>
         <source>Tidewell ケース (*.tidewell)</source>
         <translation>Tidewell case (*.tidewell)</translation>
     </message>
     <message>
-        <location filename="../src/window/MainWindowMenus.cpp" line="87"/>
+        <location filename="../src/window/MainWindowMenus.cpp" line="88"/>
         <source>ケースを開く</source>
         <translation>Open Case</translation>
     </message>
     <message>
-        <location filename="../src/window/MainWindowMenus.cpp" line="100"/>
+        <location filename="../src/window/MainWindowMenus.cpp" line="101"/>
         <source>名前を付けて保存</source>
         <translation>Save As</translation>
     </message>
     <message>
-        <location filename="../src/window/MainWindowMenus.cpp" line="118"/>
+        <location filename="../src/window/MainWindowMenus.cpp" line="119"/>
         <source>結果をCSVで保存</source>
         <translation>Export Results as CSV</translation>
     </message>
     <message>
-        <location filename="../src/window/MainWindowMenus.cpp" line="119"/>
+        <location filename="../src/window/MainWindowMenus.cpp" line="120"/>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV file (*.csv)</translation>
     </message>
@@ -395,17 +395,22 @@
         <translation>&amp;Calibration…</translation>
     </message>
     <message>
-        <location filename="../src/window/MenuBar.cpp" line="60"/>
+        <location filename="../src/window/MenuBar.cpp" line="57"/>
+        <source>不確かさ(&amp;U)…</source>
+        <translation>&amp;Uncertainty…</translation>
+    </message>
+    <message>
+        <location filename="../src/window/MenuBar.cpp" line="62"/>
         <source>ヘルプ(&amp;H)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../src/window/MenuBar.cpp" line="62"/>
+        <location filename="../src/window/MenuBar.cpp" line="64"/>
         <source>使い方(&amp;U)</source>
         <translation>&amp;User guide</translation>
     </message>
     <message>
-        <location filename="../src/window/MenuBar.cpp" line="64"/>
+        <location filename="../src/window/MenuBar.cpp" line="66"/>
         <source>バージョン情報(&amp;A)</source>
         <translation>&amp;About</translation>
     </message>
@@ -626,12 +631,12 @@ Over this range the bay mean is %5 to %6 ℃.</translation>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="80"/>
         <source>目標の湾内平均水温「%1」は数値ではありません</source>
-        <translation>The target bay mean "%1" is not a number.</translation>
+        <translation>The target bay mean &quot;%1&quot; is not a number.</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="82"/>
         <source>セル%1の観測水温「%2」は数値ではありません</source>
-        <translation>The observed temperature of cell %1, "%2", is not a number.</translation>
+        <translation>The observed temperature of cell %1, &quot;%2&quot;, is not a number.</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="84"/>
@@ -840,6 +845,7 @@ It was removed from the recent files.</translation>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="128"/>
         <location filename="../src/case/MessageCatalog.cpp" line="130"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="205"/>
         <source>CSV保存エラー</source>
         <translation>CSV save error</translation>
     </message>
@@ -889,6 +895,21 @@ It was removed from the recent files.</translation>
         <location filename="../src/case/MessageCatalog.cpp" line="139"/>
         <source>Tidewell のケースファイルではありません</source>
         <translation>Not a Tidewell case file</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="202"/>
+        <source>結果あり %1 件、不安定 %2 件、計算不可 %3 件、入力拒否 %4 件</source>
+        <translation>With a result: %1, unstable: %2, not calculable: %3, input refused: %4</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="204"/>
+        <source>ケースが実行後に変更されています。実行で再計算してください</source>
+        <translation>The case changed after this run. Press Run to recalculate.</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="206"/>
+        <source>不確かさの計算が終わっていないため、保存できません。</source>
+        <translation>The uncertainty run has not finished, so there is nothing to save.</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="89"/>
@@ -1254,6 +1275,178 @@ It was removed from the recent files.</translation>
         <location filename="../src/window/SweepDialog.cpp" line="240"/>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV file (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>UncertaintyDialog</name>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="41"/>
+        <source>一様</source>
+        <translation>Uniform</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="43"/>
+        <source>正規</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="45"/>
+        <source>三角</source>
+        <translation>Triangular</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="49"/>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="116"/>
+        <source>不確かさ</source>
+        <translation>Uncertainty</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="121"/>
+        <source>条件</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="123"/>
+        <source>分布</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="125"/>
+        <source>幅 (%)</source>
+        <translation>Width (%)</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="140"/>
+        <source>一様・三角は±の幅、正規は標準偏差</source>
+        <translation>Uniform and triangular: ± half width; normal: standard deviation</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="157"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="372"/>
+        <source>サンプル数</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="160"/>
+        <source>乱数の種</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="165"/>
+        <source>実行</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="167"/>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="170"/>
+        <source>CSVで保存…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="173"/>
+        <source>画像を保存…</source>
+        <translation>Save image…</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="176"/>
+        <source>グラフをPNGまたはSVGで保存します</source>
+        <translation>Saves the charts as PNG or SVG</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="178"/>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="342"/>
+        <source>（中止）</source>
+        <translation> (cancelled)</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="346"/>
+        <source>分布を選んで実行してください。</source>
+        <translation>Choose the distributions and press Run.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="355"/>
+        <source>湾内平均水温の分布</source>
+        <translation>Distribution of the bay mean temperature</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="371"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="486"/>
+        <source>湾内平均水温 (℃)</source>
+        <translation>Bay mean temperature (℃)</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="388"/>
+        <source>サンプル</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="397"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="448"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="512"/>
+        <source>単独計算</source>
+        <translation>Single run</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="417"/>
+        <source>区画ごとの P5–P95</source>
+        <translation>P5–P95 by cell</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="435"/>
+        <source>区画</source>
+        <translation>Cell</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="440"/>
+        <source>水温 (℃)</source>
+        <translation>Water temperature (℃)</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="471"/>
+        <source>一つずつ端に置いたときの湾内平均水温</source>
+        <translation>Bay mean with one input at each end</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="502"/>
+        <source>下端</source>
+        <translation>Low end</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="506"/>
+        <source>上端</source>
+        <translation>High end</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="557"/>
+        <source>CSVで保存</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="559"/>
+        <source>CSV ファイル (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="566"/>
+        <source>画像を保存</source>
+        <translation>Save image</translation>
+    </message>
+    <message>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="568"/>
+        <source>PNG 画像 (*.png);;SVG 画像 (*.svg)</source>
+        <translation>PNG image (*.png);;SVG image (*.svg)</translation>
     </message>
 </context>
 </TS>

@@ -198,13 +198,19 @@ constexpr CatalogEntry kCatalog[] = {
     {SweepUnstable, "", QT_TRANSLATE_NOOP("Message", "不安定")},
     {SweepNotRun, "", QT_TRANSLATE_NOOP("Message", "計算不可")},
     {SweepCancelled, "", QT_TRANSLATE_NOOP("Message", "未計算")},
+    {UncertaintyCounts, "",
+     QT_TRANSLATE_NOOP("Message", "結果あり %1 件、不安定 %2 件、計算不可 %3 件、入力拒否 %4 件")},
+    {UncertaintyStale, "",
+     QT_TRANSLATE_NOOP("Message", "ケースが実行後に変更されています。実行で再計算してください")},
+    {UncertaintyNotRun, QT_TRANSLATE_NOOP("Message", "CSV保存エラー"),
+     QT_TRANSLATE_NOOP("Message", "不確かさの計算が終わっていないため、保存できません。")},
 };
 
 constexpr bool InIdOrder() {
     for (std::size_t n = 0; n < std::size(kCatalog); ++n)
         if (static_cast<std::size_t>(kCatalog[n].Id) != n)
             return false;
-    return std::size(kCatalog) == static_cast<std::size_t>(SweepCancelled) + 1;
+    return std::size(kCatalog) == static_cast<std::size_t>(UncertaintyNotRun) + 1;
 }
 static_assert(InIdOrder(), "one catalog entry per message id, in id order");
 

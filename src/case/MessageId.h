@@ -126,6 +126,10 @@ enum class MessageId {
     SweepUnstable,
     SweepNotRun,
     SweepCancelled,
+    // the uncertainty window
+    UncertaintyCounts,
+    UncertaintyStale,
+    UncertaintyNotRun,
 };
 
 }  // namespace tidewell

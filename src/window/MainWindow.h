@@ -26,6 +26,7 @@ namespace tidewell::window {
 class CalibrationDialog;
 class SeriesChartWindow;
 class SweepDialog;
+class UncertaintyDialog;
 
 // The Tidewell window over MainModel. It builds its widgets from the control
 // table, forwards every edit, list pick and command to the model, and then
@@ -69,6 +70,9 @@ class MainWindow final : public QWidget {
     // A calibration dialog on the current case; it deletes itself when
     // closed. Null while a field holds a text it refused.
     CalibrationDialog* ShowCalibration();
+    // An uncertainty dialog for the current case; it deletes itself when
+    // closed and follows the case (a result of another case shows as stale).
+    UncertaintyDialog* ShowUncertainty();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,5 +1,5 @@
 // The main window's file and view commands: case files, recent files, the
-// series as CSV, the chart window, the sensitivity and calibration dialogs.
+// series as CSV, the chart window, the sensitivity, calibration and uncertainty dialogs.
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -13,6 +13,7 @@
 #include "QtText.h"
 #include "SeriesChartWindow.h"
 #include "SweepDialog.h"
+#include "UncertaintyDialog.h"
 #include "model/SeriesPlot.h"
 #include "session/CaseFileCommands.h"
 #include "session/SeriesCsvCommand.h"
@@ -27,9 +28,9 @@ QString CaseFilter() {
 }  // namespace
 
 MenuCommands MainWindow::Menu() {
-    return {[this] { AskAndOpen(); },      [this] { Save(); },      [this] { AskAndSaveAs(); },
-            [this] { AskAndExportCsv(); }, [this] { ShowChart(); }, [this] { ShowSweep(); },
-            [this] { ShowCalibration(); }};
+    return {[this] { AskAndOpen(); },      [this] { Save(); },           [this] { AskAndSaveAs(); },
+            [this] { AskAndExportCsv(); }, [this] { ShowChart(); },      [this] { ShowSweep(); },
+            [this] { ShowCalibration(); }, [this] { ShowUncertainty(); }};
 }
 
 bool MainWindow::MayDropChanges() {
@@ -146,7 +147,8 @@ void MainWindow::ShowCaseTitle() {
 
 // The case-file commands wait for a run; the CSV command also needs one that
 // was not cancelled. Sensitivity tables hand no picks to a running window;
-// calibration dialogs learn the case, to mark an answer for another as stale.
+// calibration dialogs learn the case, to mark an answer for another as stale;
+// uncertainty dialogs learn the case now on screen.
 void MainWindow::ShowCommandsAllowed() {
     const bool idle = !PresenterModel->Running();
     for (const char* name : {"OpenAction", "SaveAction", "SaveAsAction"}) {
@@ -167,7 +169,8 @@ void MainWindow::ShowCommandsAllowed() {
             if (!current)
                 current = session::InputsOfModel(*PresenterModel);
             calibration->ShowCase(*current);
-        }
+        } else if (auto* uncertainty = dynamic_cast<UncertaintyDialog*>(dialog))
+            uncertainty->FollowCase(session::CaseOfModel(*PresenterModel));
     }
 }
 
@@ -208,6 +211,13 @@ SweepDialog* MainWindow::ShowSweep() {
     dialog->AllowPicks(!model.Running());
     dialog->SetPickHandler(
         [this](const engine::SweepCombination& combination) { PickCombination(combination); });
+    dialog->show();
+    return dialog;
+}
+
+UncertaintyDialog* MainWindow::ShowUncertainty() {
+    auto* dialog = new UncertaintyDialog(session::CaseOfModel(*PresenterModel), Messages, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
     return dialog;
 }

@@ -54,6 +54,8 @@ void AddViewMenu(QMenuBar& bar, QWidget& window, const MenuCommands& commands) {
                QKeySequence(Qt::CTRL | Qt::Key_T), commands.ShowSweep);
     AddCommand(*view, window, QT_TRANSLATE_NOOP("MenuBar", "逆算(&C)…"), "CalibrationAction",
                QKeySequence(Qt::CTRL | Qt::Key_K), commands.ShowCalibration);
+    AddCommand(*view, window, QT_TRANSLATE_NOOP("MenuBar", "不確かさ(&U)…"), "UncertaintyAction",
+               {}, commands.ShowUncertainty);
 }
 
 void AddHelpMenu(QMenuBar& bar, QWidget& window, const QString& reportFile) {

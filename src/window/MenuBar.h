@@ -22,6 +22,7 @@ struct MenuCommands {
     std::function<void()> ShowChart;
     std::function<void()> ShowSweep;
     std::function<void()> ShowCalibration;
+    std::function<void()> ShowUncertainty;
 };
 
 // Builds the menu bar as a child of `window`; `reportFile` is where a

@@ -1,8 +1,9 @@
 // The window driven through its widgets as a user would: it forwards events to
 // the model, mirrors the model, and gets its dialogs, lists, keys and menus
-// (case files, the chart, the sensitivity and calibration dialogs) right; every caption is whole
+// (case files, the chart, the sensitivity, calibration and uncertainty dialogs) right; every caption is whole
 // in its control with the font it is drawn in. Run under an English locale,
 // everything it shows is English.
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
@@ -27,6 +28,7 @@
 #include "window/SchematicFrame.h"
 #include "window/SeriesChartWindow.h"
 #include "window/SweepDialog.h"
+#include "window/UncertaintyDialog.h"
 #include "window/WindowText.h"
 
 using namespace tidewell;
@@ -64,9 +66,16 @@ QStringList ShownTexts(const QWidget& window) {
                       << m.headerData(row, Qt::Vertical).toString()
                       << m.headerData(col, Qt::Horizontal).toString();
     }
-    for (const QChartView* chart : window.findChildren<QChartView*>())
-        for (const QAbstractAxis* axis : chart->chart()->axes())
+    for (const QChartView* chart : window.findChildren<QChartView*>()) {
+        texts << chart->chart()->title();
+        for (QAbstractAxis* axis : chart->chart()->axes()) {
             texts << axis->titleText();
+            if (auto* categories = qobject_cast<QCategoryAxis*>(axis))
+                texts << categories->categoriesLabels();
+        }
+        for (const QAbstractSeries* series : chart->chart()->series())
+            texts << series->name();
+    }
     return texts;
 }
 
@@ -196,6 +205,20 @@ class WindowTest : public QObject {
         QFile report(path);
         return {report.open(QIODevice::ReadOnly) ? report.readAll() : QByteArray(),
                 QString::fromStdString(cli.FieldText(16))};
+    }
+
+    // The window's uncertainty dialog after a run of `samples` samples with
+    // the bay area uniform and the inflow rate normal; null if it never ends.
+    QPointer<UncertaintyDialog> RunUncertainty(int samples) {
+        QPointer<UncertaintyDialog> dialog = Window->ShowUncertainty();
+        Named<QComboBox>(*dialog, "Shape0")->setCurrentIndex(1);
+        Named<QComboBox>(*dialog, "Shape5")->setCurrentIndex(2);
+        Named<QDoubleSpinBox>(*dialog, "Percent5")->setValue(20);
+        Named<QSpinBox>(*dialog, "SampleCount")->setValue(samples);
+        QTest::mouseClick(Named<QPushButton>(*dialog, "RunUncertainty"), Qt::LeftButton);
+        if (!QTest::qWaitFor([&] { return dialog && !dialog->IsRunning(); }, 60000))
+            return nullptr;
+        return dialog;
     }
 
     std::atomic<bool> Release{false};
@@ -750,6 +773,14 @@ class WindowTest : public QObject {
     }
 
     // Under an English locale, the chart before any run and the sensitivity dialog after its runs.
+    void uncertaintyIsEnglish() {
+        if (SystemLanguage() != Language::English)
+            QSKIP("for an English locale");
+        const auto dialog = RunUncertainty(20);
+        QVERIFY(dialog && dialog->Summary());
+        QCOMPARE(ShownTexts(*dialog).filter(kJapanese).join(" | "), QString());
+    }
+
     void chartAndSweepAreEnglish() {
         if (SystemLanguage() != Language::English)
             QSKIP("for an English locale");
@@ -1009,6 +1040,40 @@ class WindowTest : public QObject {
         const QRectF area = chart->plotArea();
         QVERIFY(area.width() > area.height() && area.width() < 3 * area.height());
         QCOMPARE(Named<QLabel>(charts, "PointValue")->text(), QString("横　6.00日　15.00℃"));
+    }
+
+    // The histogram holds every sample with a result and marks the summary's
+    // median of the same plan run again; the bands and bars are drawn; a
+    // change to the case marks the result stale, and a new run clears it.
+    void uncertaintyFillsItsChartsAndFollowsTheCase() {
+        const auto dialog = RunUncertainty(40);
+        QVERIFY(dialog && dialog->Summary() && dialog->Summary()->Mean);
+        std::size_t counted = 0;
+        for (const model::HistogramBin& bin : dialog->Histogram())
+            counted += bin.Count;
+        QCOMPARE(counted, dialog->Summary()->Counts.Result);
+        QVERIFY(counted > 30);
+        const session::UncertaintyPlan plan = dialog->Plan();
+        const auto again = session::SummariseUncertainty(
+            session::RunUncertainty(session::CaseOfModel(Window->Presenter()), plan), plan.Spread);
+        QCOMPARE(dialog->MarkedPercentiles().value()[1], again.Mean->P50);
+        QCOMPARE(Named<QChartView>(*dialog, "Tornado")->chart()->series().size(), 5);  // 2 bars
+        QVERIFY(Named<QLabel>(*dialog, "UncertaintyCounts")
+                    ->text()
+                    .startsWith(QString("結果あり %1 件").arg(counted)));
+
+        const QString csv = WorkDir->filePath("samples.csv");
+        QVERIFY(dialog->SaveCsv(csv) && dialog->SaveImage(WorkDir->filePath("charts.svg")));
+        QFile written(csv);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll().count('\n'), 41);  // the header and a row per sample
+
+        QVERIFY(!dialog->IsStale());
+        test::Type(*Window, 1, " 1200");
+        QVERIFY(dialog->IsStale() && Named<QLabel>(*dialog, "UncertaintyStale")->isVisible());
+        QTest::mouseClick(Named<QPushButton>(*dialog, "RunUncertainty"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->IsRunning(), 60000);
+        QVERIFY(!dialog->IsStale());
     }
 
     // Runs that would take hours stop soon after 中止 or closing the dialog;
