@@ -28,8 +28,8 @@ bool IsBlankRecord(const CsvRecord& record) {
 
 void CheckCsvRoundTrip(std::string_view text) {
     const CsvTable table = ReadCsv(text);
-    Require(table.Error.empty() == (table.ErrorLine == 0), "an error has its line");
-    if (!table.Error.empty())
+    Require(!table.Error == (table.ErrorLine == 0), "an error has its line");
+    if (table.Error)
         return;
     // A byte-order mark first, so that one the text keeps in its first field
     // is not taken for the mark.
@@ -44,12 +44,12 @@ void CheckCsvRoundTrip(std::string_view text) {
         kept.push_back(record);
     }
     const CsvTable again = ReadCsv(written);
-    Require(again.Error.empty() && again.Records == kept, "a table reads back the same");
+    Require(!again.Error && again.Records == kept, "a table reads back the same");
 }
 
 void CheckBatch(std::string_view text) {
     const session::CaseBatchRead read = session::ParseCaseBatch(text);
-    Require(read.Batch.has_value() == read.Problem.empty(), "a batch is refused with a problem");
+    Require(read.Batch.has_value() == !read.Problem, "a batch is refused with a problem");
     if (!read.Batch)
         return;
     for (const CsvRecord& row : read.Batch->Rows)

@@ -114,6 +114,18 @@ enum class MessageId {
     SweepUnstable,
     SweepNotRun,
     SweepCancelled,
+    // CSV and batch tables
+    CsvQuoteMisplaced,
+    CsvTextAfterQuote,
+    CsvQuoteUnclosed,
+    CsvRecordTooLong,
+    BatchTableRefused,
+    BatchAtLine,
+    BatchNoHeader,
+    BatchUnknownColumn,
+    BatchColumnTwice,
+    BatchCellCount,
+    BatchCellNotText,
 };
 
 }  // namespace tidewell

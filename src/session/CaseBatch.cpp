@@ -17,7 +17,6 @@ namespace tidewell::session {
 namespace {
 
 constexpr std::string_view kNameColumn = "name";
-constexpr std::size_t kMaxTableBytes = std::size_t{64} << 20;
 
 // "title: prompt" on one line.
 std::string OneLine(const Message& message) {
@@ -26,15 +25,10 @@ std::string OneLine(const Message& message) {
     return line;
 }
 
-bool IsKnownColumn(std::string_view column) {
-    const std::vector<std::string_view> names = InputNames();
-    return column == kNameColumn || std::find(names.begin(), names.end(), column) != names.end();
-}
-
 // A report file name made of the row's name when it is a plain, unused one,
 // else of the row's number. Every name given is kept in `used`, so that no two
 // rows write one file.
-std::string ReportName(const std::string& name, std::size_t row, std::set<std::string>& used) {
+std::string ReportName(const std::string& name, std::size_t row, UsedReportNames& used) {
     const bool plain = !name.empty() && name != "." && name != ".." &&
                        name.find_first_of(std::string_view("/\0", 2)) == std::string::npos;
     if (plain && used.insert(name + ".txt").second)
@@ -76,61 +70,41 @@ std::optional<Message> NoResultMessage(const engine::BatchOutcome& outcome) {
     return outcome.Messages.back();
 }
 
-CaseBatchRead ParseCaseBatch(std::string_view text) {
-    CsvTable table = ReadCsv(text);
-    if (!table.Error.empty())
-        return {std::nullopt, "line " + std::to_string(table.ErrorLine) + ": " + table.Error};
-    if (table.Records.empty())
-        return {std::nullopt, "no header line naming the columns"};
-    CaseBatch batch;
-    batch.Columns = std::move(table.Records.front());
-    for (std::size_t i = 0; i < batch.Columns.size(); ++i) {
-        const std::string& column = batch.Columns[i];
-        if (!IsKnownColumn(column))
-            return {std::nullopt, "unknown column '" + column + "'"};
-        if (std::find(batch.Columns.begin(), batch.Columns.begin() + static_cast<long>(i),
-                      column) != batch.Columns.begin() + static_cast<long>(i))
-            return {std::nullopt, "column '" + column + "' is given twice"};
-    }
-    for (std::size_t r = 1; r < table.Records.size(); ++r) {
-        if (table.Records[r].size() != batch.Columns.size())
-            return {std::nullopt, "row " + std::to_string(r) + " has " +
-                                      std::to_string(table.Records[r].size()) +
-                                      " cells, the header " + std::to_string(batch.Columns.size())};
-        batch.Rows.push_back(std::move(table.Records[r]));
-    }
-    return {std::move(batch), {}};
-}
-
-CaseBatchRead ReadCaseBatch(const std::string& path) {
-    const FileRead file = ReadSmallFile(path, kMaxTableBytes);
-    CaseBatchRead read = file.Bytes ? ParseCaseBatch(*file.Bytes)
-                                    : CaseBatchRead{std::nullopt, file.Problem.Prompt()};
-    if (!read.Batch)
-        read.Problem = path + ": " + read.Problem;
-    return read;
-}
-
 std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::string& reportFolder,
                                         const engine::BatchProgress& progress) {
-    std::vector<CaseRowResult> results(batch.Rows.size());
+    UsedReportNames used;
+    return RunCaseRows(batch.Columns, batch.Rows, 0, reportFolder, used, progress);
+}
+
+std::vector<CaseRowResult> RunCaseRows(const std::vector<std::string>& columns,
+                                       std::span<const CsvRecord> rows, std::size_t firstRow,
+                                       const std::string& reportFolder, UsedReportNames& usedNames,
+                                       const engine::BatchProgress& progress) {
+    std::vector<CaseRowResult> results(rows.size());
     std::vector<CaseRecord> cases;
     std::vector<std::size_t> rowOfCase;
-    std::set<std::string> usedNames;
-    for (std::size_t r = 0; r < batch.Rows.size(); ++r) {
+    for (std::size_t r = 0; r < rows.size(); ++r) {
         TypedInputs inputs;
         std::string name;
-        for (std::size_t c = 0; c < batch.Columns.size(); ++c) {
-            const std::string& cell = batch.Rows[r][c];
-            if (batch.Columns[c] == kNameColumn)
+        std::optional<Message> unreadable;
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const std::string& cell = rows[r][c];
+            if (!unreadable && !IsCleanUtf8(cell))
+                unreadable = Message{MessageId::BatchCellNotText, {columns[c]}};
+            if (columns[c] == kNameColumn)
                 name = cell;
             else if (!cell.empty())
-                inputs.Set(batch.Columns[c], cell);
+                inputs.Set(columns[c], cell);
+        }
+        CaseRowResult& result = results[r];
+        if (unreadable) {
+            result.Refused = true;
+            result.Message = OneLine(*unreadable);
+            continue;
         }
         MessageLog log;
         model::MainModel model(log, "");
         model.FormLoad();
-        CaseRowResult& result = results[r];
         if (const std::optional<Message> refusal = ApplyInputs(model, log, inputs)) {
             result.Refused = true;
             result.Message = OneLine(*refusal);
@@ -140,7 +114,7 @@ std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::strin
         result.Closedness = model.FieldText(model::Field::Closedness);
         result.LoadPerVolume = model.FieldText(model::Field::LoadPerVolume);
         if (!reportFolder.empty())
-            result.ReportPath = reportFolder + "/" + ReportName(name, r, usedNames);
+            result.ReportPath = reportFolder + "/" + ReportName(name, firstRow + r, usedNames);
         cases.push_back(model.Record());
         rowOfCase.push_back(r);
     }
@@ -161,37 +135,44 @@ std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::strin
     return results;
 }
 
-std::string CaseBatchCsv(const CaseBatch& batch, const std::vector<CaseRowResult>& results) {
+std::string CaseBatchCsvHeader(const std::vector<std::string>& columns) {
     std::string csv = std::string(kNameColumn);
-    for (const std::string& column : batch.Columns) {
+    for (const std::string& column : columns) {
         if (column != kNameColumn)
             csv += "," + column;
     }
-    csv += ",residence-time,closedness,load-per-volume,time-step,step-count,status,mean,result," +
-           report::CellColumns() + ",message\n";
-    for (std::size_t r = 0; r < results.size() && r < batch.Rows.size(); ++r) {
-        const CaseRowResult& result = results[r];
-        std::string name, given;
-        for (std::size_t c = 0; c < batch.Columns.size(); ++c) {
-            if (batch.Columns[c] == kNameColumn)
-                name = batch.Rows[r][c];
-            else
-                given += "," + CsvField(batch.Rows[r][c]);
-        }
-        const engine::BatchOutcome& outcome = result.Outcome;
-        const bool setUp = WasSetUp(result);
-        const bool hasResult = result.HasResult();
-        csv += CsvField(name) + given + "," + CsvField(result.ResidenceTime) + "," +
-               CsvField(result.Closedness) + "," + CsvField(result.LoadPerVolume) + "," +
-               (setUp ? SeventeenDigits(outcome.TimeStep) : "") + "," +
-               (setUp ? std::to_string(outcome.Run.StepCount) : "") + "," +
-               (result.Refused ? "refused" : report::StatusWord(outcome.Run.Status)) + "," +
-               (hasResult ? SeventeenDigits(outcome.Mean) : "") + "," +
-               (hasResult ? CsvField(DisplayText(RoundDecimals(outcome.Mean, 2))) : "");
-        for (double cell : outcome.Cells)
-            csv += "," + (hasResult ? SeventeenDigits(cell) : std::string());
-        csv += "," + CsvField(result.Message) + "\n";
+    return csv + ",residence-time,closedness,load-per-volume,time-step,step-count,status,mean," +
+           "result," + report::CellColumns() + ",message\n";
+}
+
+std::string CaseBatchCsvRow(const std::vector<std::string>& columns, const CsvRecord& row,
+                            const CaseRowResult& result) {
+    std::string name, given;
+    for (std::size_t c = 0; c < columns.size() && c < row.size(); ++c) {
+        if (columns[c] == kNameColumn)
+            name = CleanUtf8(row[c]);
+        else
+            given += "," + CsvField(CleanUtf8(row[c]));
     }
+    const engine::BatchOutcome& outcome = result.Outcome;
+    const bool setUp = WasSetUp(result);
+    const bool hasResult = result.HasResult();
+    std::string csv = CsvField(name) + given + "," + CsvField(result.ResidenceTime) + "," +
+                      CsvField(result.Closedness) + "," + CsvField(result.LoadPerVolume) + "," +
+                      (setUp ? SeventeenDigits(outcome.TimeStep) : "") + "," +
+                      (setUp ? std::to_string(outcome.Run.StepCount) : "") + "," +
+                      (result.Refused ? "refused" : report::StatusWord(outcome.Run.Status)) + "," +
+                      (hasResult ? SeventeenDigits(outcome.Mean) : "") + "," +
+                      (hasResult ? CsvField(DisplayText(RoundDecimals(outcome.Mean, 2))) : "");
+    for (double cell : outcome.Cells)
+        csv += "," + (hasResult ? SeventeenDigits(cell) : std::string());
+    return csv + "," + CsvField(result.Message) + "\n";
+}
+
+std::string CaseBatchCsv(const CaseBatch& batch, const std::vector<CaseRowResult>& results) {
+    std::string csv = CaseBatchCsvHeader(batch.Columns);
+    for (std::size_t r = 0; r < results.size() && r < batch.Rows.size(); ++r)
+        csv += CaseBatchCsvRow(batch.Columns, batch.Rows[r], results[r]);
     return csv;
 }
 
