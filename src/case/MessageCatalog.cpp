@@ -195,13 +195,14 @@ constexpr CatalogEntry kCatalog[] = {
                        "データ%1行目（ファイル%2行目）のセルが%3個あります。見出しは%4個です")},
     {BatchCellNotText, QT_TRANSLATE_NOOP("Message", "入力できない文字"),
      QT_TRANSLATE_NOOP("Message", "列「%1」にUTF-8として読めないバイトかNUL文字があります")},
+    {AnsweredYes, "", QT_TRANSLATE_NOOP("Message", "→ はい（自動で回答しました）")},
 };
 
 constexpr bool InIdOrder() {
     for (std::size_t n = 0; n < std::size(kCatalog); ++n)
         if (static_cast<std::size_t>(kCatalog[n].Id) != n)
             return false;
-    return std::size(kCatalog) == static_cast<std::size_t>(BatchCellNotText) + 1;
+    return std::size(kCatalog) == static_cast<std::size_t>(AnsweredYes) + 1;
 }
 static_assert(InIdOrder(), "one catalog entry per message id, in id order");
 

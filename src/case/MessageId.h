@@ -126,6 +126,8 @@ enum class MessageId {
     BatchColumnTwice,
     BatchCellCount,
     BatchCellNotText,
+    // the command line
+    AnsweredYes,
 };
 
 }  // namespace tidewell

@@ -44,6 +44,12 @@ class PrintedMessages final : public MessageSink {
         }
         std::cerr << message.Title() << ":" << prompt << "\n";
     }
+    // A question, then the answer the command line gave it.
+    void Answered(const Message& question, bool answer) {
+        Show(question);
+        if (answer)
+            std::cerr << Message{MessageId::AnsweredYes, {}}.Prompt() << "\n";
+    }
     cli::ProgressLine* Progress = nullptr;
 };
 
@@ -216,6 +222,9 @@ int main(int argc, char** argv) {
     PrintedMessages printed;
     MessageLog messages(&printed);
     messages.Answer = true;  // a long run is what the user asked for
+    messages.OnAsk = [&](const Message& question, bool answer) {
+        printed.Answered(question, answer);
+    };
     model::MainModel model(messages, sweep || options.SolveFor ? "" : options.ReportPath);
     model.FormLoad();
     const auto refuse = [&](int status) {
