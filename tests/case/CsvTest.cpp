@@ -45,28 +45,6 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{"ErrorAfterQuotedLineBreaks", "\"a\nb\"\nc\"\n", {}, 3}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-// Bytes arriving one at a time read as the whole text does, the mark included.
-TEST(CsvReader, ReadsTheSameFromPiecesOfAnySize) {
-    const std::string text = "\xEF\xBB\xBFname,x\r\n\"a,\"\"b\"\"\nc\",1\n\n  \nd,\"\"\n";
-    std::size_t at = 0;
-    CsvReader reader([&](char* buffer, std::size_t) {
-        if (at == text.size())
-            return std::size_t{0};
-        buffer[0] = text[at++];
-        return std::size_t{1};
-    });
-    std::vector<CsvRecord> records;
-    std::vector<int> lines;
-    while (std::optional<CsvRecord> record = reader.Next()) {
-        records.push_back(*record);
-        lines.push_back(reader.RecordLine());
-    }
-    EXPECT_FALSE(reader.Error());
-    EXPECT_EQ(records, ReadCsv(text).Records);
-    EXPECT_EQ(records, (std::vector<CsvRecord>{{"name", "x"}, {"a,\"b\"\nc", "1"}, {"d", ""}}));
-    EXPECT_EQ(lines, (std::vector<int>{1, 2, 6}));
-}
-
 // A text without line ends cannot fill the memory: a record has a limit.
 TEST(CsvReader, RefusesARecordLongerThanTheLimit) {
     const std::string text = "a\n" + std::string(kMaxCsvRecordBytes + 1, 'x');
