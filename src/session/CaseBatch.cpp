@@ -1,8 +1,10 @@
 #include "CaseBatch.h"
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 #include <set>
+#include <thread>
 
 #include "case/DecimalRounding.h"
 #include "case/FullPrecisionText.h"
@@ -53,6 +55,39 @@ bool WasSetUp(const CaseRowResult& result) {
                                result.Outcome.Run.Status == engine::RunStatus::Unstable);
 }
 
+std::string NameOf(const std::vector<std::string>& columns, const CsvRecord& row) {
+    const auto column = std::find(columns.begin(), columns.end(), kNameColumn);
+    return column == columns.end() ? std::string() : row[column - columns.begin()];
+}
+
+// Types the row into a freshly started model: its case, or nothing when the
+// row is refused (then `result` says why); the indices go into `result`.
+std::optional<CaseRecord> TypeRow(const std::vector<std::string>& columns, const CsvRecord& row,
+                                  CaseRowResult& result) {
+    TypedInputs inputs;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        if (!IsCleanUtf8(row[c])) {
+            result.Refused = true;
+            result.Message = OneLine({MessageId::BatchCellNotText, {columns[c]}});
+            return std::nullopt;
+        }
+        if (columns[c] != kNameColumn && !row[c].empty())
+            inputs.Set(columns[c], row[c]);
+    }
+    MessageLog log;
+    model::MainModel model(log, "");
+    model.FormLoad();
+    if (const std::optional<Message> refusal = ApplyInputs(model, log, inputs)) {
+        result.Refused = true;
+        result.Message = OneLine(*refusal);
+        return std::nullopt;
+    }
+    result.ResidenceTime = model.FieldText(model::Field::ResidenceTime);
+    result.Closedness = model.FieldText(model::Field::Closedness);
+    result.LoadPerVolume = model.FieldText(model::Field::LoadPerVolume);
+    return model.Record();
+}
+
 }  // namespace
 
 std::optional<Message> NoResultMessage(const engine::BatchOutcome& outcome) {
@@ -81,41 +116,33 @@ std::vector<CaseRowResult> RunCaseRows(const std::vector<std::string>& columns,
                                        const std::string& reportFolder, UsedReportNames& usedNames,
                                        const engine::BatchProgress& progress) {
     std::vector<CaseRowResult> results(rows.size());
+    std::vector<std::optional<CaseRecord>> records(rows.size());
+    // Rows are independent: they are typed on every core, a few at a time.
+    std::atomic<std::size_t> next{0};
+    const auto typeRows = [&] {
+        constexpr std::size_t kRowsAtATime = 64;
+        for (std::size_t begin; (begin = next.fetch_add(kRowsAtATime)) < rows.size();) {
+            for (std::size_t r = begin; r < std::min(begin + kRowsAtATime, rows.size()); ++r)
+                records[r] = TypeRow(columns, rows[r], results[r]);
+        }
+    };
+    {
+        std::vector<std::jthread> workers(std::max(1u, std::thread::hardware_concurrency()) - 1);
+        for (std::jthread& worker : workers)
+            worker = std::jthread(typeRows);
+        typeRows();
+    }
+    // Report names depend on the rows before: given in order.
     std::vector<CaseRecord> cases;
     std::vector<std::size_t> rowOfCase;
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        TypedInputs inputs;
-        std::string name;
-        std::optional<Message> unreadable;
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            const std::string& cell = rows[r][c];
-            if (!unreadable && !IsCleanUtf8(cell))
-                unreadable = Message{MessageId::BatchCellNotText, {columns[c]}};
-            if (columns[c] == kNameColumn)
-                name = cell;
-            else if (!cell.empty())
-                inputs.Set(columns[c], cell);
-        }
-        CaseRowResult& result = results[r];
-        if (unreadable) {
-            result.Refused = true;
-            result.Message = OneLine(*unreadable);
+        if (!records[r])
             continue;
+        if (!reportFolder.empty()) {
+            results[r].ReportPath =
+                reportFolder + "/" + ReportName(NameOf(columns, rows[r]), firstRow + r, usedNames);
         }
-        MessageLog log;
-        model::MainModel model(log, "");
-        model.FormLoad();
-        if (const std::optional<Message> refusal = ApplyInputs(model, log, inputs)) {
-            result.Refused = true;
-            result.Message = OneLine(*refusal);
-            continue;
-        }
-        result.ResidenceTime = model.FieldText(model::Field::ResidenceTime);
-        result.Closedness = model.FieldText(model::Field::Closedness);
-        result.LoadPerVolume = model.FieldText(model::Field::LoadPerVolume);
-        if (!reportFolder.empty())
-            result.ReportPath = reportFolder + "/" + ReportName(name, firstRow + r, usedNames);
-        cases.push_back(model.Record());
+        cases.push_back(std::move(*records[r]));
         rowOfCase.push_back(r);
     }
     const engine::BatchReports reports = [&](std::size_t i) -> std::unique_ptr<engine::RunReport> {
