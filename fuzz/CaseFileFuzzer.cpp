@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const tidewell::CaseFileParse parse = tidewell::ParseCaseFile(text);
     const bool refused = !parse.Case;
-    if (refused != !parse.Problem.empty()) {
+    if (refused != (parse.Problem != tidewell::Message{})) {
         std::fprintf(stderr, "a case file is refused exactly when it has a problem\n");
         std::abort();
     }

@@ -912,6 +912,76 @@ It was removed from the recent files.</translation>
         <translation>The uncertainty run has not finished, so there is nothing to save.</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="207"/>
+        <source>引用符の位置が正しくありません</source>
+        <translation>A quote is in the wrong place</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="208"/>
+        <source>引用符の後に文字があります</source>
+        <translation>There is text after a closing quote</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="209"/>
+        <source>引用符が閉じていません</source>
+        <translation>A quote is not closed</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="210"/>
+        <source>1行が長すぎます（1 MiBまで）</source>
+        <translation>A line is too long (1 MiB at most)</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="211"/>
+        <source>一括計算の表を使えません</source>
+        <translation>The batch table cannot be used</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="212"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="213"/>
+        <source>%1行目: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="214"/>
+        <source>列名を並べた見出し行がありません</source>
+        <translation>There is no header line naming the columns</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="216"/>
+        <source>列「%1」は入力項目の名前ではありません</source>
+        <translation>Column &quot;%1&quot; is not the name of an input</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="217"/>
+        <source>列「%1」が2回あります</source>
+        <translation>Column &quot;%1&quot; is given twice</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="219"/>
+        <source>データ%1行目（ファイル%2行目）のセルが%3個あります。見出しは%4個です</source>
+        <translation>Data row %1 (file line %2) has %3 cells; the header has %4</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="221"/>
+        <source>入力できない文字</source>
+        <translation>Characters that cannot be entered</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="222"/>
+        <source>列「%1」にUTF-8として読めないバイトかNUL文字があります</source>
+        <translation>Column &quot;%1&quot; holds bytes that are not UTF-8, or a NUL character</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="223"/>
+        <source>→ はい（自動で回答しました）</source>
+        <translation>→ Yes (answered automatically)</translation>
+    </message>
+    <message>
         <location filename="../src/case/MessageCatalog.cpp" line="89"/>
         <location filename="../src/case/MessageCatalog.cpp" line="140"/>
         <source>キー「%1」が二度あります</source>

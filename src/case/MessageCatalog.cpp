@@ -204,13 +204,30 @@ constexpr CatalogEntry kCatalog[] = {
      QT_TRANSLATE_NOOP("Message", "ケースが実行後に変更されています。実行で再計算してください")},
     {UncertaintyNotRun, QT_TRANSLATE_NOOP("Message", "CSV保存エラー"),
      QT_TRANSLATE_NOOP("Message", "不確かさの計算が終わっていないため、保存できません。")},
+    {CsvQuoteMisplaced, "", QT_TRANSLATE_NOOP("Message", "引用符の位置が正しくありません")},
+    {CsvTextAfterQuote, "", QT_TRANSLATE_NOOP("Message", "引用符の後に文字があります")},
+    {CsvQuoteUnclosed, "", QT_TRANSLATE_NOOP("Message", "引用符が閉じていません")},
+    {CsvRecordTooLong, "", QT_TRANSLATE_NOOP("Message", "1行が長すぎます（1 MiBまで）")},
+    {BatchTableRefused, QT_TRANSLATE_NOOP("Message", "一括計算の表を使えません"),
+     QT_TRANSLATE_NOOP("Message", "%1: %2")},
+    {BatchAtLine, "", QT_TRANSLATE_NOOP("Message", "%1行目: %2")},
+    {BatchNoHeader, "", QT_TRANSLATE_NOOP("Message", "列名を並べた見出し行がありません")},
+    {BatchUnknownColumn, "",
+     QT_TRANSLATE_NOOP("Message", "列「%1」は入力項目の名前ではありません")},
+    {BatchColumnTwice, "", QT_TRANSLATE_NOOP("Message", "列「%1」が2回あります")},
+    {BatchCellCount, "",
+     QT_TRANSLATE_NOOP("Message",
+                       "データ%1行目（ファイル%2行目）のセルが%3個あります。見出しは%4個です")},
+    {BatchCellNotText, QT_TRANSLATE_NOOP("Message", "入力できない文字"),
+     QT_TRANSLATE_NOOP("Message", "列「%1」にUTF-8として読めないバイトかNUL文字があります")},
+    {AnsweredYes, "", QT_TRANSLATE_NOOP("Message", "→ はい（自動で回答しました）")},
 };
 
 constexpr bool InIdOrder() {
     for (std::size_t n = 0; n < std::size(kCatalog); ++n)
         if (static_cast<std::size_t>(kCatalog[n].Id) != n)
             return false;
-    return std::size(kCatalog) == static_cast<std::size_t>(UncertaintyNotRun) + 1;
+    return std::size(kCatalog) == static_cast<std::size_t>(AnsweredYes) + 1;
 }
 static_assert(InIdOrder(), "one catalog entry per message id, in id order");
 

@@ -130,6 +130,20 @@ enum class MessageId {
     UncertaintyCounts,
     UncertaintyStale,
     UncertaintyNotRun,
+    // CSV and batch tables
+    CsvQuoteMisplaced,
+    CsvTextAfterQuote,
+    CsvQuoteUnclosed,
+    CsvRecordTooLong,
+    BatchTableRefused,
+    BatchAtLine,
+    BatchNoHeader,
+    BatchUnknownColumn,
+    BatchColumnTwice,
+    BatchCellCount,
+    BatchCellNotText,
+    // the command line
+    AnsweredYes,
 };
 
 }  // namespace tidewell

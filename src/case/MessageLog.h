@@ -23,6 +23,8 @@ class MessageLog final : public MessageSink {
     }
     bool Ask(const Message& question) override {
         Asked.push_back(question);
+        if (OnAsk)
+            OnAsk(question, Answer);
         return Answer;
     }
     SaveAnswer AskToSave(const Message& question) override {
@@ -34,6 +36,7 @@ class MessageLog final : public MessageSink {
     bool Answer = false;
     SaveAnswer SaveReply = SaveAnswer::Cancel;
     std::function<void()> OnShow;  // called while the message would be on screen
+    std::function<void(const Message& question, bool answer)> OnAsk;  // as each is answered
 
   private:
     MessageSink* Echo;

@@ -85,45 +85,6 @@ void SyncFolderOf(const std::string& path) {
     }
 }
 
-std::optional<Message> ReplaceFile(const WriteTarget& target, std::string_view bytes) {
-    std::string temporary;
-    const int fd = CreateTemporary(target.Path, temporary);
-    if (fd < 0)
-        return SystemReason(errno);
-    std::optional<Message> failure;
-    if (target.Kind == TargetKind::ReplacedFile) {
-        // Owner first: a change of owner may clear the set-id bits.
-        if (::fchown(fd, target.Owner, target.Group) != 0 && errno != EPERM)
-            failure = SystemReason(errno);
-        if (!failure && ::fchmod(fd, target.Mode & 07777) != 0)
-            failure = SystemReason(errno);
-    }
-    if (!failure)
-        failure = WriteAllBytes(fd, bytes);
-    if (!failure && ::fsync(fd) != 0 && errno != EINVAL)
-        failure = SystemReason(errno);
-    if (::close(fd) != 0 && !failure)
-        failure = SystemReason(errno);
-    if (!failure && ::rename(temporary.c_str(), target.Path.c_str()) != 0)
-        failure = SystemReason(errno);
-    if (failure) {
-        ::unlink(temporary.c_str());
-        return failure;
-    }
-    SyncFolderOf(target.Path);
-    return std::nullopt;
-}
-
-std::optional<Message> WriteInPlace(const WriteTarget& target, std::string_view bytes) {
-    const int fd = ::open(target.Path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return SystemReason(errno);
-    std::optional<Message> failure = WriteAllBytes(fd, bytes);
-    if (::close(fd) != 0 && !failure)
-        failure = SystemReason(errno);
-    return failure;
-}
-
 }  // namespace
 
 std::optional<Message> WriteAllBytes(int fd, std::string_view bytes) {
@@ -175,18 +136,96 @@ WriteTarget ResolveWriteTarget(const std::string& path) {
     return Refusal(path, SystemReason(ELOOP));
 }
 
-std::optional<Message> WriteFileSafely(const std::string& path, std::string_view bytes) {
-    const WriteTarget target = ResolveWriteTarget(path);
-    switch (target.Kind) {
+SafeFileStream::SafeFileStream(const std::string& path) : Target(ResolveWriteTarget(path)) {
+    switch (Target.Kind) {
         case TargetKind::NewFile:
         case TargetKind::ReplacedFile:
-            return ReplaceFile(target, bytes);
-        case TargetKind::InPlace:
-            return WriteInPlace(target, bytes);
-        case TargetKind::Refused:
+            Fd = CreateTemporary(Target.Path, Temporary);
+            if (Fd < 0) {
+                Problem = SystemReason(errno);
+                Temporary.clear();
+            }
             break;
+        case TargetKind::InPlace:
+            Fd = ::open(Target.Path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+            if (Fd < 0)
+                Problem = SystemReason(errno);
+            return;
+        case TargetKind::Refused:
+            Problem = Target.Reason;
+            return;
     }
-    return target.Reason;
+    if (Fd >= 0 && Target.Kind == TargetKind::ReplacedFile) {
+        // Owner first: a change of owner may clear the set-id bits.
+        if (::fchown(Fd, Target.Owner, Target.Group) != 0 && errno != EPERM)
+            Problem = SystemReason(errno);
+        if (!Problem && ::fchmod(Fd, Target.Mode & 07777) != 0)
+            Problem = SystemReason(errno);
+    }
+}
+
+SafeFileStream::~SafeFileStream() {
+    if (Fd >= 0)
+        ::close(Fd);
+    if (!Temporary.empty())
+        ::unlink(Temporary.c_str());
+}
+
+bool SafeFileStream::Write(std::string_view bytes) {
+    if (!Problem && Fd >= 0)
+        Problem = WriteAllBytes(Fd, bytes);
+    return !Problem;
+}
+
+std::optional<Message> SafeFileStream::Commit() {
+    if (Fd < 0)
+        return Problem;
+    if (!Problem && !Temporary.empty() && ::fsync(Fd) != 0 && errno != EINVAL)
+        Problem = SystemReason(errno);
+    if (::close(Fd) != 0 && !Problem)
+        Problem = SystemReason(errno);
+    Fd = -1;
+    if (Temporary.empty())
+        return Problem;
+    if (!Problem && ::rename(Temporary.c_str(), Target.Path.c_str()) != 0)
+        Problem = SystemReason(errno);
+    if (Problem)
+        return Problem;  // the destructor removes the temporary file
+    Temporary.clear();
+    SyncFolderOf(Target.Path);
+    return std::nullopt;
+}
+
+std::optional<Message> WriteFileSafely(const std::string& path, std::string_view bytes) {
+    SafeFileStream file(path);
+    file.Write(bytes);
+    return file.Commit();
+}
+
+ReadableFile::ReadableFile(const std::string& path)
+    : Fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    if (Fd < 0)
+        Failure = SystemReason(errno);
+}
+
+ReadableFile::~ReadableFile() {
+    if (Fd >= 0)
+        ::close(Fd);
+}
+
+std::size_t ReadableFile::Read(char* buffer, std::size_t size) {
+    while (Fd >= 0 && !Failure) {
+        const ssize_t n = ::read(Fd, buffer, size);
+        if (n >= 0)
+            return static_cast<std::size_t>(n);
+        if (errno != EINTR)
+            Failure = SystemReason(errno);
+    }
+    return 0;
+}
+
+bool ReadableFile::Rewind() {
+    return Fd >= 0 && !Failure && ::lseek(Fd, 0, SEEK_SET) == 0;
 }
 
 FileRead ReadSmallFile(const std::string& path, std::size_t maxBytes) {

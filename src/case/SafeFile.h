@@ -45,12 +45,56 @@ WriteTarget ResolveWriteTarget(const std::string& path);
 // several threads at once. Empty on success; otherwise why not.
 std::optional<Message> WriteFileSafely(const std::string& path, std::string_view bytes);
 
+// A file written in pieces that appears whole or not at all: a new or regular
+// file is written to a temporary file beside it and renamed over it by
+// Commit, with everything WriteFileSafely promises; a device or FIFO is
+// written in place as the pieces come. Destroyed without Commit, the
+// temporary file is removed and the previous file stays as it was.
+class SafeFileStream {
+  public:
+    explicit SafeFileStream(const std::string& path);
+    ~SafeFileStream();
+    SafeFileStream(const SafeFileStream&) = delete;
+    SafeFileStream& operator=(const SafeFileStream&) = delete;
+
+    // False once a write failed (Failure says why); later pieces are dropped.
+    bool Write(std::string_view bytes);
+    // Makes the file whole; empty on success, else why not.
+    std::optional<Message> Commit();
+    const std::optional<Message>& Failure() const { return Problem; }
+
+  private:
+    WriteTarget Target;
+    std::string Temporary;  // empty when written in place
+    int Fd = -1;
+    std::optional<Message> Problem;
+};
+
 // Writes all the bytes to an open descriptor. Empty on success.
 std::optional<Message> WriteAllBytes(int fd, std::string_view bytes);
 
 struct FileRead {
     std::optional<std::string> Bytes;
     Message Problem;  // when Bytes is empty
+};
+
+// A file open for reading a piece at a time; closed when destroyed.
+class ReadableFile {
+  public:
+    explicit ReadableFile(const std::string& path);
+    ~ReadableFile();
+    ReadableFile(const ReadableFile&) = delete;
+    ReadableFile& operator=(const ReadableFile&) = delete;
+
+    // Up to `size` bytes; 0 at the end or after a failure (Problem says why).
+    std::size_t Read(char* buffer, std::size_t size);
+    // Back to the start; false for what cannot go back (a pipe, a terminal).
+    bool Rewind();
+    const std::optional<Message>& Problem() const { return Failure; }
+
+  private:
+    int Fd = -1;
+    std::optional<Message> Failure;
 };
 
 // The whole file, refused when it is larger than `maxBytes`.

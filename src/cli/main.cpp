@@ -21,6 +21,7 @@
 #include "session/Calibration.h"
 #include "session/CalibrationJson.h"
 #include "session/CaseBatch.h"
+#include "session/CaseBatchStream.h"
 #include "session/CaseFileCommands.h"
 #include "session/StepLimit.h"
 #include "session/TypedInputs.h"
@@ -47,6 +48,12 @@ class PrintedMessages final : public MessageSink {
                 c = '\n';
         }
         std::cerr << message.Title() << ":" << prompt << "\n";
+    }
+    // A question, then the answer the command line gave it.
+    void Answered(const Message& question, bool answer) {
+        Show(question);
+        if (answer)
+            std::cerr << Message{MessageId::AnsweredYes, {}}.Prompt() << "\n";
     }
     cli::ProgressLine* Progress = nullptr;
 };
@@ -145,36 +152,50 @@ int SolveFor(const model::MainModel& model, const cli::CliOptions& options, Mess
 }
 
 int RunBatchFile(const cli::CliOptions& options) {
-    const session::CaseBatchRead read = session::ReadCaseBatch(options.BatchPath);
-    if (!read.Batch) {
-        std::cerr << "tidewell-cli: " << read.Problem << "\n";
-        return kRefused;
-    }
     if (!options.ReportFolder.empty() && !std::filesystem::is_directory(options.ReportFolder)) {
         std::cerr << "tidewell-cli: --report-dir " << options.ReportFolder << ": no such folder\n";
         return kRefused;
     }
+    // A file appears whole or not at all; standard output takes the rows as
+    // they come.
+    std::optional<SafeFileStream> file;
+    if (options.OutPath != report::kStandardOutput)
+        file.emplace(options.OutPath);
+    const session::BatchOutput output = [&](std::string_view piece) {
+        if (file)
+            return file->Write(piece);
+        std::cout.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+        return static_cast<bool>(std::cout);
+    };
     cli::WatchCancelSignals();
     cli::ProgressLine progress = TerminalProgress("件");
-    const std::vector<session::CaseRowResult> results = session::RunCaseBatch(
-        *read.Batch, options.ReportFolder,
+    const session::StreamedBatch batch = session::StreamCaseBatch(
+        options.BatchPath, options.ReportFolder, output,
         [&](std::size_t done, std::size_t total) {
             return progress.Update(static_cast<std::int64_t>(done),
                                    static_cast<std::int64_t>(total));
         },
         options.Threads);
     progress.Finish();
+    if (batch.Problem) {
+        std::cerr << "tidewell-cli: " << batch.Problem->Title() << ": " << batch.Problem->Prompt()
+                  << "\n";
+        return kRefused;
+    }
     if (cli::CancelSignal != 0)
         return CancelStatus();
-    if (!WriteOutput(options.OutPath, session::CaseBatchCsv(*read.Batch, results)))
-        return kWriteFailed;
-    int status = kSuccess;
-    for (const session::CaseRowResult& result : results) {
-        if (result.ReportFailed)
-            status = kWriteFailed;
-        else if (!result.HasResult() && status == kSuccess)
-            status = kNoResult;
+    if (file) {
+        if (const std::optional<Message> failure = file->Commit()) {
+            std::cerr << "tidewell-cli: cannot write " << options.OutPath << ": "
+                      << failure->Prompt() << "\n";
+            return kWriteFailed;
+        }
     }
+    int status = kSuccess;
+    if (batch.ReportFailed)
+        status = kWriteFailed;
+    else if (!batch.AllResults)
+        status = kNoResult;
     return Finish(std::cout, status);
 }
 
@@ -238,6 +259,9 @@ int main(int argc, char** argv) {
     PrintedMessages printed;
     MessageLog messages(&printed);
     messages.Answer = true;  // a long run is what the user asked for
+    messages.OnAsk = [&](const Message& question, bool answer) {
+        printed.Answered(question, answer);
+    };
     model::MainModel model(messages, manyRuns || options.SolveFor ? "" : options.ReportPath);
     model.FormLoad();
     const auto refuse = [&](int status) {

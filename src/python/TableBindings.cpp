@@ -82,7 +82,7 @@ py::dict Batch(std::vector<std::string> names, std::vector<CsvRecord> rows, unsi
                const std::string& reportFolder) {
     session::CaseBatchRead read = session::CheckCaseBatch({std::move(names), std::move(rows)});
     if (!read.Batch)
-        throw py::value_error(read.Problem);
+        throw py::value_error(session::OneLine(*read.Problem));
     const session::CaseBatch& batch = *read.Batch;
     Interrupts interrupts;
     const std::vector<session::CaseRowResult> results =

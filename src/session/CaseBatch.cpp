@@ -1,8 +1,10 @@
 #include "CaseBatch.h"
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 #include <set>
+#include <thread>
 
 #include "case/DecimalRounding.h"
 #include "case/FullPrecisionText.h"
@@ -17,17 +19,11 @@ namespace tidewell::session {
 namespace {
 
 constexpr std::string_view kNameColumn = "name";
-constexpr std::size_t kMaxTableBytes = std::size_t{64} << 20;
-
-bool IsKnownColumn(std::string_view column) {
-    const std::vector<std::string_view> names = InputNames();
-    return column == kNameColumn || std::find(names.begin(), names.end(), column) != names.end();
-}
 
 // A report file name made of the row's name when it is a plain, unused one,
 // else of the row's number. Every name given is kept in `used`, so that no two
 // rows write one file.
-std::string ReportName(const std::string& name, std::size_t row, std::set<std::string>& used) {
+std::string ReportName(const std::string& name, std::size_t row, UsedReportNames& used) {
     const bool plain = !name.empty() && name != "." && name != ".." &&
                        name.find_first_of(std::string_view("/\0", 2)) == std::string::npos;
     if (plain && used.insert(name + ".txt").second)
@@ -42,6 +38,39 @@ std::string ReportName(const std::string& name, std::size_t row, std::set<std::s
 bool WasSetUp(const CaseRowResult& result) {
     return !result.Refused && (result.Outcome.Run.Status == engine::RunStatus::Completed ||
                                result.Outcome.Run.Status == engine::RunStatus::Unstable);
+}
+
+std::string NameOf(const std::vector<std::string>& columns, const CsvRecord& row) {
+    const auto column = std::find(columns.begin(), columns.end(), kNameColumn);
+    return column == columns.end() ? std::string() : row[column - columns.begin()];
+}
+
+// Types the row into a freshly started model: its case, or nothing when the
+// row is refused (then `result` says why); the indices go into `result`.
+std::optional<CaseRecord> TypeRow(const std::vector<std::string>& columns, const CsvRecord& row,
+                                  CaseRowResult& result) {
+    TypedInputs inputs;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        if (!IsCleanUtf8(row[c])) {
+            result.Refused = true;
+            result.Message = OneLine({MessageId::BatchCellNotText, {columns[c]}});
+            return std::nullopt;
+        }
+        if (columns[c] != kNameColumn && !row[c].empty())
+            inputs.Set(columns[c], row[c]);
+    }
+    MessageLog log;
+    model::MainModel model(log, "");
+    model.FormLoad();
+    if (const std::optional<Message> refusal = ApplyInputs(model, log, inputs)) {
+        result.Refused = true;
+        result.Message = OneLine(*refusal);
+        return std::nullopt;
+    }
+    result.ResidenceTime = model.FieldText(model::Field::ResidenceTime);
+    result.Closedness = model.FieldText(model::Field::Closedness);
+    result.LoadPerVolume = model.FieldText(model::Field::LoadPerVolume);
+    return model.Record();
 }
 
 }  // namespace
@@ -74,77 +103,45 @@ std::string FailureOf(const engine::BatchOutcome& outcome) {
     return message ? OneLine(*message) : std::string();
 }
 
-CaseBatchRead ParseCaseBatch(std::string_view text) {
-    CsvTable table = ReadCsv(text);
-    if (!table.Error.empty())
-        return {std::nullopt, "line " + std::to_string(table.ErrorLine) + ": " + table.Error};
-    if (table.Records.empty())
-        return {std::nullopt, "no header line naming the columns"};
-    CaseBatch batch;
-    batch.Columns = std::move(table.Records.front());
-    batch.Rows.assign(std::make_move_iterator(table.Records.begin() + 1),
-                      std::make_move_iterator(table.Records.end()));
-    return CheckCaseBatch(std::move(batch));
-}
-
-CaseBatchRead ReadCaseBatch(const std::string& path) {
-    const FileRead file = ReadSmallFile(path, kMaxTableBytes);
-    CaseBatchRead read = file.Bytes ? ParseCaseBatch(*file.Bytes)
-                                    : CaseBatchRead{std::nullopt, file.Problem.Prompt()};
-    if (!read.Batch)
-        read.Problem = path + ": " + read.Problem;
-    return read;
-}
-
-CaseBatchRead CheckCaseBatch(CaseBatch batch) {
-    for (std::size_t i = 0; i < batch.Columns.size(); ++i) {
-        const std::string& column = batch.Columns[i];
-        if (!IsKnownColumn(column))
-            return {std::nullopt, "unknown column '" + column + "'"};
-        if (std::find(batch.Columns.begin(), batch.Columns.begin() + static_cast<long>(i),
-                      column) != batch.Columns.begin() + static_cast<long>(i))
-            return {std::nullopt, "column '" + column + "' is given twice"};
-    }
-    for (std::size_t r = 0; r < batch.Rows.size(); ++r) {
-        if (batch.Rows[r].size() != batch.Columns.size())
-            return {std::nullopt, "row " + std::to_string(r + 1) + " has " +
-                                      std::to_string(batch.Rows[r].size()) + " cells, the header " +
-                                      std::to_string(batch.Columns.size())};
-    }
-    return {std::move(batch), {}};
-}
-
 std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::string& reportFolder,
                                         const engine::BatchProgress& progress, unsigned threads) {
-    std::vector<CaseRowResult> results(batch.Rows.size());
+    UsedReportNames used;
+    return RunCaseRows(batch.Columns, batch.Rows, 0, reportFolder, used, progress, threads);
+}
+
+std::vector<CaseRowResult> RunCaseRows(const std::vector<std::string>& columns,
+                                       std::span<const CsvRecord> rows, std::size_t firstRow,
+                                       const std::string& reportFolder, UsedReportNames& usedNames,
+                                       const engine::BatchProgress& progress, unsigned threads) {
+    std::vector<CaseRowResult> results(rows.size());
+    std::vector<std::optional<CaseRecord>> records(rows.size());
+    // Rows are independent: they are typed on every core, a few at a time.
+    std::atomic<std::size_t> next{0};
+    const auto typeRows = [&] {
+        constexpr std::size_t kRowsAtATime = 64;
+        for (std::size_t begin; (begin = next.fetch_add(kRowsAtATime)) < rows.size();) {
+            for (std::size_t r = begin; r < std::min(begin + kRowsAtATime, rows.size()); ++r)
+                records[r] = TypeRow(columns, rows[r], results[r]);
+        }
+    };
+    {
+        const unsigned cores = threads > 0 ? threads : std::thread::hardware_concurrency();
+        std::vector<std::jthread> workers(std::max(1u, cores) - 1);
+        for (std::jthread& worker : workers)
+            worker = std::jthread(typeRows);
+        typeRows();
+    }
+    // Report names depend on the rows before: given in order.
     std::vector<CaseRecord> cases;
     std::vector<std::size_t> rowOfCase;
-    std::set<std::string> usedNames;
-    for (std::size_t r = 0; r < batch.Rows.size(); ++r) {
-        TypedInputs inputs;
-        std::string name;
-        for (std::size_t c = 0; c < batch.Columns.size(); ++c) {
-            const std::string& cell = batch.Rows[r][c];
-            if (batch.Columns[c] == kNameColumn)
-                name = cell;
-            else if (!cell.empty())
-                inputs.Set(batch.Columns[c], cell);
-        }
-        MessageLog log;
-        model::MainModel model(log, "");
-        model.FormLoad();
-        CaseRowResult& result = results[r];
-        if (const std::optional<Message> refusal = ApplyInputs(model, log, inputs)) {
-            result.Refused = true;
-            result.Message = OneLine(*refusal);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (!records[r])
             continue;
+        if (!reportFolder.empty()) {
+            results[r].ReportPath =
+                reportFolder + "/" + ReportName(NameOf(columns, rows[r]), firstRow + r, usedNames);
         }
-        result.ResidenceTime = model.FieldText(model::Field::ResidenceTime);
-        result.Closedness = model.FieldText(model::Field::Closedness);
-        result.LoadPerVolume = model.FieldText(model::Field::LoadPerVolume);
-        if (!reportFolder.empty())
-            result.ReportPath = reportFolder + "/" + ReportName(name, r, usedNames);
-        cases.push_back(model.Record());
+        cases.push_back(std::move(*records[r]));
         rowOfCase.push_back(r);
     }
     const engine::BatchReports reports = [&](std::size_t i) -> std::unique_ptr<engine::RunReport> {
@@ -165,20 +162,28 @@ std::vector<CaseRowResult> RunCaseBatch(const CaseBatch& batch, const std::strin
     return results;
 }
 
+std::string CaseBatchCsvHeader(const std::vector<std::string>& columns) {
+    std::string csv = std::string(kNameColumn);
+    for (const std::string& column : columns) {
+        if (column != kNameColumn)
+            csv += "," + column;
+    }
+    return csv + ",residence-time,closedness,load-per-volume,time-step,step-count,status,mean," +
+           "result," + report::CellColumns() + ",message\n";
+}
+
 CaseRowColumns RowColumns(const CaseRowResult& result) {
     const engine::BatchOutcome& outcome = result.Outcome;
-    const bool setUp = WasSetUp(result);
-    const bool hasResult = result.HasResult();
     CaseRowColumns columns;
     columns.ResidenceTime = result.ResidenceTime;
     columns.Closedness = result.Closedness;
     columns.LoadPerVolume = result.LoadPerVolume;
-    if (setUp) {
+    if (WasSetUp(result)) {
         columns.TimeStep = outcome.TimeStep;
         columns.StepCount = outcome.Run.StepCount;
     }
     columns.Status = result.Refused ? "refused" : report::StatusWord(outcome.Run.Status);
-    if (hasResult) {
+    if (result.HasResult()) {
         columns.Mean = outcome.Mean;
         columns.Result = DisplayText(RoundDecimals(outcome.Mean, 2));
         for (std::size_t cell = 0; cell < outcome.Cells.size(); ++cell)
@@ -188,35 +193,34 @@ CaseRowColumns RowColumns(const CaseRowResult& result) {
     return columns;
 }
 
-std::string CaseBatchCsv(const CaseBatch& batch, const std::vector<CaseRowResult>& results) {
+std::string CaseBatchCsvRow(const std::vector<std::string>& columns, const CsvRecord& row,
+                            const CaseRowResult& result) {
+    std::string name, given;
+    for (std::size_t c = 0; c < columns.size() && c < row.size(); ++c) {
+        if (columns[c] == kNameColumn)
+            name = CleanUtf8(row[c]);
+        else
+            given += "," + CsvField(CleanUtf8(row[c]));
+    }
+    const CaseRowColumns values = RowColumns(result);
     const auto number = [](const std::optional<double>& value) {
         return value ? SeventeenDigits(*value) : std::string();
     };
-    std::string csv = std::string(kNameColumn);
-    for (const std::string& column : batch.Columns) {
-        if (column != kNameColumn)
-            csv += "," + column;
-    }
-    csv += ",residence-time,closedness,load-per-volume,time-step,step-count,status,mean,result," +
-           report::CellColumns() + ",message\n";
-    for (std::size_t r = 0; r < results.size() && r < batch.Rows.size(); ++r) {
-        std::string name, given;
-        for (std::size_t c = 0; c < batch.Columns.size(); ++c) {
-            if (batch.Columns[c] == kNameColumn)
-                name = batch.Rows[r][c];
-            else
-                given += "," + CsvField(batch.Rows[r][c]);
-        }
-        const CaseRowColumns row = RowColumns(results[r]);
-        csv += CsvField(name) + given + "," + CsvField(row.ResidenceTime) + "," +
-               CsvField(row.Closedness) + "," + CsvField(row.LoadPerVolume) + "," +
-               number(row.TimeStep) + "," +
-               (row.StepCount ? std::to_string(*row.StepCount) : std::string()) + "," + row.Status +
-               "," + number(row.Mean) + "," + CsvField(row.Result);
-        for (const std::optional<double>& cell : row.Cells)
-            csv += "," + number(cell);
-        csv += "," + CsvField(row.Message) + "\n";
-    }
+    std::string csv = CsvField(name) + given + "," + CsvField(values.ResidenceTime) + "," +
+                      CsvField(values.Closedness) + "," + CsvField(values.LoadPerVolume) + "," +
+                      number(values.TimeStep) + "," +
+                      (values.StepCount ? std::to_string(*values.StepCount) : "") + "," +
+                      values.Status + "," + number(values.Mean) + "," +
+                      (values.Result.empty() ? "" : CsvField(values.Result));
+    for (const std::optional<double>& cell : values.Cells)
+        csv += "," + number(cell);
+    return csv + "," + CsvField(values.Message) + "\n";
+}
+
+std::string CaseBatchCsv(const CaseBatch& batch, const std::vector<CaseRowResult>& results) {
+    std::string csv = CaseBatchCsvHeader(batch.Columns);
+    for (std::size_t r = 0; r < results.size() && r < batch.Rows.size(); ++r)
+        csv += CaseBatchCsvRow(batch.Columns, batch.Rows[r], results[r]);
     return csv;
 }
 

@@ -3,39 +3,21 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <set>
+#include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "CaseBatchTable.h"
 #include "TypedInputs.h"
-#include "case/Csv.h"
 #include "engine/BatchRunner.h"
 
-// Many cases from one CSV table, run on every core. The header names the
-// columns as the command line names its options ("bay-area", ...,
-// "inflow-factor"; any of them, in any order) plus an optional "name". Each
+// Many cases from one CSV table (CaseBatchTable.h), run on every core. Each
 // row is typed and picked into a freshly started model as the command line
 // does it (an empty cell keeps the default); the rows the model accepts run
-// as a batch, each bit-identical to a single calculation of its case.
+// as a batch, each bit-identical to a single calculation of its case. A row
+// with a cell that is not clean UTF-8 (or holds NUL) is refused.
 namespace tidewell::session {
-
-struct CaseBatch {
-    std::vector<std::string> Columns;  // as the header gives them
-    std::vector<CsvRecord> Rows;       // a cell per column
-};
-
-struct CaseBatchRead {
-    std::optional<CaseBatch> Batch;
-    std::string Problem;  // why the table cannot be used, when Batch is empty
-};
-
-// Refused for a CSV error (with its line), a missing header, a column that is
-// no input (named), a column given twice, or a row with another cell count.
-CaseBatchRead ParseCaseBatch(std::string_view text);
-// The same for a file; the problem then names the file.
-CaseBatchRead ReadCaseBatch(const std::string& path);
-// The same checks for a table given as columns and rows (from a data frame).
-CaseBatchRead CheckCaseBatch(CaseBatch batch);
 
 struct CaseRowResult {
     bool Refused = false;
@@ -78,10 +60,27 @@ struct CaseRowColumns {
 };
 CaseRowColumns RowColumns(const CaseRowResult& result);
 
+// The report file names given so far, so that rows run in pieces never share
+// one.
+using UsedReportNames = std::set<std::string>;
+
+// The rows `rows` (a cell per column) of a table with these columns, the first being row
+// `firstRow` (from 0) of the table, as RunCaseBatch runs them.
+std::vector<CaseRowResult> RunCaseRows(const std::vector<std::string>& columns,
+                                       std::span<const CsvRecord> rows, std::size_t firstRow,
+                                       const std::string& reportFolder, UsedReportNames& used,
+                                       const engine::BatchProgress& progress = {},
+                                       unsigned threads = 0);
+
 // A row per input row, in order: name, the given inputs as given, the three
 // indices, time-step (minutes), step-count, status, mean, result (as the
 // result field shows it), cell1 .. cell5 and message. UTF-8, LF line ends.
 std::string CaseBatchCsv(const CaseBatch& batch, const std::vector<CaseRowResult>& results);
+// The same a line at a time: the header, then each row's line. A cell that is
+// not clean UTF-8 is written cleaned (CleanUtf8), so the file always is.
+std::string CaseBatchCsvHeader(const std::vector<std::string>& columns);
+std::string CaseBatchCsvRow(const std::vector<std::string>& columns, const CsvRecord& row,
+                            const CaseRowResult& result);
 
 // "title: prompt" on one line.
 std::string OneLine(const Message& message);

@@ -111,6 +111,29 @@ TEST(WriteFileSafely, NamesCommonFailuresInItsOwnWords) {
         EXPECT_EQ(WriteFileSafely(path.string(), kBytes).value_or(Message()).Prompt(), words);
 }
 
+// A file written in pieces replaces the old one only once committed; one
+// given up on leaves the old file and nothing beside it.
+TEST(SafeFileStream, ReplacesOnlyWhenCommitted) {
+    test::TemporaryFolder scratch;
+    const fs::path path = scratch.Path() / "out.csv";
+    test::WriteFile(path, "old");
+    {
+        SafeFileStream abandoned(path.string());
+        EXPECT_TRUE(abandoned.Write("new, "));
+    }
+    EXPECT_EQ(test::ReadFile(path), "old");
+    SafeFileStream file(path.string());
+    EXPECT_TRUE(file.Write("new, ") && file.Write("whole"));
+    EXPECT_EQ(test::ReadFile(path), "old");
+    EXPECT_FALSE(file.Commit());
+    EXPECT_EQ(test::ReadFile(path), "new, whole");
+    const auto files = fs::directory_iterator(scratch.Path());
+    EXPECT_EQ(std::distance(begin(files), end(files)), 1);
+    SafeFileStream refused((scratch.Path() / "missing" / "out.csv").string());
+    EXPECT_FALSE(refused.Write("x"));
+    EXPECT_TRUE(refused.Commit());
+}
+
 TEST(WriteFileSafely, FileTheUserMayNotWriteIsRefusedAndKept) {
     const passwd* nobody = getpwnam("nobody");
     if (geteuid() != 0 || nobody == nullptr)

@@ -34,7 +34,7 @@ TEST_F(CliFolder, BatchRowsMatchSingleRunsAndSayWhyOthersFailed) {
     for (const BatchRow& row : kBatchRows)
         table += std::string(row.Cells) + "\n";
     const session::CaseBatchRead read = session::ParseCaseBatch(table);
-    ASSERT_TRUE(read.Batch) << read.Problem;
+    ASSERT_TRUE(read.Batch) << read.Problem->Prompt();
     const std::string csv =
         session::CaseBatchCsv(*read.Batch, session::RunCaseBatch(*read.Batch, ""));
     const std::vector<CsvRecord> out = ReadCsv(csv).Records;
@@ -80,7 +80,7 @@ TEST_P(CliFiles, AreReadAndWrittenAsAsked) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Files, CliFiles, testing::Values(
     CliFileRow{"BatchWithAnUnknownColumn", {{"c.csv", "bay-area,depth\n1000,18\n"}},
-               "--batch c.csv", 2, "", "c.csv: unknown column 'depth'", 0},
+               "--batch c.csv", 2, "", "c.csv: 列「depth」は入力項目の名前ではありません", 0},
     CliFileRow{"BatchWithAnUnstableRow", {{"c.csv", "bay-area\n\"\"\n20\n"}}, "--batch c.csv",
                3, ",930,unstable,,,,,,,,計算が不安定です: ", "", 3},
     CliFileRow{"BatchAllResults", {{"c.csv", "inflow-rate,name\n20000,x\n"}},

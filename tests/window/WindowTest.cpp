@@ -1,7 +1,7 @@
 // The window driven through its widgets as a user would: it forwards events to
 // the model, mirrors the model, and gets its dialogs, lists, keys and menus
-// (case files, the chart, the sensitivity, calibration and uncertainty dialogs) right; every caption is whole
-// in its control with the font it is drawn in. Run under an English locale,
+// (case files, the chart, the sensitivity, calibration and uncertainty dialogs) right; every
+// caption is whole in its control with the font it is drawn in. Run under an English locale,
 // everything it shows is English.
 #include <QCategoryAxis>
 #include <QChart>
