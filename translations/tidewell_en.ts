@@ -1197,22 +1197,22 @@ It was removed from the recent files.</translation>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="191"/>
         <source>湾面積</source>
-        <translation>bay area</translation>
+        <translation>Bay area</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="192"/>
         <source>平均水深</source>
-        <translation>mean depth</translation>
+        <translation>Mean depth</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="193"/>
         <source>湾口部長さ</source>
-        <translation>bay-mouth length</translation>
+        <translation>Bay-mouth length</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="194"/>
         <source>外海水水温</source>
-        <translation>outer-sea temperature</translation>
+        <translation>Outer-sea temperature</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="195"/>
