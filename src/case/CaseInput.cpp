@@ -91,8 +91,11 @@ std::optional<Message> CheckInput(const CaseRecord& record, BasicInput input,
     }
     CaseRecord candidate = record;
     ApplyInput(candidate, input, std::string(text));
+    // The text itself is fine; what it leads to is not, and the field's own
+    // limit would name the wrong reason.
     if (!QuantitiesFiniteForAnyMultiplier(candidate))
-        return RefusalOf(input);
+        return Message{MessageId::DerivedTooLarge,
+                       {MessageArg::TitleOf(RefusalOf(input)), Message{InfoOf(input).Caption, {}}}};
     return std::nullopt;
 }
 

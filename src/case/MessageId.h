@@ -49,6 +49,7 @@ enum class MessageId {
     SeaTempNotNumber,
     InflowTempNotNumber,
     InflowRateLimit,
+    DerivedTooLarge,
     EntryNotInList,
     // files
     CaseOpenFailed,

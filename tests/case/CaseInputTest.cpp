@@ -16,6 +16,11 @@ const Words kSeaTemp{"外海水の水温", "数値を入力してください"};
 const Words kInflowTemp{"流入水の水温", "数値を入力してください"};
 const Words kInflowRate{"流量の入力制限", "流入水の流量は0にしないでください"};
 const std::optional<Words> kAccepted;
+// A text whose own number is fine but whose consequences overflow says so.
+Words TooLarge(const Words& field, const std::string& caption) {
+    return {field.first,
+            caption + "の値から計算される量が大きすぎて扱えません。\r値を見直してください"};
+}
 
 struct CheckRow {
     const char* Name;
@@ -52,14 +57,19 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"InflowRateZero", InflowRate, "0", kInflowRate},
         CheckRow{"InflowRateSign", InflowRate, "+", kInflowRate},
         CheckRow{"BayAreaBeyondDouble", BayArea, "1e400", kBayArea},
-        CheckRow{"BayAreaWhoseVolumeOverflowsInCubicMetres", BayArea, "1e305", kBayArea},
-        CheckRow{"InflowRateSoSmallTheResidenceTimeOverflows", InflowRate, "1e-320", kInflowRate},
-        CheckRow{"MouthLengthSoSmallTheClosednessOverflows", MouthLength, "1e-310", kMouthLength},
+        CheckRow{"BayAreaWhoseVolumeOverflowsInCubicMetres", BayArea, "1e305",
+                 TooLarge(kBayArea, "湾面積")},
+        CheckRow{"InflowRateSoSmallTheResidenceTimeOverflows", InflowRate, "1e-320",
+                 TooLarge(kInflowRate, "流入水流量")},
+        CheckRow{"MouthLengthSoSmallTheClosednessOverflows", MouthLength, "1e-310",
+                 TooLarge(kMouthLength, "湾口部長さ")},
         // 158.1 / length (the section x 0.2) times 100 is just below the largest double.
         CheckRow{"MouthLengthAtTheClosednessLimit", MouthLength, "8.84e-305", kAccepted},
-        CheckRow{"InflowTempWhoseLoadOverflowsOnlyAtTimesFive", InflowTemp, "1e300", kInflowTemp},
+        CheckRow{"InflowTempWhoseLoadOverflowsOnlyAtTimesFive", InflowTemp, "1e300",
+                 TooLarge(kInflowTemp, "流入水水温")},
         CheckRow{"InflowTempWhoseLoadStaysFiniteAtTimesFive", InflowTemp, "1e299", kAccepted},
-        CheckRow{"InflowRateWhoseLoadOverflowsOnlyAtTimesFive", InflowRate, "1e301", kInflowRate},
+        CheckRow{"InflowRateWhoseLoadOverflowsOnlyAtTimesFive", InflowRate, "1e301",
+                 TooLarge(kInflowRate, "流入水流量")},
         CheckRow{"SeaTempBeyondDouble", SeaTemp, "1e999", kSeaTemp}),
     [](const auto& info) { return std::string(info.param.Name); });
 
@@ -69,7 +79,9 @@ TEST(InputCheck, RefusesADeepBayWhoseVolumeInCubicMetresOverflows) {
     CaseRecord deep = DefaultCase();
     ApplyInput(deep, MeanDepth, "1e10");
     ApplyInput(deep, InflowRate, "1e10");
-    EXPECT_EQ(CheckInput(deep, BayArea, "1e295"), Message({MessageId::BayAreaLimit, {}}));
+    const std::optional<Message> refusal = CheckInput(deep, BayArea, "1e295");
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->Id, MessageId::DerivedTooLarge);
     EXPECT_EQ(CheckInput(deep, BayArea, "1e292"), std::nullopt);
 }
 

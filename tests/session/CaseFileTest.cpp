@@ -47,7 +47,9 @@ TEST_F(CaseFiles, RefusesATextTheFieldWouldRefuseAndLeavesTheModelUntouched) {
     const Snapshot before = SnapshotOf(Model);
     const CaseRecord record = Model.Record();
     for (const auto& [input, text, why] :
-         {std::tuple{BasicInput::InflowTemp, "1e300", "流入水の水温: 数値を入力してください"},
+         {std::tuple{BasicInput::InflowTemp, "1e300",
+                     "流入水の水温: 流入水水温の値から計算される量が大きすぎて扱えません。\r"
+                     "値を見直してください"},
           {BasicInput::InflowRate, "331m3", "流量の入力制限: 流入水の流量は0にしないでください"}}) {
         CaseFile file = session::CaseOfModel(Model);
         file.Text(input) = text;
