@@ -12,13 +12,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
 #include "GothicFonts.h"
 #include "QtText.h"
-#include "ReplacingFile.h"
+#include "WidgetImage.h"
 #include "WindowText.h"
 
 namespace tidewell::window {
@@ -49,10 +48,6 @@ QValueAxis* AxisOf(const Message& title, const model::AxisRange& range, bool nic
         axis->applyNiceNumbers();
     axis->setLabelFormat(QStringLiteral("%.4g"));
     return axis;
-}
-
-bool IsSvgName(const QString& path) {
-    return path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
 }
 
 }  // namespace
@@ -127,21 +122,7 @@ void SeriesChartWindow::ShowPlot(const model::SeriesPlot& plot) {
 }
 
 bool SeriesChartWindow::SaveImage(const QString& path) {
-    const bool svg = IsSvgName(path);
-    const std::optional<Message> failure = WriteReplacing(path, [this, svg](QIODevice& device) {
-        if (!svg)
-            return ChartView->grab().save(&device, "PNG");
-        QSvgGenerator generator;
-        generator.setOutputDevice(&device);
-        generator.setSize(ChartView->size());
-        generator.setViewBox(QRect(QPoint(0, 0), ChartView->size()));
-        generator.setTitle(windowTitle());
-        QPainter painter;
-        if (!painter.begin(&generator))
-            return false;
-        ChartView->render(&painter);
-        return painter.end();
-    });
+    const std::optional<Message> failure = WriteWidgetImage(path, *ChartView, windowTitle());
     if (failure) {
         Messages.Show({MessageId::ImageSaveFailed, {path.toStdString(), *failure}});
     }

@@ -19,13 +19,13 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QSpinBox>
-#include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
 
 #include "GothicFonts.h"
 #include "ReplacingFile.h"
+#include "WidgetImage.h"
 #include "WindowText.h"
 
 namespace tidewell::window {
@@ -532,21 +532,7 @@ bool UncertaintyDialog::SaveCsv(const QString& path) {
 }
 
 bool UncertaintyDialog::SaveImage(const QString& path) {
-    const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
-    const std::optional<Message> failure = WriteReplacing(path, [this, svg](QIODevice& device) {
-        if (!svg)
-            return Charts->grab().save(&device, "PNG");
-        QSvgGenerator generator;
-        generator.setOutputDevice(&device);
-        generator.setSize(Charts->size());
-        generator.setViewBox(QRect(QPoint(0, 0), Charts->size()));
-        generator.setTitle(windowTitle());
-        QPainter painter;
-        if (!painter.begin(&generator))
-            return false;
-        Charts->render(&painter);
-        return painter.end();
-    });
+    const std::optional<Message> failure = WriteWidgetImage(path, *Charts, windowTitle());
     if (failure)
         Messages.Show({MessageId::ImageSaveFailed, {path.toStdString(), *failure}});
     return !failure;
