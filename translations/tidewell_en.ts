@@ -496,7 +496,7 @@ Shorten the mouth length or enlarge the bay area.</translation>
         <location filename="../src/case/MessageCatalog.cpp" line="38"/>
         <location filename="../src/case/MessageCatalog.cpp" line="42"/>
         <location filename="../src/case/MessageCatalog.cpp" line="48"/>
-        <location filename="../src/case/MessageCatalog.cpp" line="159"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="161"/>
         <source>計算できません</source>
         <translation>Cannot calculate</translation>
     </message>
@@ -816,6 +816,7 @@ Press Calculate first.</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="124"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="126"/>
         <source>変更の保存</source>
         <translation>Save changes</translation>
     </message>
@@ -827,428 +828,435 @@ Press Calculate first.</translation>
 Changes not saved will be lost.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="126"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="127"/>
+        <source>入力した条件を保存しますか？
+保存しないと入力は失われます</source>
+        <translation>Save the conditions you entered?
+They are lost if you do not save them.</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="128"/>
         <source>ファイルがありません</source>
         <translation>File not found</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="127"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="129"/>
         <source>ケースファイル「%1」が見つかりません。
 最近使ったファイルから外しました</source>
         <translation>The case file &quot;%1&quot; was not found.
 It was removed from the recent files.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="129"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="131"/>
         <source>画像保存エラー</source>
         <translation>Image save error</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="130"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="132"/>
         <source>画像ファイル「%1」を保存できませんでした。
 %2</source>
         <translation>Could not save the image file &quot;%1&quot;.
 %2</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="131"/>
         <location filename="../src/case/MessageCatalog.cpp" line="133"/>
-        <location filename="../src/case/MessageCatalog.cpp" line="208"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="135"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="210"/>
         <source>CSV保存エラー</source>
         <translation>CSV save error</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="132"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="134"/>
         <source>感度分析の計算が終わっていないため、保存できません。</source>
         <translation>The sensitivity runs have not finished; nothing to save yet.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="134"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="136"/>
         <source>CSVファイル「%1」を保存できませんでした。
 %2</source>
         <translation>Could not save the CSV file &quot;%1&quot;.
 %2</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="135"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="137"/>
         <source>キー「%1」がありません</source>
         <translation>The key &quot;%1&quot; is missing</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="136"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="138"/>
         <source>「%1」は文字列でなければなりません</source>
         <translation>&quot;%1&quot; must be a string</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="138"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="140"/>
         <source>「%1」は文字列か null でなければなりません</source>
         <translation>&quot;%1&quot; must be a string or null</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="139"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="141"/>
         <source>「%1」の「%2」は一覧にありません</source>
         <translation>&quot;%2&quot; of &quot;%1&quot; is not in the list</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="140"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="142"/>
         <source>JSON として読めません</source>
         <translation>Not readable as JSON</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="141"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="143"/>
         <source>入れ子が深すぎます</source>
         <translation>Nested too deeply</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="142"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="144"/>
         <source>Tidewell のケースファイルではありません</source>
         <translation>Not a Tidewell case file</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="205"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="207"/>
         <source>結果あり %1 件、不安定 %2 件、計算不可 %3 件、入力拒否 %4 件</source>
         <translation>With a result: %1, unstable: %2, not calculable: %3, input refused: %4</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="207"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="209"/>
         <source>ケースが実行後に変更されています。実行で再計算してください</source>
         <translation>The case changed after this run. Press Run to recalculate.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="209"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="211"/>
         <source>不確かさの計算が終わっていないため、保存できません。</source>
         <translation>The uncertainty run has not finished, so there is nothing to save.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="210"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="212"/>
         <source>引用符の位置が正しくありません</source>
         <translation>A quote is in the wrong place</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="211"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="213"/>
         <source>引用符の後に文字があります</source>
         <translation>There is text after a closing quote</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="212"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="214"/>
         <source>引用符が閉じていません</source>
         <translation>A quote is not closed</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="213"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="215"/>
         <source>1行が長すぎます（1 MiBまで）</source>
         <translation>A line is too long (1 MiB at most)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="214"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="216"/>
         <source>一括計算の表を使えません</source>
         <translation>The batch table cannot be used</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="215"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="217"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="216"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="218"/>
         <source>%1行目: %2</source>
         <translation>Line %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="217"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="219"/>
         <source>列名を並べた見出し行がありません</source>
         <translation>There is no header line naming the columns</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="219"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="221"/>
         <source>列「%1」は入力項目の名前ではありません</source>
         <translation>Column &quot;%1&quot; is not the name of an input</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="220"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="222"/>
         <source>列「%1」が2回あります</source>
         <translation>Column &quot;%1&quot; is given twice</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="222"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="224"/>
         <source>データ%1行目（ファイル%2行目）のセルが%3個あります。見出しは%4個です</source>
         <translation>Data row %1 (file line %2) has %3 cells; the header has %4</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="224"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="226"/>
         <source>入力できない文字</source>
         <translation>Characters that cannot be entered</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="225"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="227"/>
         <source>列「%1」にUTF-8として読めないバイトかNUL文字があります</source>
         <translation>Column &quot;%1&quot; holds bytes that are not UTF-8, or a NUL character</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="226"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="228"/>
         <source>→ はい（自動で回答しました）</source>
         <translation>→ Yes (answered automatically)</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="89"/>
-        <location filename="../src/case/MessageCatalog.cpp" line="143"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="145"/>
         <source>キー「%1」が二度あります</source>
         <translation>The key &quot;%1&quot; appears twice</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="144"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="146"/>
         <source>「version」は整数でなければなりません</source>
         <translation>&quot;version&quot; must be an integer</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="146"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="148"/>
         <source>版 %1 のケースファイルには対応していません</source>
         <translation>Case files of version %1 are not supported</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="147"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="149"/>
         <source>知らないキー「%1」があります</source>
         <translation>Unknown key &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="148"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="150"/>
         <source>「%1」の「%2」を受け付けません（%3: %4）</source>
         <translation>&quot;%2&quot; is not accepted for &quot;%1&quot; (%3: %4)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="149"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="151"/>
         <source>ファイルが大きすぎます</source>
         <translation>The file is too large</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="150"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="152"/>
         <source>ファイルまたはフォルダーがありません</source>
         <translation>No such file or folder</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="151"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="153"/>
         <source>アクセスが許可されていません</source>
         <translation>Permission denied</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="152"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="154"/>
         <source>フォルダーです</source>
         <translation>It is a folder</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="153"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="155"/>
         <source>ディスクに空きがありません</source>
         <translation>The disk is full</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="154"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="156"/>
         <source>読み出し専用のファイルシステムです</source>
         <translation>Read-only file system</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="155"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="157"/>
         <source>コードページ932の変換を開けません</source>
         <translation>Cannot open the code page 932 conversion</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="156"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="158"/>
         <source>文字をコードページ932に変換できません</source>
         <translation>A character cannot be converted to code page 932</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="157"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="159"/>
         <source>内容を書き出せませんでした</source>
         <translation>Could not write the contents</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="158"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="160"/>
         <source>計算不安定</source>
         <translation>Unstable</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="160"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="162"/>
         <source>計算中です&#x3000;%1 / %2 ステップ（%3%）
 %4</source>
         <translation>Calculating: %1 / %2 steps (%3%)
 %4</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="161"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="163"/>
         <source>残り時間を見積もっています</source>
         <translation>estimating the time left</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="162"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="164"/>
         <source>残り%1</source>
         <translation>%1 left</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="163"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="165"/>
         <source>約%1日%2時間</source>
         <translation>about %1 d %2 h</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="164"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="166"/>
         <source>約%1日</source>
         <translation>about %1 d</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="165"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="167"/>
         <source>約%1時間%2分</source>
         <translation>about %1 h %2 min</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="166"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="168"/>
         <source>約%1時間</source>
         <translation>about %1 h</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="167"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="169"/>
         <source>約%1分%2秒</source>
         <translation>about %1 min %2 s</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="168"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="170"/>
         <source>約%1分</source>
         <translation>about %1 min</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="169"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="171"/>
         <source>約%1秒</source>
         <translation>about %1 s</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="170"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="172"/>
         <source>セル%1：%2℃</source>
         <translation>Cell %1: %2 ℃</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="171"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="173"/>
         <source>セル%1 %2 ℃（定常 %3 ℃）</source>
         <translation>Cell %1 %2 ℃ (steady %3 ℃)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="173"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="175"/>
         <source>入力が計算後に変更されています。計算開始で再計算してください</source>
         <translation>The inputs changed after the calculation. Press Calculate to recalculate.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="174"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="176"/>
         <source>経過日数（日）</source>
         <translation>Elapsed time (days)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="175"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="177"/>
         <source>水温（℃）</source>
         <translation>Water temperature (℃)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="177"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="179"/>
         <source>計算結果がありません。計算開始を押してください。</source>
         <translation>No result yet. Press Calculate.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="179"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="181"/>
         <source>この条件では計算できませんでした。基本条件を見直してください。</source>
         <translation>These conditions could not be calculated. Check the basic conditions.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="182"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="184"/>
         <source>計算を中止しました。中止までの経過を表示しています。</source>
         <translation>The calculation was cancelled; the course up to then is shown.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="184"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="186"/>
         <source>計算が不安定になる条件のため、計算しませんでした。</source>
         <translation>The calculation would be unstable with these conditions, so it was not run.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="186"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="188"/>
         <source>計算が不安定になったため、第%1日で停止しました。</source>
         <translation>The calculation became unstable and stopped on day %1.</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="187"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="189"/>
         <source>セル1（湾奥）</source>
         <translation>Cell 1 (bay head)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="188"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="190"/>
         <source>セル5（湾口）</source>
         <translation>Cell 5 (mouth)</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="189"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="191"/>
         <source>セル%1</source>
         <translation>Cell %1</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="190"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="192"/>
         <source>セル%1 定常</source>
         <translation>Cell %1 steady</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="191"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="193"/>
         <source>外海水温</source>
         <translation>Sea temperature</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="192"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="194"/>
         <source>流入水温</source>
         <translation>Inflow temperature</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="193"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="195"/>
         <source>%1&#x3000;%2日&#x3000;%3℃</source>
         <translation>%1   day %2   %3℃</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="194"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="196"/>
         <source>湾面積</source>
         <translation>Bay area</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="195"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="197"/>
         <source>平均水深</source>
         <translation>Mean depth</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="196"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="198"/>
         <source>湾口部長さ</source>
         <translation>Bay-mouth length</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="197"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="199"/>
         <source>外海水水温</source>
         <translation>Outer-sea temperature</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="198"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="200"/>
         <source>湾口部断面積</source>
         <translation>Mouth section</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="199"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="201"/>
         <source>流入水水温</source>
         <translation>Inflow temperature</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="200"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="202"/>
         <source>流入水流量</source>
         <translation>Inflow rate</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="201"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="203"/>
         <source>不安定</source>
         <translation>Unstable</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="202"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="204"/>
         <source>計算不可</source>
         <translation>Not calculable</translation>
     </message>
     <message>
-        <location filename="../src/case/MessageCatalog.cpp" line="203"/>
+        <location filename="../src/case/MessageCatalog.cpp" line="205"/>
         <source>未計算</source>
         <translation>Not run</translation>
     </message>
@@ -1282,27 +1290,27 @@ It was removed from the recent files.</translation>
 <context>
     <name>SeriesChartWindow</name>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="64"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="59"/>
         <source>時系列グラフ - Tidewell</source>
         <translation>Time series - Tidewell</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="82"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="77"/>
         <source>画像を保存…</source>
         <translation>Save image…</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="84"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="79"/>
         <source>グラフをPNGまたはSVGで保存します (Ctrl+S)</source>
         <translation>Saves the chart as PNG or SVG (Ctrl+S)</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="153"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="134"/>
         <source>画像を保存</source>
         <translation>Save image</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="155"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="136"/>
         <source>PNG 画像 (*.png);;SVG 画像 (*.svg)</source>
         <translation>PNG image (*.png);;SVG image (*.svg)</translation>
     </message>
@@ -1507,22 +1515,22 @@ It was removed from the recent files.</translation>
         <translation>High end</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="557"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="543"/>
         <source>CSVで保存</source>
         <translation>Save as CSV</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="559"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="545"/>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV file (*.csv)</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="566"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="552"/>
         <source>画像を保存</source>
         <translation>Save image</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="568"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="554"/>
         <source>PNG 画像 (*.png);;SVG 画像 (*.svg)</source>
         <translation>PNG image (*.png);;SVG image (*.svg)</translation>
     </message>

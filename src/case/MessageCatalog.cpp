@@ -123,6 +123,8 @@ constexpr CatalogEntry kCatalog[] = {
      QT_TRANSLATE_NOOP("Message", "ファイル「%1」を書き込めませんでした。\n%2")},
     {UnsavedChanges, QT_TRANSLATE_NOOP("Message", "変更の保存"),
      QT_TRANSLATE_NOOP("Message", "「%1」への変更を保存しますか？\n保存しないと変更は失われます")},
+    {UnsavedUntitledChanges, QT_TRANSLATE_NOOP("Message", "変更の保存"),
+     QT_TRANSLATE_NOOP("Message", "入力した条件を保存しますか？\n保存しないと入力は失われます")},
     {RecentFileMissing, QT_TRANSLATE_NOOP("Message", "ファイルがありません"),
      QT_TRANSLATE_NOOP("Message",
                        "ケースファイル「%1」が見つかりません。\n最近使ったファイルから外しました")},

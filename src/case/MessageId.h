@@ -57,6 +57,7 @@ enum class MessageId {
     NoResultToSave,
     CsvWriteFailed,
     UnsavedChanges,
+    UnsavedUntitledChanges,
     RecentFileMissing,
     ImageSaveFailed,
     SweepNotFinished,

@@ -14,8 +14,21 @@ std::string SavedCase::FileName() const {
     return std::filesystem::path(SavedPath).filename().string();
 }
 
+namespace {
+
+// A list without a pick stands at its first entry, "1.0", as it reopens.
+CaseFile WithEveryEntry(CaseFile file) {
+    for (MultiplierList list : kMultiplierLists) {
+        if (!file.Entry(list))
+            file.Entry(list) = std::string(ListEntries(list).front());
+    }
+    return file;
+}
+
+}  // namespace
+
 bool SavedCase::HasUnsavedChanges(const CaseFile& now) const {
-    return !SavedPath.empty() && now != Saved;
+    return WithEveryEntry(now) != WithEveryEntry(Saved);
 }
 
 std::string WithDefaultExtension(std::string path, std::string_view extension) {
@@ -25,6 +38,8 @@ std::string WithDefaultExtension(std::string path, std::string_view extension) {
 }
 
 Message UnsavedChangesQuestion(const std::string& fileName) {
+    if (fileName.empty())
+        return {MessageId::UnsavedUntitledChanges, {}};
     return {MessageId::UnsavedChanges, {fileName}};
 }
 

@@ -15,14 +15,16 @@ namespace tidewell::session {
 class SavedCase {
   public:
     // After the case was opened from or saved to `path`.
+    // An empty path with the default case: an untitled case, which has
+    // changes once it differs from the default.
     void Remember(std::string path, CaseFile saved);
 
     // Empty while the case has no file.
     const std::string& Path() const { return SavedPath; }
     // The path's last part, "bay.tidewell".
     std::string FileName() const;
-    // The case as it is now differs from the file. A case without a file has
-    // nothing to lose against: the window never kept it.
+    // The case as it is now differs from the file, or an untitled case from
+    // the default case: closing or opening another would lose typed work.
     bool HasUnsavedChanges(const CaseFile& now) const;
 
   private:

@@ -17,6 +17,7 @@
 #include "GothicFonts.h"
 #include "QtText.h"
 #include "Twips.h"
+#include "session/CaseFileCommands.h"
 
 namespace tidewell::window {
 
@@ -48,6 +49,7 @@ MainWindow::MainWindow(MessageSink& messages, std::string reportPath, QWidget* p
 
     PresenterModel->SetWindowFontName(font().family().toStdString());
     PresenterModel->FormLoad();
+    OpenFile.Remember({}, session::CaseOfModel(*PresenterModel));  // untitled: the default case
     Form = BuildMainForm(*this, *PresenterModel);
     Menus = BuildMenuBar(*this, ReportFile, Menu());
     Recent = std::make_unique<window::RecentFiles>(

@@ -138,8 +138,8 @@ void MainWindow::OpenRecentFile(const QString& path) {
 void MainWindow::ShowCaseTitle() {
     const QString caption = ToQString(kCaption);
     const std::string name = OpenFile.FileName();
-    const QString title =
-        name.empty() ? caption : ToQString(name) + QStringLiteral("[*] - ") + caption;
+    const QString title = name.empty() ? caption + QStringLiteral("[*]")
+                                       : ToQString(name) + QStringLiteral("[*] - ") + caption;
     if (windowTitle() != title)
         setWindowTitle(title);
     setWindowModified(OpenFile.HasUnsavedChanges(session::CaseOfModel(*PresenterModel)));

@@ -47,7 +47,8 @@ click 472 288                       # 計算開始
 wait_for xdotool search --onlyvisible --name '計算終了です'
 box=$(xdotool search --onlyvisible --name '計算終了です' | head -1)
 xdotool windowfocus --sync "$box" key Return
-click 472 328                       # 終了（閉じる）
+click 340 32                        # デフォルトに戻す: nothing typed is left to lose
+click 472 328                       # 終了（閉じる）, which asks only when typed work would be lost
 wait_for bash -c "! kill -0 $app"
 wait "$app" || { echo "the window did not exit cleanly"; exit 1; }
 app=

@@ -99,7 +99,12 @@ TEST(SavedCase, ChangesCountAgainstTheFileTheCaseCameFrom) {
     edited.Text(BasicInput::BayArea) = " 1001";
     picked.Entry(MultiplierList::InflowFactor) = "0.5";
     session::SavedCase file;
-    EXPECT_FALSE(file.HasUnsavedChanges(edited));  // no file yet
+    file.Remember({}, saved);   // untitled: against the default case
+    CaseFile restored = saved;  // デフォルトに戻す picks "1.0", where start-up picks nothing
+    restored.Entry(MultiplierList::SectionFactor) = "1.0";
+    EXPECT_EQ(std::vector<bool>({file.HasUnsavedChanges(saved), file.HasUnsavedChanges(edited),
+                                 file.HasUnsavedChanges(restored)}),
+              std::vector<bool>({false, true, false}));
     file.Remember("/tmp/a.b/bay.tidewell", saved);
     EXPECT_EQ(std::vector<bool>({file.HasUnsavedChanges(saved), file.HasUnsavedChanges(edited),
                                  file.HasUnsavedChanges(picked)}),

@@ -260,7 +260,8 @@ class WindowTest : public QObject {
         const QImage bay = Frame(3)->grab().toImage();  // drawn, not only in the palette
         QCOMPARE(bay.pixelColor(bay.width() / 2, bay.height() - 4), kOrange);
         QVERIFY(Sink->Shown.empty());
-        QCOMPARE(Window->windowTitle(), QString("Tidewell Ver110"));
+        QCOMPARE(Window->windowTitle(), QString("Tidewell Ver110[*]"));  // shown without [*]
+        QVERIFY(!Window->isWindowModified());
         QCOMPARE(Named<QPushButton>(*Window, "Command1")->text(), "計算開始");  // by default
         QVERIFY(GuideText("").contains("Tidewell の使い方"));
         auto* legend = dynamic_cast<LegendPanel*>(Named(*Window, "Picture2"));
@@ -408,6 +409,7 @@ class WindowTest : public QObject {
         test::Type(*Window, 2, "100");
         test::Type(*Window, 9, "1");
         Sink->Answer = true;
+        Sink->SaveReply = SaveAnswer::Discard;  // closing asks before the typed case is lost
         const QStringList textsBefore = Texts();
         const QList<QColor> colorsBefore = Colors();
         Sink->Shown.clear();
@@ -426,9 +428,13 @@ class WindowTest : public QObject {
         clock.start();
         Click(1);
         QVERIFY2(clock.elapsed() < 5000, "the run went on after it was stopped");
-        QCOMPARE(Sink->Asked.size(), std::size_t{closing ? 2u : 1u});
+        QCOMPARE(test::WordsOf(Sink->Asked).size(), std::size_t{closing ? 3u : 1u});
         QCOMPARE(Sink->Asked[0].Title(), std::string("計算時間の確認"));
-        QCOMPARE(Sink->Asked.back().Title(), std::string(closing ? "計算中" : "計算時間の確認"));
+        if (closing) {
+            QCOMPARE(Sink->Asked[1].Title(), std::string("計算中"));
+            QCOMPARE(Sink->Asked[2].Prompt(),
+                     std::string("入力した条件を保存しますか？\r保存しないと入力は失われます"));
+        }
         QCOMPARE(Report(), reportBefore);
         QCOMPARE(Window->isVisible(), !closing);
         QCOMPARE(Sink->Shown.size(), std::size_t{closing ? 0u : 1u});
@@ -532,8 +538,8 @@ class WindowTest : public QObject {
     }
 
     // The restore button, clicked or pressed by key, brings back the start-up
-    // state with every list showing and holding "1.0"; the exit button closes
-    // the window without a word.
+    // state with every list showing and holding "1.0"; the exit button asks
+    // before typed work is lost, then closes the window.
     void buttonsRestoreOrExit_data() {
         QTest::addColumn<int>("command");
         QTest::addColumn<int>("key");  // 0: a click
@@ -551,6 +557,7 @@ class WindowTest : public QObject {
         Click(1);
         QVERIFY(Texts() != kStartTexts && Colors() != kStartColors);
         const std::size_t shown = Sink->Shown.size();
+        Sink->SaveReply = SaveAnswer::Discard;
         auto* button = Named<QPushButton>(*Window, QStringLiteral("Command%1").arg(command));
         button->setFocus();
         if (key == 0)
@@ -560,6 +567,7 @@ class WindowTest : public QObject {
         QCOMPARE(Sink->Shown.size(), shown);
         if (command == 2) {
             QTRY_VERIFY(!Window->isVisible());
+            QCOMPARE(Sink->Asked.back().Title(), std::string("変更の保存"));
             return;
         }
         QCOMPARE(Texts(), kStartTexts);
