@@ -16,9 +16,12 @@ std::optional<Message> WriteReplacing(const QString& path,
     if (!write(buffer))
         return Message{MessageId::ContentsNotWritten, {}};
     const QByteArray& bytes = buffer.data();
-    return WriteFileSafely(
-        QFile::encodeName(path).toStdString(),
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return WriteReplacing(
+        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+std::optional<Message> WriteReplacing(const QString& path, std::string_view text) {
+    return WriteFileSafely(QFile::encodeName(path).toStdString(), text);
 }
 
 }  // namespace tidewell::window

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 #include "case/Message.h"
 
@@ -17,5 +18,7 @@ namespace tidewell::window {
 // produce its content.
 std::optional<Message> WriteReplacing(const QString& path,
                                       const std::function<bool(QIODevice&)>& write);
+// The same for a text made already.
+std::optional<Message> WriteReplacing(const QString& path, std::string_view text);
 
 }  // namespace tidewell::window

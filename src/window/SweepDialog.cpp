@@ -223,10 +223,7 @@ bool SweepDialog::SaveCsv(const QString& path) {
         return false;
     }
     const std::string csv = report::SweepCsv(Sweep.Combinations(), Sweep.AllOutcomes());
-    const std::optional<Message> failure = WriteReplacing(path, [&csv](QIODevice& device) {
-        return device.write(csv.data(), static_cast<qint64>(csv.size())) ==
-               static_cast<qint64>(csv.size());
-    });
+    const std::optional<Message> failure = WriteReplacing(path, csv);
     if (failure) {
         Messages.Show({MessageId::SweepCsvFailed, {path.toStdString(), *failure}});
     }
