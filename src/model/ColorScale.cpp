@@ -1,5 +1,6 @@
 #include "ColorScale.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tidewell::model {
@@ -68,6 +69,18 @@ void PickFrameColor(const ColorScale& s, const FrameTemps& frameTemp, int index,
     }
     if (t < s.ScaleTemp[1])
         color = s.ScaleColor[1];
+}
+
+Color SpreadColor(const ColorScale& s, double value, double lowest, double highest) {
+    const int levels = s.ScaleLevelCount;
+    if (levels < 1)
+        return 0;
+    if (!(highest > lowest))
+        return s.ScaleColor[static_cast<std::size_t>((levels + 1) / 2)];
+    const double share = std::clamp((value - lowest) / (highest - lowest), 0.0, 1.0);
+    // The top band is closed: the highest value belongs to the last level.
+    const int level = std::min(levels, 1 + static_cast<int>(std::floor(share * levels)));
+    return s.ScaleColor[static_cast<std::size_t>(level)];
 }
 
 }  // namespace tidewell::model
