@@ -6,6 +6,12 @@
 namespace tidewell::model {
 namespace {
 
+// A channel's share of the relative luminance, undoing the sRGB gamma.
+double Linear(int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
 // Rounds a channel to a whole number, halves to the even neighbour.
 int RoundChannel(double value) {
     return static_cast<int>(std::nearbyint(value));
@@ -81,6 +87,15 @@ Color SpreadColor(const ColorScale& s, double value, double lowest, double highe
     // The top band is closed: the highest value belongs to the last level.
     const int level = std::min(levels, 1 + static_cast<int>(std::floor(share * levels)));
     return s.ScaleColor[static_cast<std::size_t>(level)];
+}
+
+Color InkOn(Color background) {
+    const double luminance = 0.2126 * Linear(RedOf(background)) +
+                             0.7152 * Linear(GreenOf(background)) +
+                             0.0722 * Linear(BlueOf(background));
+    const double onBlack = (luminance + 0.05) / 0.05;
+    const double onWhite = 1.05 / (luminance + 0.05);
+    return onWhite > onBlack ? Rgb(255, 255, 255) : Rgb(0, 0, 0);
 }
 
 }  // namespace tidewell::model

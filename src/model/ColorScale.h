@@ -57,4 +57,9 @@ void PickFrameColor(const ColorScale& scale, const FrameTemps& frameTemp, int in
 // (no range) is all the middle level. `value` is finite and within the range.
 Color SpreadColor(const ColorScale& scale, double value, double lowest, double highest);
 
+// Black or white, whichever contrasts more with `background` (ratio of the
+// sRGB relative luminances plus 0.05): of the scale's levels only the dark
+// blue of 2 to 4 degC takes white.
+Color InkOn(Color background);
+
 }  // namespace tidewell::model

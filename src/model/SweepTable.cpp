@@ -64,7 +64,9 @@ bool SweepTable::SetOutcomes(std::vector<engine::BatchOutcome> outcomes) {
 }
 
 SweepCell SweepTable::CellOf(const engine::SweepCombination& combination) const {
-    SweepCell cell{combination, {}, std::nullopt, std::nullopt, combination == Selected};
+    SweepCell cell;
+    cell.Combination = combination;
+    cell.Current = combination == Selected;
     const auto found = std::find(All.begin(), All.end(), combination);
     if (Outcomes.empty() || found == All.end())
         return cell;
@@ -110,6 +112,7 @@ void SweepTable::ColorCells(SweepSlice& slice) const {
             cell.Background = slice.Coloring == SweepColoring::TableRange
                                   ? SpreadColor(Scale, *cell.Shown, *lowest, *highest)
                                   : ColorOf(Scale, *cell.Shown);
+            cell.Ink = InkOn(*cell.Background);
         }
     }
 }

@@ -39,6 +39,7 @@ struct SweepCell {
     Message Text;
     std::optional<double> Shown;      // a result's mean, rounded as the text writes it
     std::optional<Color> Background;  // only for a result
+    Color Ink = 0;                    // the text's colour on Background
     bool Current = false;             // the combination the lists are set to
 };
 

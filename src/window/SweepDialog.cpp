@@ -59,7 +59,8 @@ QTableWidgetItem* ItemOf(const model::SweepCell& cell) {
     if (cell.Background) {
         const model::Color c = *cell.Background;
         item->setBackground(QColor(model::RedOf(c), model::GreenOf(c), model::BlueOf(c)));
-        item->setForeground(Qt::black);  // every level is light enough for black text
+        const model::Color ink = cell.Ink;
+        item->setForeground(QColor(model::RedOf(ink), model::GreenOf(ink), model::BlueOf(ink)));
     }
     item->setData(kCurrentRole, cell.Current);
     return item;

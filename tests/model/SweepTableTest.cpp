@@ -145,6 +145,9 @@ TEST(SweepTable, ColorsSpreadOverTheTablesOwnRange) {
     EXPECT_GE(ownColors.size(), 10u);
     EXPECT_EQ(CellShowing(own, {0, 3, 0}).Background, kWhite);
     EXPECT_EQ(CellShowing(own, {6, 3, 7}).Background, kRed);
+    const model::SweepCell darkBlue = CellShowing(own, {1, 3, 0});  // 17.44: the second band
+    EXPECT_TRUE(darkBlue.Background == model::Rgb(0, 64, 255) && darkBlue.Ink == kWhite);
+    EXPECT_EQ(CellShowing(own, {6, 3, 7}).Ink, model::Rgb(0, 0, 0));
     EXPECT_TRUE(own.Lowest == "17.40" && own.Highest == "17.90") << own.Lowest << own.Highest;
 
     SetMeans(table, [](const engine::SweepCombination&) { return 17.7; });
