@@ -20,6 +20,19 @@ std::vector<std::string> HeadersOf(MultiplierList list, const std::vector<int>& 
     return headers;
 }
 
+// The entries of a list, as indices, in ascending order of their multipliers
+// (the lists start at "1.0").
+std::vector<int> EntriesAscending(MultiplierList list) {
+    const auto entries = ListEntries(list);
+    std::vector<int> order(entries.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    std::ranges::stable_sort(order, {}, [&entries](int entry) {
+        return LeadingNumber(entries[static_cast<std::size_t>(entry)]);
+    });
+    return order;
+}
+
 // The colour of a shown mean: the scale's level of the value in the cell,
 // narrowed to single precision as a frame's temperature is.
 Color ColorOf(const ColorScale& scale, double shownMean) {
@@ -31,17 +44,6 @@ Color ColorOf(const ColorScale& scale, double shownMean) {
 }
 
 }  // namespace
-
-std::vector<int> EntriesAscending(MultiplierList list) {
-    const auto entries = ListEntries(list);
-    std::vector<int> order(entries.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = static_cast<int>(i);
-    std::ranges::stable_sort(order, {}, [&entries](int entry) {
-        return LeadingNumber(entries[static_cast<std::size_t>(entry)]);
-    });
-    return order;
-}
 
 engine::SweepCombination CombinationOfSelections(int section, int inflowTemp, int inflow) {
     return {std::max(0, section), std::max(0, inflowTemp), std::max(0, inflow)};

@@ -58,10 +58,6 @@ struct SweepSlice {
     std::string Highest;
 };
 
-// The entries of a list, as indices, in ascending order of their multipliers
-// (the lists start at "1.0").
-std::vector<int> EntriesAscending(MultiplierList list);
-
 class SweepTable {
   public:
     SweepTable(const CaseRecord& base, engine::SweepCombination current);

@@ -45,18 +45,6 @@ TEST(ColorLevels, SpreadOverATablesRange) {
     }
 }
 
-// Text on a level stays readable: white only where black would be the weaker contrast.
-TEST(ColorLevels, TextInkContrastsWithTheLevel) {
-    const model::Color black = model::Rgb(0, 0, 0), white = model::Rgb(255, 255, 255);
-    using Row = std::pair<model::Color, model::Color>;  // background, ink
-    for (const auto& [background, ink] :
-         {Row{model::Rgb(0, 64, 255), white}, Row{model::Rgb(0, 0, 128), white},
-          Row{model::Rgb(0, 128, 255), black}, Row{model::Rgb(255, 0, 0), black},
-          Row{model::Rgb(255, 255, 0), black}, Row{white, black}}) {
-        EXPECT_EQ(model::InkOn(background), ink) << background;
-    }
-}
-
 // Thirteen boxes, coldest first, each labelled at its lower threshold; the bar outlined.
 TEST(Legend, DrawsTheScaleColdestFirst) {
     model::ColorScale scale;
