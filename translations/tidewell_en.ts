@@ -1318,47 +1318,67 @@ It was removed from the recent files.</translation>
 <context>
     <name>SweepDialog</name>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="71"/>
+        <location filename="../src/window/SweepDialog.cpp" line="75"/>
         <source>感度分析</source>
         <translation>Sensitivity</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="90"/>
+        <location filename="../src/window/SweepDialog.cpp" line="87"/>
+        <source>凡例と同じ（2 ℃ごと）</source>
+        <translation>As the legend (2 ℃ steps)</translation>
+    </message>
+    <message>
+        <location filename="../src/window/SweepDialog.cpp" line="89"/>
+        <source>表の最低～最高</source>
+        <translation>Table minimum to maximum</translation>
+    </message>
+    <message>
+        <location filename="../src/window/SweepDialog.cpp" line="107"/>
         <source>中止</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="92"/>
+        <location filename="../src/window/SweepDialog.cpp" line="109"/>
         <source>CSVで保存…</source>
         <translation>Save as CSV…</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="94"/>
+        <location filename="../src/window/SweepDialog.cpp" line="111"/>
         <source>閉じる</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="98"/>
+        <location filename="../src/window/SweepDialog.cpp" line="115"/>
         <source>固定する条件</source>
         <translation>Condition held</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="100"/>
+        <location filename="../src/window/SweepDialog.cpp" line="117"/>
         <source>倍率</source>
         <translation>Multiplier</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="192"/>
-        <source>縦：%1の倍率&#x3000;横：%2の倍率&#x3000;（%3 ×%4）</source>
-        <translation>Rows: %1 multiplier   Columns: %2 multiplier   (%3 ×%4)</translation>
+        <location filename="../src/window/SweepDialog.cpp" line="120"/>
+        <source>色分け</source>
+        <translation>Colours</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="238"/>
+        <location filename="../src/window/SweepDialog.cpp" line="223"/>
+        <source>湾内平均水温(℃)&#x3000;縦：%1の倍率&#x3000;横：%2の倍率&#x3000;（%3 ×%4）</source>
+        <translation>Bay mean temp. (℃)   Rows: %1 multiplier   Columns: %2 multiplier   (%3 ×%4)</translation>
+    </message>
+    <message>
+        <location filename="../src/window/SweepDialog.cpp" line="240"/>
+        <source>白 %1 ℃ ～ 赤 %2 ℃</source>
+        <translation>white %1 ℃ to red %2 ℃</translation>
+    </message>
+    <message>
+        <location filename="../src/window/SweepDialog.cpp" line="274"/>
         <source>CSVで保存</source>
         <translation>Save as CSV</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="240"/>
+        <location filename="../src/window/SweepDialog.cpp" line="276"/>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV file (*.csv)</translation>
     </message>
@@ -1515,22 +1535,22 @@ It was removed from the recent files.</translation>
         <translation>High end</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="543"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="540"/>
         <source>CSVで保存</source>
         <translation>Save as CSV</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="545"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="542"/>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV file (*.csv)</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="552"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="549"/>
         <source>画像を保存</source>
         <translation>Save image</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="554"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="551"/>
         <source>PNG 画像 (*.png);;SVG 画像 (*.svg)</source>
         <translation>PNG image (*.png);;SVG image (*.svg)</translation>
     </message>

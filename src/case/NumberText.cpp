@@ -1,10 +1,13 @@
 #include "NumberText.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+
+#include "DecimalRounding.h"
 
 namespace tidewell {
 namespace {
@@ -92,6 +95,19 @@ std::string ReportNumber(double value) {
 
 std::string ReportNumber(float value) {
     return DisplayText(value) + " ";
+}
+
+std::string FixedDecimalText(double value, int decimals) {
+    if (!std::isfinite(value))
+        return DisplayText(value);
+    // + 0.0 turns a negative zero, which would print as "-0.00", into zero.
+    const double rounded = RoundDecimals(value, decimals) + 0.0;
+    // to_chars ignores the process locale, which Qt sets from the user's.
+    std::array<char, 400> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded,
+                                   std::chars_format::fixed, decimals)
+                         .ptr;
+    return {buffer.data(), end};
 }
 
 }  // namespace tidewell

@@ -18,4 +18,12 @@ std::string DisplayText(float value);
 std::string ReportNumber(double value);
 std::string ReportNumber(float value);
 
+// Fixed-decimals form, for columns of numbers that line up: the value rounded
+// to `decimals` places (0 to 5) as RoundDecimals rounds it, every place
+// written, a zero before the point, a minus sign only before a value that is
+// still below zero after rounding: 17.7 -> "17.70", 0.5 -> "0.50",
+// -0.004 -> "0.00" (two decimals). Not-a-number and infinities keep the
+// display text form.
+std::string FixedDecimalText(double value, int decimals);
+
 }  // namespace tidewell

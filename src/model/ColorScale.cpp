@@ -1,9 +1,16 @@
 #include "ColorScale.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tidewell::model {
 namespace {
+
+// A channel's share of the relative luminance, undoing the sRGB gamma.
+double Linear(int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
 
 // Rounds a channel to a whole number, halves to the even neighbour.
 int RoundChannel(double value) {
@@ -68,6 +75,27 @@ void PickFrameColor(const ColorScale& s, const FrameTemps& frameTemp, int index,
     }
     if (t < s.ScaleTemp[1])
         color = s.ScaleColor[1];
+}
+
+Color SpreadColor(const ColorScale& s, double value, double lowest, double highest) {
+    const int levels = s.ScaleLevelCount;
+    if (levels < 1)
+        return 0;
+    if (!(highest > lowest))
+        return s.ScaleColor[static_cast<std::size_t>((levels + 1) / 2)];
+    const double share = std::clamp((value - lowest) / (highest - lowest), 0.0, 1.0);
+    // The top band is closed: the highest value belongs to the last level.
+    const int level = std::min(levels, 1 + static_cast<int>(std::floor(share * levels)));
+    return s.ScaleColor[static_cast<std::size_t>(level)];
+}
+
+Color InkOn(Color background) {
+    const double luminance = 0.2126 * Linear(RedOf(background)) +
+                             0.7152 * Linear(GreenOf(background)) +
+                             0.0722 * Linear(BlueOf(background));
+    const double onBlack = (luminance + 0.05) / 0.05;
+    const double onWhite = 1.05 / (luminance + 0.05);
+    return onWhite > onBlack ? Rgb(255, 255, 255) : Rgb(0, 0, 0);
 }
 
 }  // namespace tidewell::model

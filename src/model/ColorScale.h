@@ -50,4 +50,16 @@ void BuildColorRamp(ColorScale& scale);
 // `color` unchanged and a negative one gives black.
 void PickFrameColor(const ColorScale& scale, const FrameTemps& frameTemp, int index, Color& color);
 
+// The scale's level colours spread over the values of one table instead of
+// 2 degC each: the range from `lowest` to `highest` is cut into as many equal
+// bands as the scale has levels, so `lowest` gets level 1, `highest` the last
+// level, and a narrow table still shows its differences. A table of one value
+// (no range) is all the middle level. `value` is finite and within the range.
+Color SpreadColor(const ColorScale& scale, double value, double lowest, double highest);
+
+// Black or white, whichever contrasts more with `background` (ratio of the
+// sRGB relative luminances plus 0.05): of the scale's levels only the dark
+// blue of 2 to 4 degC takes white.
+Color InkOn(Color background);
+
 }  // namespace tidewell::model

@@ -146,7 +146,8 @@ void MainWindow::ShowCaseTitle() {
 }
 
 // The case-file commands wait for a run; the CSV command also needs one that
-// was not cancelled. Sensitivity tables hand no picks to a running window;
+// was not cancelled. Sensitivity tables hand no picks to a running window
+// and outline the combination the lists now stand at;
 // calibration dialogs learn the case, to mark an answer for another as stale;
 // uncertainty dialogs learn the case now on screen.
 void MainWindow::ShowCommandsAllowed() {
@@ -163,8 +164,12 @@ void MainWindow::ShowCommandsAllowed() {
     // would find every QDialog: each is told apart by its C++ type.
     std::optional<session::TypedInputs> current;
     for (QDialog* dialog : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
-        if (auto* sweep = dynamic_cast<SweepDialog*>(dialog))
+        if (auto* sweep = dynamic_cast<SweepDialog*>(dialog)) {
             sweep->AllowPicks(idle);
+            sweep->FollowLists(model::CombinationOfSelections(PresenterModel->List(1).Selected,
+                                                              PresenterModel->List(2).Selected,
+                                                              PresenterModel->List(3).Selected));
+        }
         if (auto* calibration = dynamic_cast<CalibrationDialog*>(dialog)) {
             if (!current)
                 current = session::InputsOfModel(*PresenterModel);

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "CloseKeys.h"
 #include "GothicFonts.h"
 #include "QtText.h"
 #include "ReplacingFile.h"
@@ -32,13 +33,16 @@ QStringList ToQStrings(const std::vector<std::string>& texts) {
     return all;
 }
 
-// Draws a cell as usual, then a frame inside the cell of the current combination.
+// Draws a cell as usual but without the focus frame of the cell last clicked,
+// then a frame inside the cell of the current combination: the one highlight.
 class OutlineDelegate final : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        QStyledItemDelegate::paint(painter, option, index);
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~(QStyle::State_HasFocus | QStyle::State_Selected);
+        QStyledItemDelegate::paint(painter, plain, index);
         if (!index.data(kCurrentRole).toBool())
             return;
         painter->save();
@@ -51,11 +55,12 @@ class OutlineDelegate final : public QStyledItemDelegate {
 QTableWidgetItem* ItemOf(const model::SweepCell& cell) {
     auto* item = new QTableWidgetItem(ModelText(cell.Text));
     item->setTextAlignment(Qt::AlignCenter);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setFlags(Qt::ItemIsEnabled);
     if (cell.Background) {
         const model::Color c = *cell.Background;
         item->setBackground(QColor(model::RedOf(c), model::GreenOf(c), model::BlueOf(c)));
-        item->setForeground(Qt::black);  // every level is light enough for black text
+        const model::Color ink = cell.Ink;
+        item->setForeground(QColor(model::RedOf(ink), model::GreenOf(ink), model::BlueOf(ink)));
     }
     item->setData(kCurrentRole, cell.Current);
     return item;
@@ -78,12 +83,25 @@ SweepDialog::SweepDialog(const CaseRecord& base, engine::SweepCombination curren
         HeldList->addItem(ModelText(ListCaption(list)), static_cast<int>(list));
     HeldEntry = new QComboBox(this);
     HeldEntry->setObjectName(QStringLiteral("HeldEntry"));
+    Coloring = new QComboBox(this);
+    Coloring->setObjectName(QStringLiteral("SweepColoring"));
+    Coloring->addItem(QCoreApplication::translate("SweepDialog", "凡例と同じ（2 ℃ごと）"),
+                      static_cast<int>(model::SweepColoring::WindowScale));
+    Coloring->addItem(QCoreApplication::translate("SweepDialog", "表の最低～最高"),
+                      static_cast<int>(model::SweepColoring::TableRange));
+    ColorRange = new QLabel(this);
+    ColorRange->setObjectName(QStringLiteral("SweepColorRange"));
     Caption = new QLabel(this);
     Caption->setObjectName(QStringLiteral("SweepCaption"));
     Grid = new QTableWidget(this);
     Grid->setObjectName(QStringLiteral("SweepGrid"));
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid->setItemDelegate(new OutlineDelegate(Grid));
+    // Clicks select nothing and embolden no header: the outline of the
+    // current combination is the only highlight.
+    Grid->setSelectionMode(QAbstractItemView::NoSelection);
+    Grid->horizontalHeader()->setHighlightSections(false);
+    Grid->verticalHeader()->setHighlightSections(false);
     Grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     Progress = new QProgressBar(this);
     Progress->setObjectName(QStringLiteral("SweepProgress"));
@@ -99,6 +117,10 @@ SweepDialog::SweepDialog(const CaseRecord& base, engine::SweepCombination curren
     held->addWidget(HeldList);
     held->addWidget(new QLabel(QCoreApplication::translate("SweepDialog", "倍率"), this));
     held->addWidget(HeldEntry);
+    held->addSpacing(16);
+    held->addWidget(new QLabel(QCoreApplication::translate("SweepDialog", "色分け"), this));
+    held->addWidget(Coloring);
+    held->addWidget(ColorRange);
     held->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Progress, 1);
@@ -115,12 +137,14 @@ SweepDialog::SweepDialog(const CaseRecord& base, engine::SweepCombination curren
     HeldListChosen();
     connect(HeldList, &QComboBox::currentIndexChanged, this, &SweepDialog::HeldListChosen);
     connect(HeldEntry, &QComboBox::currentIndexChanged, this, &SweepDialog::ShowSlice);
+    connect(Coloring, &QComboBox::currentIndexChanged, this, &SweepDialog::ShowSlice);
     connect(Grid, &QTableWidget::cellDoubleClicked, this, &SweepDialog::CellPicked);
     connect(CancelButton, &QPushButton::clicked, this, &SweepDialog::Cancel);
     connect(SaveButton, &QPushButton::clicked, this, &SweepDialog::AskAndSaveCsv);
     connect(closeButton, &QPushButton::clicked, this, &SweepDialog::reject);
 
-    resize(720, 420);
+    CloseKeys(*this);
+    resize(760, 420);
     Start(threads);
 }
 
@@ -185,11 +209,20 @@ void SweepDialog::HeldListChosen() {
     ShowSlice();
 }
 
+void SweepDialog::FollowLists(const engine::SweepCombination& current) {
+    if (current == Sweep.Current())
+        return;
+    Sweep.SetCurrent(current);
+    ShowSlice();
+}
+
 void SweepDialog::ShowSlice() {
     const auto held = static_cast<MultiplierList>(HeldList->currentData().toInt());
-    Shown = Sweep.Slice(held, HeldEntry->currentIndex());
+    Shown = Sweep.Slice(held, HeldEntry->currentIndex(),
+                        static_cast<model::SweepColoring>(Coloring->currentData().toInt()));
     Caption->setText(
-        QCoreApplication::translate("SweepDialog", "縦：%1の倍率　横：%2の倍率　（%3 ×%4）")
+        QCoreApplication::translate("SweepDialog",
+                                    "湾内平均水温(℃)　縦：%1の倍率　横：%2の倍率　（%3 ×%4）")
             .arg(ModelText(ListCaption(Shown.Rows)), ModelText(ListCaption(Shown.Columns)),
                  ModelText(ListCaption(Shown.Held)),
                  ToQString(ListEntries(Shown.Held)[static_cast<std::size_t>(Shown.HeldEntry)])));
@@ -201,6 +234,13 @@ void SweepDialog::ShowSlice() {
         for (std::size_t c = 0; c < Shown.Cells[r].size(); ++c)
             Grid->setItem(static_cast<int>(r), static_cast<int>(c), ItemOf(Shown.Cells[r][c]));
     }
+    Grid->clearSelection();
+    Grid->setCurrentIndex({});
+    const bool spread = Shown.Coloring == model::SweepColoring::TableRange;
+    ColorRange->setText(spread && !Shown.Lowest.empty()
+                            ? QCoreApplication::translate("SweepDialog", "白 %1 ℃ ～ 赤 %2 ℃")
+                                  .arg(ToQString(Shown.Lowest), ToQString(Shown.Highest))
+                            : QString());
 }
 
 void SweepDialog::CellPicked(int row, int column) {

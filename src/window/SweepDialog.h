@@ -20,11 +20,13 @@ namespace tidewell::window {
 // "感度分析": every combination of the three multiplier lists is run once, in
 // the background on all cores, for the basic conditions the dialog was opened
 // with. One list is held at one entry (two combo boxes); the table shows the
-// bay mean for every entry of the other two, coloured like the frames, with
-// the lists' current combination outlined. Double-clicking a cell hands its
-// combination to the pick handler. "CSVで保存…" writes all 448 rows.
-// Closing the dialog, or "中止", stops the sweep; unfinished combinations show
-// "未計算".
+// bay mean for every entry of the other two, smallest multiplier first,
+// coloured like the frames or over the table's own range, with the lists'
+// current combination outlined as the one highlight (nothing else is
+// selected). Double-clicking a cell hands its combination to the pick
+// handler. "CSVで保存…" writes all 448 rows. Closing the dialog (also by
+// Escape or Ctrl+W), or "中止", stops the sweep; unfinished combinations
+// show "未計算".
 class SweepDialog final : public QDialog {
   public:
     using PickHandler = std::function<void(const engine::SweepCombination&)>;
@@ -37,6 +39,8 @@ class SweepDialog final : public QDialog {
     ~SweepDialog() override;
 
     void SetPickHandler(PickHandler handler) { OnPick = std::move(handler); }
+    // The main window's lists now stand at `current`: its cell is outlined.
+    void FollowLists(const engine::SweepCombination& current);
     // While picks are not allowed (the window is calculating) a double-click
     // changes nothing.
     void AllowPicks(bool allowed) { PicksAllowed = allowed; }
@@ -67,6 +71,8 @@ class SweepDialog final : public QDialog {
 
     QComboBox* HeldList = nullptr;
     QComboBox* HeldEntry = nullptr;
+    QComboBox* Coloring = nullptr;
+    QLabel* ColorRange = nullptr;
     QLabel* Caption = nullptr;
     QTableWidget* Grid = nullptr;
     QProgressBar* Progress = nullptr;

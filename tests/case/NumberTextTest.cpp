@@ -3,6 +3,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "case/DecimalRounding.h"
 #include "case/NumberText.h"
@@ -60,6 +61,19 @@ INSTANTIATE_TEST_SUITE_P(
                       nullptr},
         NumberTextRow{"InfinityStays", kInfinity, 3, " Infinity", nullptr}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+// Table cells keep every decimal place, whatever the digits, and round as the
+// result field rounds.
+TEST(FixedDecimalText, WritesEveryPlace) {
+    using Row = std::tuple<double, int, std::string>;
+    for (const auto& [value, decimals, text] :
+         {Row{17.7, 2, "17.70"}, Row{17.0, 2, "17.00"}, Row{0.5, 2, "0.50"}, Row{-3.25, 1, "-3.2"},
+          Row{0.125, 2, "0.12"}, Row{17.735, 2, "17.74"}, Row{-0.004, 2, "0.00"},
+          Row{629.4058, 0, "629"}, Row{1e20, 1, "100000000000000000000.0"},
+          Row{kInfinity, 2, " Infinity"}}) {
+        EXPECT_EQ(FixedDecimalText(value, decimals), text) << value;
+    }
+}
 
 constexpr std::optional<double> kNone;
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "model/ColorScale.h"
 #include "model/LegendDrawing.h"
@@ -22,6 +23,25 @@ TEST(ColorLevels, MapTemperaturesToTheirLevel) {
         model::Color color = 12345;
         model::PickFrameColor(scale, temps, 3, color);
         EXPECT_EQ(color, expected) << temperature;
+    }
+}
+
+// Spread over a table's own range the levels cut it into thirteen equal bands:
+// the ends get the first and last colour however narrow the range, and a
+// table without a range gets one colour instead of a division by zero.
+TEST(ColorLevels, SpreadOverATablesRange) {
+    model::ColorScale scale;
+    model::BuildColorScale(scale);
+    const model::Color white = model::Rgb(255, 255, 255), red = model::Rgb(255, 0, 0),
+                       green = model::Rgb(128, 255, 128);
+    using Row = std::tuple<double, double, double, model::Color>;  // value, lowest, highest
+    for (const auto& [value, lowest, highest, expected] :
+         {Row{17.4, 17.4, 17.9, white}, Row{17.9, 17.4, 17.9, red}, Row{17.43, 17.4, 17.9, white},
+          Row{17.44, 17.4, 17.9, model::Rgb(0, 64, 255)}, Row{17.65, 17.4, 17.9, green},
+          Row{17.89, 17.4, 17.9, red}, Row{2.0, 2.0, 28.0, white}, Row{27.0, 2.0, 28.0, red},
+          Row{15.0, 2.0, 28.0, green}, Row{17.7, 17.7, 17.7, green}}) {
+        EXPECT_EQ(model::SpreadColor(scale, value, lowest, highest), expected)
+            << value << " in " << lowest << ".." << highest;
     }
 }
 

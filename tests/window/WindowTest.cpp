@@ -120,6 +120,29 @@ class WindowTest : public QObject {
     Q_OBJECT
 
     QLineEdit* Field(int n) const { return test::TextField(*Window, n); }
+    // The cells outlined as the lists' combination, as (column, row).
+    static QList<QPoint> CurrentCells(const QTableWidget& grid) {
+        QList<QPoint> cells;
+        for (int r = 0; r < grid.rowCount(); ++r)
+            for (int c = 0; c < grid.columnCount(); ++c)
+                if (grid.item(r, c)->data(SweepDialog::kCurrentRole).toBool())
+                    cells << QPoint(c, r);
+        return cells;
+    }
+
+    // The cell with the lowest or highest mean.
+    static QTableWidgetItem* ExtremeCell(const QTableWidget& grid, bool highest) {
+        QTableWidgetItem* found = nullptr;
+        for (int r = 0; r < grid.rowCount(); ++r) {
+            for (int c = 0; c < grid.columnCount(); ++c) {
+                QTableWidgetItem* item = grid.item(r, c);
+                if (!found || (item->text().toDouble() > found->text().toDouble()) == highest)
+                    found = item;
+            }
+        }
+        return found;
+    }
+
     QListWidget* List(int n) const {
         return Named<QListWidget>(*Window, QStringLiteral("List%1").arg(n));
     }
@@ -920,6 +943,7 @@ class WindowTest : public QObject {
     // The dialog opens on the window's picks, fills every combination from background runs,
     // re-slices by the held list without running again, saves all as CSV, and hands a
     // double-clicked pick back to the window's lists; a refused text runs no sweep.
+    // Rows and columns ascend although the lists start at 1.0.
     void sweepShowsEveryCombinationAndPicksBack() {
         List(2)->setCurrentRow(4);
         List(3)->setCurrentRow(5);
@@ -928,32 +952,88 @@ class WindowTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->IsRunning(), 90000);
         auto* grid = Named<QTableWidget>(*dialog, "SweepGrid");
         QCOMPARE(QList<int>({grid->rowCount(), grid->columnCount()}), QList<int>({7, 8}));
-        QVERIFY(grid->item(0, 5)->data(SweepDialog::kCurrentRole).toBool() &&
-                !grid->item(0, 0)->data(SweepDialog::kCurrentRole).toBool());
+        QCOMPARE(CurrentCells(*grid), QList<QPoint>({{5, 3}}));  // section 1.0, inflow 1.5
+        QVERIFY(Named<QLabel>(*dialog, "SweepCaption")->text().startsWith("湾内平均水温(℃)"));
         Named<QComboBox>(*dialog, "HeldEntry")->setCurrentIndex(0);
-        QCOMPARE(grid->item(0, 0)->text(), QString(" 17.7"));
+        QCOMPARE(grid->item(3, 3)->text(), QString("17.70"));
         Named<QComboBox>(*dialog, "HeldList")->setCurrentIndex(0);  // hold the section
         QVERIFY(!dialog->IsRunning());
         QCOMPARE(QList<int>({grid->rowCount(), grid->columnCount()}), QList<int>({8, 8}));
-        QCOMPARE(grid->item(0, 0)->text(), QString(" 17.7"));
+        const QStringList ascending{"0.2", "0.5", "0.8", "1.0", "1.2", "1.5", "2.0", "5.0"};
+        QStringList rows, columns;
+        for (int n = 0; n < 8; ++n) {
+            rows << grid->verticalHeaderItem(n)->text();
+            columns << grid->horizontalHeaderItem(n)->text();
+        }
+        QCOMPARE(rows, ascending);
+        QCOMPARE(columns, ascending);
+        QCOMPARE(grid->item(3, 3)->text(), QString("17.70"));
         QVERIFY(dialog->SaveCsv(WorkDir->filePath("sweep.csv")));
         QFile file(WorkDir->filePath("sweep.csv"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().split('\n');
-        QCOMPARE(lines.size(), 450);  // every combination, not the slice shown
+        QCOMPARE(lines.size(), 450);                   // every combination, not the slice shown
+        QVERIFY(lines[2].startsWith("1.0,1.0,0.2,"));  // in list order, as the command line
         QVERIFY(!dialog->SaveCsv(WorkDir->filePath("missing/sweep.csv")));
         QVERIFY(QString::fromStdString(Sink->Shown.at(0).Prompt()).contains("missing/sweep"));
-        const QPoint cell = grid->visualRect(grid->model()->index(3, 6)).center();
+        const QPoint cell = grid->visualRect(grid->model()->index(1, 7)).center();
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
+        // Row 0.5 of the inflow temperature, column 5.0 of the inflow.
         QCOMPARE(QList<int>({List(1)->currentRow(), List(2)->currentRow(), List(3)->currentRow()}),
-                 QList<int>({0, 3, 6}));
+                 QList<int>({0, 2, 7}));
+        QCOMPARE(CurrentCells(*grid), QList<QPoint>({{7, 1}}));
         dialog->close();
         QTRY_VERIFY(dialog.isNull());  // deleted on close
         test::Type(*Window, 9, "0");
         const std::size_t shown = Sink->Shown.size();
         QCOMPARE(Window->ShowSweep(), nullptr);
         QCOMPARE(Sink->Shown.size(), shown + 1);
+    }
+
+    // The outline of the lists' combination is the one highlight: a clicked cell stays
+    // unselected and no header turns bold when the held list or the window's lists change.
+    void sweepHighlightsOnlyTheCurrentCombination() {
+        QPointer<SweepDialog> dialog = Window->ShowSweep();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog && !dialog->IsRunning(), 90000);
+        auto* grid = Named<QTableWidget>(*dialog, "SweepGrid");
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(1, 2)).center());
+        QCOMPARE(CurrentCells(*grid), QList<QPoint>({{3, 3}}));  // held inflow temperature 1.0
+        for (const int held : {0, 2}) {
+            Named<QComboBox>(*dialog, "HeldList")->setCurrentIndex(held);
+            QVERIFY(!grid->selectionModel()->hasSelection());
+            QCOMPARE(CurrentCells(*grid), QList<QPoint>({{3, 3}}));
+        }
+        List(1)->setCurrentRow(1);  // section 0.2: the first row
+        List(3)->setCurrentRow(6);  // inflow 2.0: held at 1.0, so not in this slice
+        QCOMPARE(CurrentCells(*grid), QList<QPoint>());
+        Named<QComboBox>(*dialog, "HeldEntry")->setCurrentIndex(6);
+        QCOMPARE(CurrentCells(*grid), QList<QPoint>({{3, 0}}));
+        QVERIFY(!grid->selectionModel()->hasSelection());
+        dialog->close();
+    }
+
+    // On the window's scale the default case's table spans several 2-degree levels; spread
+    // over its own range its coldest cell is white and its warmest red, and the range is named.
+    void sweepColorsOverTheWindowScaleOrItsOwnRange() {
+        QPointer<SweepDialog> dialog = Window->ShowSweep();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog && !dialog->IsRunning(), 90000);
+        auto* grid = Named<QTableWidget>(*dialog, "SweepGrid");
+        auto* coloring = Named<QComboBox>(*dialog, "SweepColoring");
+        QCOMPARE(coloring->count(), 2);
+        QCOMPARE(Named<QLabel>(*dialog, "SweepColorRange")->text(), QString());
+        QVERIFY(ExtremeCell(*grid, false)->background().color() != Qt::white);
+        coloring->setCurrentIndex(1);
+        QTableWidgetItem* coldest = ExtremeCell(*grid, false);
+        QTableWidgetItem* warmest = ExtremeCell(*grid, true);
+        QCOMPARE(coldest->background().color(), QColor(Qt::white));
+        QCOMPARE(warmest->background().color(), QColor(Qt::red));
+        QCOMPARE(Named<QLabel>(*dialog, "SweepColorRange")->text(),
+                 QString("白 %1 ℃ ～ 赤 %2 ℃").arg(coldest->text(), warmest->text()));
+        coloring->setCurrentIndex(0);
+        QCOMPARE(ExtremeCell(*grid, true)->background().color(), kYellow);  // below the sea's 18
+        dialog->close();
     }
 
     // Each row: the input, the target mean or the observed cells (empty: not measured). The
@@ -1086,22 +1166,29 @@ class WindowTest : public QObject {
 
     // Runs that would take hours stop soon after 中止 or closing the dialog;
     // the combinations not finished show as not calculated.
+    // Escape and Ctrl+W close it, whichever control has the focus.
     void sweepStopsWhenCancelledOrClosed_data() {
-        QTest::addColumn<bool>("byClosing");
-        QTest::newRow("中止") << false;
-        QTest::newRow("closing") << true;
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"中止", "closing", "Escape", "Ctrl+W"})
+            QTest::newRow(how) << QString(how);
     }
     void sweepStopsWhenCancelledOrClosed() {
-        QFETCH(bool, byClosing);
+        QFETCH(QString, how);
         SweepDialog dialog(test::BayCase(1000, 1e-7), {}, *Sink, nullptr, 2);
         dialog.show();
-        QTest::qWait(200);
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QVERIFY(dialog.IsRunning());
-        if (byClosing)
+        auto* grid = Named<QTableWidget>(dialog, "SweepGrid");
+        grid->setFocus();
+        if (how == "closing")
             dialog.close();
-        else
+        else if (how == "中止")
             QTest::mouseClick(Named<QPushButton>(dialog, "CancelSweep"), Qt::LeftButton);
+        else
+            QTest::keySequence(grid, QKeySequence(how));
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.IsRunning(), 20000);
+        QCOMPARE(dialog.isVisible(), how == "中止");
         QCOMPARE(Named<QTableWidget>(dialog, "SweepGrid")->item(0, 0)->text(), QString("未計算"));
     }
 };
