@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -33,10 +34,17 @@ TEST_P(SolvesTheDefaultCase, ForEachInputToAReachableMean) {
     const test::Outcome check = Run("--json --no-report --" + input + " '" + given + "'");
     ASSERT_EQ(check.Status, 0) << check.Err;
     const double mean = json::parse(check.Out)["BayMeanConc"].get<double>();
-    if (typed)
+    if (typed) {
         EXPECT_NEAR(mean, kTarget, 0.0005);
-    else
+        // The answer's mean and cells are those of one run with the value typed whole.
+        char whole[32];
+        std::snprintf(whole, sizeof whole, "%.17g", answer["value"].get<double>());
+        const json exact = RunJson("--" + input + " " + whole);
+        EXPECT_EQ(answer["mean"], exact["BayMeanConc"]);
+        EXPECT_EQ(answer["cells"], exact["cells"]);
+    } else {
         EXPECT_EQ(mean, answer["nearestEntry"]["mean"].get<double>());
+    }
     EXPECT_FALSE(std::filesystem::exists(Report));
 }
 

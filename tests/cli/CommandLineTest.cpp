@@ -60,10 +60,22 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
            " 17.7\n17.516242429318552 17.606310994478246 17.699603551149814 "
            "17.796235501090912 17.896326378771921\n",
            "計算終了です！:計算結果(湾内平均水温)\n 17.7(℃)\n", kGoldenReport},
-    CliRow{"JsonHasFiveCellsAndTheMean", "--json", 0,
-           "~\"cells\":[17.516242429318552,17.606310994478246,17.699603551149814,"
+    // The golden report's texts; nothing picked; cells in the yellow 16-18 degC level, the
+    // inflow in 14-16, the sea in 18-20; the steady states T_in + (T_sea - T_in) r^(6-j)
+    // with one r (0.965442).
+    CliRow{"JsonOfTheDefaultCaseKeyByKey", "--json", 0,
+           "{\"fields\":{\"Text1\":\" 1000\",\"Text2\":\" 18\",\"Text3\":\" 18\",\"Text4\":\" 7\","
+           "\"Text5\":\" 18\",\"Text6\":\" .126\",\"Text7\":\" 18\",\"Text8\":\" 15\",\"Text9\":\" 331\","
+           "\"Text10\":\" 4965\",\"Text11\":\" .126\",\"Text12\":\" 4965\",\"Text13\":\" 629.4\","
+           "\"Text14\":\" 4.52\",\"Text15\":\" .024\",\"Text16\":\" 17.7\"},"
+           "\"lists\":{\"List1\":-1,\"List2\":-1,\"List3\":-1},"
+           "\"frames\":[65535,65535,65535,65535,65535,4259775,49151],"
+           "\"cells\":[17.516242429318552,17.606310994478246,17.699603551149814,"
            "17.796235501090912,17.89632637877192],\"TimeStep\":718.0,\"CalcDays\":6294.0,"
-           "\"StepCount\":12623,\"BayMeanConc\":17.702943770961888", "", kGoldenReport},
+           "\"StepCount\":12623,\"BayMeanConc\":17.702943770961888,"
+           "\"messages\":[{\"title\":\"計算終了です！\",\"prompt\":\"計算結果(湾内平均水温)\\r 17.7(℃)\"}],"
+           "\"steadyState\":[17.51624242747885,17.60631099213674,17.699603549145664,"
+           "17.796235500885114,17.896326380547492]}\n", "", kGoldenReport},
     CliRow{"JsonHasEveryListsSelection", "--json --no-report --inflow-temp-factor 1.2 "
            "--inflow-factor 5.0", 0, "~\"List2\":4,\"List3\":7}", "", kPrevious},
     CliRow{"RefusedText", "--bay-area 0.5", 2, "",
@@ -133,8 +145,17 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
     CliRow{"NoSamples", "--uncertainty s.json --samples 0", 2, "", "--samples needs", kPrevious,
            "{}"},
     CliRow{"NoSampleHasAResult", "--uncertainty s.json --samples 2 --bay-area 20", 3,
-           "~\"counts\":{\"result\":0,\"unstable\":2,", "", kPrevious,
+           "{\"samples\":2,\"seed\":1,\"counts\":{\"result\":0,\"unstable\":2,\"cannot-run\":0,"
+           "\"refused\":0},\"refusals\":[],\"mean\":null,\"cells\":null,"
+           "\"rankCorrelation\":{\"bay-area\":null},\"tornado\":[{\"input\":\"bay-area\","
+           "\"low\":\"19.800000000000001\",\"high\":\"20.199999999999999\",\"meanLow\":null,"
+           "\"meanHigh\":null}],\"base\":null}\n", "", kPrevious,
            R"({"bay-area": {"dist": "uniform", "percent": 1}})"},
+    // Uniform +-150 % of 18 degC: 5 of 30 strata lie below 0 degC, which the field refuses.
+    CliRow{"RefusedSamplesCountedWithTheFieldsMessage", "--uncertainty s.json --samples 30 --seed 3",
+           0, "~\"counts\":{\"result\":25,\"unstable\":0,\"cannot-run\":0,\"refused\":5},"
+           "\"refusals\":[{\"title\":\"外海水の水温\",\"prompt\":\"数値を入力してください\",\"count\":5}],",
+           "", kPrevious, R"({"sea-temp": {"dist": "uniform", "percent": 150}})"},
     CliRow{"SamplesWithoutUncertainty", "--samples 5", 2, "", "go with --uncertainty only",
            kPrevious}),
     [](const auto& info) { return std::string(info.param.Name); });
