@@ -53,6 +53,8 @@ TEST_P(CommandLines, ExitPrintAndWriteAsAsked) {
 
 constexpr const char* kBatchAlone = "--batch takes its cases from the file";
 constexpr const char* kSpread = "--uncertainty s.json";
+constexpr const char* kSeaAndArea = R"({"sea-temp": {"dist": "uniform", "percent": 150},
+                                        "bay-area": {"dist": "uniform", "percent": 10}})";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
@@ -151,11 +153,15 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
            "\"low\":\"19.800000000000001\",\"high\":\"20.199999999999999\",\"meanLow\":null,"
            "\"meanHigh\":null}],\"base\":null}\n", "", kPrevious,
            R"({"bay-area": {"dist": "uniform", "percent": 1}})"},
-    // Uniform +-150 % of 18 degC: 5 of 30 strata lie below 0 degC, which the field refuses.
+    // Uniform +-150 % of 18 degC: 5 of 30 strata lie below 0 degC, which the field refuses,
+    // as it refuses the low end, -9, of its tornado bar: that bar, without a swing, comes last.
     CliRow{"RefusedSamplesCountedWithTheFieldsMessage", "--uncertainty s.json --samples 30 --seed 3",
            0, "~\"counts\":{\"result\":25,\"unstable\":0,\"cannot-run\":0,\"refused\":5},"
            "\"refusals\":[{\"title\":\"外海水の水温\",\"prompt\":\"数値を入力してください\",\"count\":5}],",
-           "", kPrevious, R"({"sea-temp": {"dist": "uniform", "percent": 150}})"},
+           "", kPrevious, kSeaAndArea},
+    CliRow{"TornadoBarWithoutASwingComesLast", "--uncertainty s.json --samples 30 --seed 3", 0,
+           "~},{\"input\":\"sea-temp\",\"low\":\"-9\",\"high\":\"45\",\"meanLow\":null,", "",
+           kPrevious, kSeaAndArea},
     CliRow{"SamplesWithoutUncertainty", "--samples 5", 2, "", "go with --uncertainty only",
            kPrevious}),
     [](const auto& info) { return std::string(info.param.Name); });
