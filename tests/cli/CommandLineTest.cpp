@@ -128,6 +128,9 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
     CliRow{"SolveForOutOfReach", "--solve-for inflow-factor --target 25", 3,
            "~\"value\":null", "逆算できません:目標の湾内平均水温 25(℃) は、流入水流量の倍率を "
            ".2 から 5 まで変えて得られる範囲 16.8", kPrevious},
+    // A temperature is searched from 0 to twice its value, at least 40 degC.
+    CliRow{"SolveForAWarmSeaSearchesToTwiceIt", "--sea-temp 30 --solve-for sea-temp --target 100",
+           3, "~\"value\":null", "外海水水温を 0 から 60 まで変えて", kPrevious},
     CliRow{"SpreadNotAnObject", kSpread, 2, "", "ばらつき指定エラー:ばらつきの指定ファイル「s.json」"
            "を使えません。\nJSON のオブジェクトとして読めません", kPrevious, "[1]"},
     CliRow{"SpreadOfNoInput", kSpread, 2, "", "キー「bay」は基本条件の名前ではありません",
