@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -11,6 +12,7 @@ namespace tidewell {
 namespace {
 
 using json = nlohmann::json;
+using test::CliFolder;
 
 constexpr double kTarget = 17.65;  // degC, within every input's reach from the default case
 
@@ -46,6 +48,24 @@ TEST_P(SolvesTheDefaultCase, ForEachInputToAReachableMean) {
         EXPECT_EQ(mean, answer["nearestEntry"]["mean"].get<double>());
     }
     EXPECT_FALSE(std::filesystem::exists(Report));
+}
+
+// Fitted to observed cells, the residual is the RMS over those cells of the
+// answer's cells, which are those of one run with the value typed whole.
+TEST_F(CliFolder, ObservedCellsFitWithTheirRms) {
+    const std::array<double, 3> observed{17.4, 17.6, 17.85};  // cells 1, 3 and 5
+    const test::Outcome run =
+        Run("--inflow-rate 420 --solve-for mouth-length --observed 17.4,,17.6,,17.85");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const json answer = json::parse(run.Out);
+    double squares = 0;
+    for (std::size_t k = 0; k < observed.size(); ++k)
+        squares += std::pow(answer["cells"][2 * k].get<double>() - observed[k], 2);
+    EXPECT_DOUBLE_EQ(answer["residual"].get<double>(), std::sqrt(squares / 3));
+    char whole[32];
+    std::snprintf(whole, sizeof whole, "%.17g", answer["value"].get<double>());
+    EXPECT_EQ(answer["cells"],
+              RunJson("--inflow-rate 420 --mouth-length " + std::string(whole))["cells"]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, SolvesTheDefaultCase,
