@@ -48,18 +48,10 @@ UncertaintySummary SummariseUncertainty(const UncertaintyRun& run, const Spreads
         if (sample.HasResult())
             withResult.push_back(&sample);
     }
-    if (withResult.empty())
-        return summary;
-
     std::vector<double> means;
     for (const SampledCase* sample : withResult)
         means.push_back(sample->Outcome.Mean);
-    for (std::size_t k = 0; k < summary.Cells.size(); ++k) {
-        std::vector<double> cells;
-        for (const SampledCase* sample : withResult)
-            cells.push_back(sample->Outcome.Cells[k]);
-        summary.Cells[k] = engine::Summarise(std::move(cells));
-    }
+    // Every spread input is listed, without a correlation (NaN) when no sample has a result.
     for (BasicInput input : kBasicInputs) {
         if (spreads[static_cast<std::size_t>(input)].Shape == engine::SpreadShape::None)
             continue;
@@ -67,6 +59,14 @@ UncertaintySummary SummariseUncertainty(const UncertaintyRun& run, const Spreads
         for (const SampledCase* sample : withResult)
             values.push_back(SpelledValue(sample->Case.Text(input)));
         summary.RankCorrelation.emplace_back(input, engine::RankCorrelation(values, means));
+    }
+    if (withResult.empty())
+        return summary;
+    for (std::size_t k = 0; k < summary.Cells.size(); ++k) {
+        std::vector<double> cells;
+        for (const SampledCase* sample : withResult)
+            cells.push_back(sample->Outcome.Cells[k]);
+        summary.Cells[k] = engine::Summarise(std::move(cells));
     }
     summary.Mean = engine::Summarise(std::move(means));
     return summary;

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
 #include "TestSupport.h"
 
@@ -34,6 +35,10 @@ inline Outcome RunCli(const std::filesystem::path& folder, const std::string& ar
 class CliFolder : public testing::Test {
   protected:
     Outcome Run(const std::string& arguments) const { return RunCli(Folder, arguments); }
+    // The JSON object of one run of the case the options give, without a report.
+    nlohmann::json RunJson(const std::string& options) const {
+        return nlohmann::json::parse(Run(options + " --json --no-report").Out);
+    }
     void ExpectNoTemporaryFiles() const {  // no half-written file left behind
         for (const auto& entry : std::filesystem::directory_iterator(Folder))
             EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos);

@@ -53,6 +53,8 @@ TEST_P(CommandLines, ExitPrintAndWriteAsAsked) {
 
 constexpr const char* kBatchAlone = "--batch takes its cases from the file";
 constexpr const char* kSpread = "--uncertainty s.json";
+constexpr const char* kSeaAndArea = R"({"sea-temp": {"dist": "uniform", "percent": 150},
+                                        "bay-area": {"dist": "uniform", "percent": 10}})";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
@@ -60,10 +62,22 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
            " 17.7\n17.516242429318552 17.606310994478246 17.699603551149814 "
            "17.796235501090912 17.896326378771921\n",
            "計算終了です！:計算結果(湾内平均水温)\n 17.7(℃)\n", kGoldenReport},
-    CliRow{"JsonHasFiveCellsAndTheMean", "--json", 0,
-           "~\"cells\":[17.516242429318552,17.606310994478246,17.699603551149814,"
+    // The golden report's texts; nothing picked; cells in the yellow 16-18 degC level, the
+    // inflow in 14-16, the sea in 18-20; the steady states T_in + (T_sea - T_in) r^(6-j)
+    // with one r (0.965442).
+    CliRow{"JsonOfTheDefaultCaseKeyByKey", "--json", 0,
+           "{\"fields\":{\"Text1\":\" 1000\",\"Text2\":\" 18\",\"Text3\":\" 18\",\"Text4\":\" 7\","
+           "\"Text5\":\" 18\",\"Text6\":\" .126\",\"Text7\":\" 18\",\"Text8\":\" 15\",\"Text9\":\" 331\","
+           "\"Text10\":\" 4965\",\"Text11\":\" .126\",\"Text12\":\" 4965\",\"Text13\":\" 629.4\","
+           "\"Text14\":\" 4.52\",\"Text15\":\" .024\",\"Text16\":\" 17.7\"},"
+           "\"lists\":{\"List1\":-1,\"List2\":-1,\"List3\":-1},"
+           "\"frames\":[65535,65535,65535,65535,65535,4259775,49151],"
+           "\"cells\":[17.516242429318552,17.606310994478246,17.699603551149814,"
            "17.796235501090912,17.89632637877192],\"TimeStep\":718.0,\"CalcDays\":6294.0,"
-           "\"StepCount\":12623,\"BayMeanConc\":17.702943770961888", "", kGoldenReport},
+           "\"StepCount\":12623,\"BayMeanConc\":17.702943770961888,"
+           "\"messages\":[{\"title\":\"計算終了です！\",\"prompt\":\"計算結果(湾内平均水温)\\r 17.7(℃)\"}],"
+           "\"steadyState\":[17.51624242747885,17.60631099213674,17.699603549145664,"
+           "17.796235500885114,17.896326380547492]}\n", "", kGoldenReport},
     CliRow{"JsonHasEveryListsSelection", "--json --no-report --inflow-temp-factor 1.2 "
            "--inflow-factor 5.0", 0, "~\"List2\":4,\"List3\":7}", "", kPrevious},
     CliRow{"RefusedText", "--bay-area 0.5", 2, "",
@@ -114,6 +128,9 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
     CliRow{"SolveForOutOfReach", "--solve-for inflow-factor --target 25", 3,
            "~\"value\":null", "逆算できません:目標の湾内平均水温 25(℃) は、流入水流量の倍率を "
            ".2 から 5 まで変えて得られる範囲 16.8", kPrevious},
+    // A temperature is searched from 0 to twice its value, at least 40 degC.
+    CliRow{"SolveForAWarmSeaSearchesToTwiceIt", "--sea-temp 30 --solve-for sea-temp --target 100",
+           3, "~\"value\":null", "外海水水温を 0 から 60 まで変えて", kPrevious},
     CliRow{"SpreadNotAnObject", kSpread, 2, "", "ばらつき指定エラー:ばらつきの指定ファイル「s.json」"
            "を使えません。\nJSON のオブジェクトとして読めません", kPrevious, "[1]"},
     CliRow{"SpreadOfNoInput", kSpread, 2, "", "キー「bay」は基本条件の名前ではありません",
@@ -124,6 +141,9 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
            R"({"bay-area": {"dist": "cauchy", "percent": 1}})"},
     CliRow{"SpreadNegativePercent", kSpread, 2, "", "は 0 以上の数にしてください（-1）",
            kPrevious, R"({"bay-area": {"dist": "uniform", "percent": -1}})"},
+    CliRow{"SpreadOfZeroPercent", "--uncertainty s.json --samples 2", 0,
+           "~\"counts\":{\"result\":2,", "", kPrevious,
+           R"({"bay-area": {"dist": "uniform", "percent": 0}})"},
     CliRow{"SpreadPercentAsText", kSpread, 2, "", "は 0 以上の数にしてください（\"5\"）",
            kPrevious, R"({"bay-area": {"dist": "uniform", "percent": "5"}})"},
     CliRow{"SpreadWithoutPercent", kSpread, 2, "", "「bay-area」には「dist」と「percent」を",
@@ -133,8 +153,21 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
     CliRow{"NoSamples", "--uncertainty s.json --samples 0", 2, "", "--samples needs", kPrevious,
            "{}"},
     CliRow{"NoSampleHasAResult", "--uncertainty s.json --samples 2 --bay-area 20", 3,
-           "~\"counts\":{\"result\":0,\"unstable\":2,", "", kPrevious,
+           "{\"samples\":2,\"seed\":1,\"counts\":{\"result\":0,\"unstable\":2,\"cannot-run\":0,"
+           "\"refused\":0},\"refusals\":[],\"mean\":null,\"cells\":null,"
+           "\"rankCorrelation\":{\"bay-area\":null},\"tornado\":[{\"input\":\"bay-area\","
+           "\"low\":\"19.800000000000001\",\"high\":\"20.199999999999999\",\"meanLow\":null,"
+           "\"meanHigh\":null}],\"base\":null}\n", "", kPrevious,
            R"({"bay-area": {"dist": "uniform", "percent": 1}})"},
+    // Uniform +-150 % of 18 degC: 5 of 30 strata lie below 0 degC, which the field refuses,
+    // as it refuses the low end, -9, of its tornado bar: that bar, without a swing, comes last.
+    CliRow{"RefusedSamplesCountedWithTheFieldsMessage", "--uncertainty s.json --samples 30 --seed 3",
+           0, "~\"counts\":{\"result\":25,\"unstable\":0,\"cannot-run\":0,\"refused\":5},"
+           "\"refusals\":[{\"title\":\"外海水の水温\",\"prompt\":\"数値を入力してください\",\"count\":5}],",
+           "", kPrevious, kSeaAndArea},
+    CliRow{"TornadoBarWithoutASwingComesLast", "--uncertainty s.json --samples 30 --seed 3", 0,
+           "~},{\"input\":\"sea-temp\",\"low\":\"-9\",\"high\":\"45\",\"meanLow\":null,", "",
+           kPrevious, kSeaAndArea},
     CliRow{"SamplesWithoutUncertainty", "--samples 5", 2, "", "go with --uncertainty only",
            kPrevious}),
     [](const auto& info) { return std::string(info.param.Name); });

@@ -134,8 +134,7 @@ class LongRuns : public StartedModel, public testing::WithParamInterface<LongRun
 TEST_P(LongRuns, AskFirstAndRunOnlyOnYes) {
     const LongRunRow& row = GetParam();
     Model.SetRunEstimator([&](const CaseRecord&) {
-        return row.Seconds < 0 ? model::RunEstimate{}
-                               : model::RunEstimate{1000000, row.Seconds / 1e6};
+        return row.Seconds < 0 ? model::RunEstimate{} : model::RunEstimate{1, row.Seconds};
     });
     Messages.Answer = row.Answer;
     Model.Command1_Click();
@@ -149,6 +148,8 @@ TEST_P(LongRuns, AskFirstAndRunOnlyOnYes) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Estimates, LongRuns, testing::Values(
     LongRunRow{"UnknownRunsWithoutAsking", -1e9, false, ""},
+    LongRunRow{"TenSecondsRunWithoutAsking", 10, false, ""},
+    LongRunRow{"JustOverTenSecondsAsks", 10.2, false, "計算に約10秒かかる見込みです。\r実行しますか？"},
     LongRunRow{"HoursDeclined", 12000, false, "計算に約3時間20分かかる見込みです。\r実行しますか？"},
     LongRunRow{"MinuteAccepted", 75, true, "計算に約1分15秒かかる見込みです。\r実行しますか？"}),
     [](const auto& info) { return std::string(info.param.Name); });

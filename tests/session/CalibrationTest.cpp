@@ -167,12 +167,12 @@ TEST(Calibration, TableComparesOnlyWhatWasObserved) {
     result.Mean = 19;
     session::CalibrationTarget cells;
     cells.Cells[0] = 16.0;
-    cells.Cells[3] = 21.0;
+    cells.Cells[3] = 23.0;
     const session::FitTable byCells = session::FitTableOf(cells, result);
     EXPECT_EQ(byCells.Rows[0].Error, 1.0);
-    EXPECT_EQ(byCells.Rows[3].Error, -1.0);
+    EXPECT_EQ(byCells.Rows[3].Error, -3.0);
     EXPECT_FALSE(byCells.Rows[1].Error || byCells.Rows[5].Error);
-    EXPECT_EQ(std::pair(byCells.Bias, byCells.Rms), std::pair(0.0, 1.0));
+    EXPECT_EQ(std::pair(byCells.Bias, byCells.Rms), std::pair(-1.0, std::sqrt(5.0)));
     const session::FitTable byMean = session::FitTableOf({18.5, {}}, result);
     EXPECT_EQ(byMean.Rows[5].Error, 0.5);
     EXPECT_FALSE(byMean.Rows[0].Error);

@@ -7,6 +7,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
+#include <QProcess>
 #include <atomic>
 #include <memory>
 #include <optional>
@@ -228,6 +229,18 @@ class WindowTest : public QObject {
         QFile report(path);
         return {report.open(QIODevice::ReadOnly) ? report.readAll() : QByteArray(),
                 QString::fromStdString(cli.FieldText(16))};
+    }
+
+    static QByteArray FileBytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // What the command line prints for these arguments: a file it would write.
+    static QByteArray CliOutput(const QStringList& arguments) {
+        QProcess cli;
+        cli.start(QStringLiteral(TIDEWELL_CLI), arguments);
+        return cli.waitForFinished(120000) ? cli.readAllStandardOutput() : QByteArray();
     }
 
     // The window's uncertainty dialog after a run of `samples` samples with
@@ -868,6 +881,8 @@ class WindowTest : public QObject {
             QVERIFY(Named<QLabel>(chart, "PlotMessage")->isHidden());
         }
         QVERIFY(exportCsv->isEnabled() && Window->ExportSeriesCsv(WorkDir->filePath("s.csv")));
+        QCOMPARE(FileBytes(WorkDir->filePath("s.csv")),
+                 CliOutput({"--bay-area", "3000", "--no-report", "--series", "-"}));
         QVERIFY(!Window->ExportSeriesCsv(WorkDir->filePath("none/s.csv")));
         QCOMPARE(Sink->Shown.back().Title(), std::string("CSV出力エラー"));
         // Each row: the image's name and how the file starts (empty: the save fails).
@@ -969,11 +984,8 @@ class WindowTest : public QObject {
         QCOMPARE(columns, ascending);
         QCOMPARE(grid->item(3, 3)->text(), QString("17.70"));
         QVERIFY(dialog->SaveCsv(WorkDir->filePath("sweep.csv")));
-        QFile file(WorkDir->filePath("sweep.csv"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = file.readAll().split('\n');
-        QCOMPARE(lines.size(), 450);                   // every combination, not the slice shown
-        QVERIFY(lines[2].startsWith("1.0,1.0,0.2,"));  // in list order, as the command line
+        // Every combination, not the slice shown, as the command line sweeps them.
+        QCOMPARE(FileBytes(WorkDir->filePath("sweep.csv")), CliOutput({"--sweep", "-"}));
         QVERIFY(!dialog->SaveCsv(WorkDir->filePath("missing/sweep.csv")));
         QVERIFY(QString::fromStdString(Sink->Shown.at(0).Prompt()).contains("missing/sweep"));
         const QPoint cell = grid->visualRect(grid->model()->index(1, 7)).center();
@@ -1142,8 +1154,9 @@ class WindowTest : public QObject {
         QCOMPARE(counted, dialog->Summary()->Counts.Result);
         QVERIFY(counted > 30);
         const session::UncertaintyPlan plan = dialog->Plan();
-        const auto again = session::SummariseUncertainty(
-            session::RunUncertainty(session::CaseOfModel(Window->Presenter()), plan), plan.Spread);
+        const session::UncertaintyRun rerun =
+            session::RunUncertainty(session::CaseOfModel(Window->Presenter()), plan);
+        const auto again = session::SummariseUncertainty(rerun, plan.Spread);
         QCOMPARE(dialog->MarkedPercentiles().value()[1], again.Mean->P50);
         QCOMPARE(Named<QChartView>(*dialog, "Tornado")->chart()->series().size(), 5);  // 2 bars
         QVERIFY(Named<QLabel>(*dialog, "UncertaintyCounts")
@@ -1152,9 +1165,7 @@ class WindowTest : public QObject {
 
         const QString csv = WorkDir->filePath("samples.csv");
         QVERIFY(dialog->SaveCsv(csv) && dialog->SaveImage(WorkDir->filePath("charts.svg")));
-        QFile written(csv);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll().count('\n'), 41);  // the header and a row per sample
+        QCOMPARE(FileBytes(csv), QByteArray::fromStdString(session::SamplesCsv(rerun)));
 
         QVERIFY(!dialog->IsStale());
         test::Type(*Window, 1, " 1200");
