@@ -959,8 +959,35 @@ It was removed from the recent files.</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="218"/>
-        <source>%1行目: %2</source>
-        <translation>Line %1: %2</translation>
+        <source>見出し行（ファイル%1行目）: %2</source>
+        <translation>Header (file line %1): %2</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="230"/>
+        <source>湾内の初期水温です。計算結果ではありません。計算開始で計算してください</source>
+        <translation>This is the bay&apos;s start temperature, not a result. Press Calculate to get one.</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="232"/>
+        <source>デフォルトに戻す</source>
+        <translation>Restore defaults</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="233"/>
+        <source>入力した条件をすべて破棄してデフォルトに戻しますか？
+破棄した入力は元に戻せません</source>
+        <translation>Discard every input and restore the defaults?
+Discarded inputs cannot be recovered.</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="236"/>
+        <source>データ%1行目（ファイル%2行目）: %3</source>
+        <translation>Data row %1 (file line %2): %3</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="238"/>
+        <source>データ%1行目のセルが%2個あります。見出しは%3個です</source>
+        <translation>Data row %1 has %2 cells; the header has %3</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="219"/>

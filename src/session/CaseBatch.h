@@ -36,7 +36,7 @@ struct CaseRowResult {
 // empty for a result or a cancelled run.
 std::optional<Message> NoResultMessage(const engine::BatchOutcome& outcome);
 
-// Runs the rows; with a report folder, the report of row N (from 1) goes to
+// Runs the rows; with a report folder, the report of data row N goes to
 // NAME.txt there, or rowN.txt when the name is empty, ".", "..", holds a '/'
 // or was used by an earlier row; when an earlier row took rowN.txt as well,
 // to the first free rowN-2.txt, rowN-3.txt, ... No two rows write one file.
