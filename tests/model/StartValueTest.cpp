@@ -42,8 +42,6 @@ INSTANTIATE_TEST_SUITE_P(Actions, ResultField, testing::Values(
     StartValueRow{"AfterARun", Run, false},
     StartValueRow{"AfterAnUnstableRun", [](model::MainModel& m) {
                       m.SetFieldText(model::Field::BayArea, "20"); Run(m); }, false},
-    StartValueRow{"AfterARunAndAnEdit", [](model::MainModel& m) {
-                      Run(m); m.SetFieldText(model::Field::MeanDepth, "20"); }, false},
     StartValueRow{"AfterRestoringARun", [](model::MainModel& m) { Run(m); m.Command3_Click(); }, true},
     StartValueRow{"AfterOpeningACaseOverARun", [](model::MainModel& m) {
                       Run(m);
