@@ -207,7 +207,7 @@
     <message>
         <location filename="../src/window/ControlTable.cpp" line="110"/>
         <source>※水質指標※</source>
-        <translation>*Indices*</translation>
+        <translation>Indices</translation>
     </message>
     <message>
         <location filename="../src/window/ControlTable.cpp" line="111"/>
@@ -283,7 +283,7 @@
     <message>
         <location filename="../src/window/ControlTable.cpp" line="141"/>
         <source>終了（閉じる）</source>
-        <translation>Quit (close)</translation>
+        <translation>Quit</translation>
     </message>
 </context>
 <context>
