@@ -72,7 +72,8 @@ std::vector<CaseRowResult> RunCaseRows(const std::vector<std::string>& columns,
                                        const engine::BatchProgress& progress = {},
                                        unsigned threads = 0);
 
-// A row per input row, in order: name, the given inputs as given, the three
+// A row per input row, in order: name, the given inputs as given (a list
+// entry as the entry it picked: "5.0" for "05"), the three
 // indices, time-step (minutes), step-count, status, mean, result (as the
 // result field shows it), cell1 .. cell5 and message. UTF-8, LF line ends.
 std::string CaseBatchCsv(const CaseBatch& batch, const std::vector<CaseRowResult>& results);

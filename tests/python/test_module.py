@@ -102,6 +102,8 @@ def test_numbers_become_texts_a_user_types():
     assert tidewell.Case(inflow_factor="05", section_factor="+.50").inflow_factor == "5.0"
     with pytest.raises(tidewell.RefusedInput):
         tidewell.Case(inflow_factor="5x")
+    table = tidewell.batch(pd.DataFrame({"inflow-factor": ["05", "5x"]}))
+    assert table["inflow-factor"].tolist() == ["5.0", "5x"]
 
 
 def test_case_files(tmp_path):

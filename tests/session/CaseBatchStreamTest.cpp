@@ -120,5 +120,16 @@ TEST(CheckCaseBatch, NamesARowWithAnotherCellCountByItsDataRow) {
     EXPECT_EQ(read.Problem->Prompt(), "データ2行目のセルが2個あります。見出しは1個です");
 }
 
+// A list entry given as another text of its number runs as that entry and
+// is written as it; a text that names no entry is written as given.
+TEST(CaseBatchCsv, WritesAListEntryAsTheEntryItPicked) {
+    const session::CaseBatchRead read = session::ParseCaseBatch("inflow-factor\n05\n5x\n");
+    ASSERT_TRUE(read.Batch);
+    const std::string csv =
+        session::CaseBatchCsv(*read.Batch, session::RunCaseBatch(*read.Batch, ""));
+    EXPECT_NE(csv.find("\n,5.0,\" 125.9\","), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\n,5x,,"), std::string::npos) << csv;
+}
+
 }  // namespace
 }  // namespace tidewell

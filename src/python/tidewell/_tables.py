@@ -86,5 +86,5 @@ def batch(cases, threads=None, report_dir=None):
              else [""] * len(rows)}
     for column, name in enumerate(names):
         if name != "name":
-            given[name] = [row[column] for row in rows]
+            given[name] = [_tidewell.given_text(name, row[column]) for row in rows]
     return _frame({**given, **results}, index=frame.index)
