@@ -11,12 +11,12 @@
     <message>
         <location filename="../src/window/CalibrationDialog.cpp" line="57"/>
         <source>目標の湾内平均水温(℃)</source>
-        <translation>Target bay mean (°C)</translation>
+        <translation>Target bay mean (℃)</translation>
     </message>
     <message>
         <location filename="../src/window/CalibrationDialog.cpp" line="61"/>
         <source>観測水温(℃、空欄は未観測)</source>
-        <translation>Observed (°C, blank: not measured)</translation>
+        <translation>Observed (℃, blank: not measured)</translation>
     </message>
     <message>
         <location filename="../src/window/CalibrationDialog.cpp" line="71"/>
@@ -107,7 +107,7 @@
     <message>
         <location filename="../src/window/CalibrationDialog.cpp" line="265"/>
         <source>最も近い項目：%1（湾内平均水温 %2 ℃）</source>
-        <translation>Nearest entry: %1 (bay mean %2 °C)</translation>
+        <translation>Nearest entry: %1 (bay mean %2 ℃)</translation>
     </message>
     <message>
         <location filename="../src/window/CalibrationDialog.cpp" line="268"/>
@@ -135,7 +135,7 @@
     <message>
         <location filename="../src/window/ControlTable.cpp" line="72"/>
         <source>×平均水深(m)</source>
-        <translation>×Mean depth(m)</translation>
+        <translation>×Depth(m)</translation>
     </message>
     <message>
         <location filename="../src/window/ControlTable.cpp" line="74"/>
@@ -145,18 +145,18 @@
     <message>
         <location filename="../src/window/ControlTable.cpp" line="76"/>
         <source>湾口部長さ(km)</source>
-        <translation>Mouth length(km)</translation>
+        <translation>Mouth(km)</translation>
     </message>
     <message>
         <location filename="../src/window/ControlTable.cpp" line="78"/>
         <source>×湾口部水深(m)</source>
-        <translation>×Mouth depth(m)</translation>
+        <translation>×Depth(m)</translation>
     </message>
     <message>
         <location filename="../src/window/ControlTable.cpp" line="80"/>
         <location filename="../src/window/ControlTable.cpp" line="100"/>
         <source>＝湾口部断面積(km2)</source>
-        <translation>=Mouth section(km2)</translation>
+        <translation>=Section(km2)</translation>
     </message>
     <message>
         <location filename="../src/window/ControlTable.cpp" line="83"/>
@@ -177,7 +177,7 @@
         <location filename="../src/window/ControlTable.cpp" line="90"/>
         <location filename="../src/window/ControlTable.cpp" line="107"/>
         <source>＝流入負荷量(℃/秒)</source>
-        <translation>=Inflow load(℃/s)</translation>
+        <translation>=Load(℃·m3/s)</translation>
     </message>
     <message>
         <location filename="../src/window/ControlTable.cpp" line="93"/>
@@ -207,12 +207,12 @@
     <message>
         <location filename="../src/window/ControlTable.cpp" line="110"/>
         <source>※水質指標※</source>
-        <translation>*Indices*</translation>
+        <translation>Indices</translation>
     </message>
     <message>
         <location filename="../src/window/ControlTable.cpp" line="111"/>
         <source>滞留時間(日)</source>
-        <translation>Residence(days)</translation>
+        <translation>Res. time(d)</translation>
     </message>
     <message>
         <location filename="../src/window/ControlTable.cpp" line="113"/>
@@ -222,7 +222,7 @@
     <message>
         <location filename="../src/window/ControlTable.cpp" line="115"/>
         <source>流入負荷量÷湾容積（℃/m3/日)</source>
-        <translation>Inflow load÷bay volume(℃/m3/day)</translation>
+        <translation>Inflow load÷volume(℃/day)</translation>
     </message>
     <message>
         <location filename="../src/window/ControlTable.cpp" line="118"/>
@@ -283,7 +283,7 @@
     <message>
         <location filename="../src/window/ControlTable.cpp" line="141"/>
         <source>終了（閉じる）</source>
-        <translation>Quit (close)</translation>
+        <translation>Quit</translation>
     </message>
 </context>
 <context>
@@ -301,7 +301,7 @@
     <message>
         <location filename="../src/window/HelpDialog.cpp" line="30"/>
         <source>&lt;h3&gt;Tidewell の使い方&lt;/h3&gt;&lt;p&gt;閉鎖性海域（湾）の平均水温を、湾を5つの箱に分けた簡易計算モデルで求めます。&lt;/p&gt;&lt;p&gt;&lt;b&gt;基本条件&lt;/b&gt;（白い欄は書き換えられます）&lt;/p&gt;&lt;ul&gt;&lt;li&gt;湾面積 (km2)、平均水深 (m)、湾口部長さ (km)&lt;/li&gt;&lt;li&gt;外海水水温 (℃)、流入水水温 (℃)、流入水流量 (m3/秒)&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;黄色の欄は計算された値です：湾容積 (km3)、湾口部水深 (m、平均水深と同じ)、湾口部断面積 (km2)、流入負荷量 (℃/秒)。&lt;/p&gt;&lt;p&gt;&lt;b&gt;基本条件の変更&lt;/b&gt;：湾口部断面積・流入水水温・流入水流量に掛ける倍率を一覧から選びます。&lt;/p&gt;&lt;p&gt;&lt;b&gt;水質指標&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;滞留時間 (日)：湾容積÷流入水流量。湾の水が流入水で入れ替わるまでの日数。&lt;/li&gt;&lt;li&gt;閉鎖度：湾面積の平方根÷湾口部長さ。大きいほど閉じた湾です。&lt;/li&gt;&lt;li&gt;流入負荷量÷湾容積 (℃/m3/日)：湾の水 1 m3 あたりに 1 日で流入水が運び込む熱。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;計算開始&lt;/b&gt;を押すと湾内平均水温 (℃) を求め、下の図の箱を水温の色で塗り、結果を次のファイルに書きます（文字コードは Shift_JIS / CP932）：&lt;br&gt;&lt;tt&gt;%1&lt;/tt&gt;&lt;br&gt;プログラムを起動したフォルダーに書かれ、計算のたびに上書きされます。&lt;/p&gt;&lt;p&gt;&lt;b&gt;デフォルトに戻す&lt;/b&gt;：最初の条件に戻します。&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Using Tidewell&lt;/h3&gt;&lt;p&gt;Tidewell estimates the mean water temperature of an enclosed bay with a simple model that divides the bay into five boxes.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Basic conditions&lt;/b&gt; (the white fields can be edited)&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Bay area (km2), mean depth (m), mouth length (km)&lt;/li&gt;&lt;li&gt;Sea water temperature (℃), inflow temperature (℃), inflow rate (m3/s)&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The yellow fields are calculated: bay volume (km3), mouth depth (m, the same as the mean depth), mouth section (km2), inflow load (℃/s).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Changing the basic conditions&lt;/b&gt;: pick the multipliers for the mouth section, the inflow temperature and the inflow rate from the lists.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Indices&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Residence time (days): bay volume ÷ inflow rate; the days the inflow takes to replace the bay&apos;s water.&lt;/li&gt;&lt;li&gt;Enclosure: square root of the bay area ÷ mouth length; the larger, the more closed the bay.&lt;/li&gt;&lt;li&gt;Inflow load ÷ bay volume (℃/m3/day): the heat the inflow brings to each m3 of the bay in one day.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;Calculate&lt;/b&gt; finds the mean bay water temperature (℃), paints the boxes of the picture below in the colour of their temperature and writes the result to this file (in Japanese, encoded as Shift_JIS / CP932):&lt;br&gt;&lt;tt&gt;%1&lt;/tt&gt;&lt;br&gt;It is written in the folder the program was started from, and replaced by each calculation.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Restore defaults&lt;/b&gt;: goes back to the first conditions.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Using Tidewell&lt;/h3&gt;&lt;p&gt;Tidewell estimates the mean water temperature of an enclosed bay with a simple model that divides the bay into five boxes.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Basic conditions&lt;/b&gt; (the white fields can be edited)&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Bay area (km2), mean depth (m), mouth length (km)&lt;/li&gt;&lt;li&gt;Sea water temperature (℃), inflow temperature (℃), inflow rate (m3/s)&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The yellow fields are calculated: bay volume (km3), mouth depth (m, the same as the mean depth), mouth section (km2), inflow load (℃·m3/s).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Changing the basic conditions&lt;/b&gt;: pick the multipliers for the mouth section, the inflow temperature and the inflow rate from the lists.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Indices&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Residence time (days): bay volume ÷ inflow rate; the days the inflow takes to replace the bay&apos;s water.&lt;/li&gt;&lt;li&gt;Enclosure: square root of the bay area ÷ mouth length; the larger, the more closed the bay.&lt;/li&gt;&lt;li&gt;Inflow load ÷ bay volume (℃/day): the inflow load spread over the bay&apos;s water, the warming in ℃ a day that it alone would give the bay.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;&lt;b&gt;Calculate&lt;/b&gt; finds the mean bay water temperature (℃), paints the boxes of the picture below in the colour of their temperature and writes the result to this file (in Japanese, encoded as Shift_JIS / CP932):&lt;br&gt;&lt;tt&gt;%1&lt;/tt&gt;&lt;br&gt;It is written in the folder the program was started from, and replaced by each calculation.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Restore defaults&lt;/b&gt;: goes back to the first conditions.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../src/window/HelpDialog.cpp" line="54"/>
@@ -580,13 +580,13 @@ Stop it and close?</translation>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="60"/>
         <source>目標の湾内平均水温 %1(℃) は、%2を %3 から %4 まで変えて得られる範囲 %5 ～ %6(℃) の外にあります</source>
-        <translation>The target bay mean %1 ℃ lies outside %5 to %6 ℃, the range reached by changing the %2 from %3 to %4.</translation>
+        <translation>%2 from %3 to %4 gives bay means of %5 to %6 ℃; the target %1 ℃ lies outside them.</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="64"/>
         <source>観測水温に最も近いのは%1の範囲 %2 ～ %3 の端 %4 です。
 この範囲の湾内平均水温は %5 ～ %6(℃) です</source>
-        <translation>The observed temperatures are matched best at %4, an end of the %1 range %2 to %3.
+        <translation>%1 from %2 to %3: the observed temperatures are matched best at its end, %4.
 Over this range the bay mean is %5 to %6 ℃.</translation>
     </message>
     <message>
@@ -598,29 +598,29 @@ Over this range the bay mean is %5 to %6 ℃.</translation>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="68"/>
         <source>%1を %2 から %3 まで変えても湾内平均水温は %4 ～ %5(℃) でほとんど変わりません</source>
-        <translation>Changing the %1 from %2 to %3 hardly changes the bay mean (%4 to %5 ℃).</translation>
+        <translation>%1 from %2 to %3 hardly changes the bay mean (%4 to %5 ℃).</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="72"/>
         <source>目標に合う%1が複数あります（%2 付近）</source>
-        <translation>Several values of the %1 meet the target (near %2).</translation>
+        <translation>%1: several values meet the target (near %2).</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="74"/>
         <source>%1が %2 のとき計算結果が得られません</source>
-        <translation>With the %1 at %2 the calculation gives no result.</translation>
+        <translation>%1 at %2: the calculation gives no result.</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="76"/>
         <source>%1が %2 のとき計算結果が得られません
 %3: %4</source>
-        <translation>With the %1 at %2 the calculation gives no result.
+        <translation>%1 at %2: the calculation gives no result.
 %3: %4</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="78"/>
         <source>湾内平均水温は%1が %2 付近で目標 %3(℃) を跳び越えます</source>
-        <translation>The bay mean jumps past the target %3 ℃ near a %1 of %2.</translation>
+        <translation>%1 near %2: the bay mean jumps past the target %3 ℃.</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="79"/>
@@ -751,7 +751,7 @@ Over this range the bay mean is %5 to %6 ℃.</translation>
         <location filename="../src/case/MessageCatalog.cpp" line="112"/>
         <source>%2の値から計算される量が大きすぎて扱えません。
 値を見直してください</source>
-        <translation>A quantity computed from the %2 is too large to handle.
+        <translation>%2: a quantity computed from this value is too large to handle.
 Check the value.</translation>
     </message>
     <message>
@@ -763,7 +763,7 @@ Check the value.</translation>
         <location filename="../src/case/MessageCatalog.cpp" line="115"/>
         <source>「%1」は%2の倍率にありません。
 %3 から選んでください</source>
-        <translation>&quot;%1&quot; is not a multiplier of %2.
+        <translation>%2 multiplier: &quot;%1&quot; is not in the list.
 Choose one of %3.</translation>
     </message>
     <message>
@@ -959,8 +959,35 @@ It was removed from the recent files.</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="218"/>
-        <source>%1行目: %2</source>
-        <translation>Line %1: %2</translation>
+        <source>見出し行（ファイル%1行目）: %2</source>
+        <translation>Header (file line %1): %2</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="230"/>
+        <source>湾内の初期水温です。計算結果ではありません。計算開始で計算してください</source>
+        <translation>This is the bay&apos;s start temperature, not a result. Press Calculate to get one.</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="232"/>
+        <source>デフォルトに戻す</source>
+        <translation>Restore defaults</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="233"/>
+        <source>入力した条件をすべて破棄してデフォルトに戻しますか？
+破棄した入力は元に戻せません</source>
+        <translation>Discard every input and restore the defaults?
+Discarded inputs cannot be recovered.</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="236"/>
+        <source>データ%1行目（ファイル%2行目）: %3</source>
+        <translation>Data row %1 (file line %2): %3</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="238"/>
+        <source>データ%1行目のセルが%2個あります。見出しは%3個です</source>
+        <translation>Data row %1 has %2 cells; the header has %3</translation>
     </message>
     <message>
         <location filename="../src/case/MessageCatalog.cpp" line="219"/>

@@ -48,10 +48,10 @@ std::optional<Message> ReadValues(const Json& object, CaseFile& file) {
         if (!value->is_string())
             return Message{MessageId::KeyNotStringOrNull, {key}};
         const std::string entry = value->get<std::string>();
-        const auto entries = ListEntries(list);
-        if (std::find(entries.begin(), entries.end(), entry) == entries.end())
+        const std::optional<std::string_view> listed = EntryNamed(list, entry);
+        if (!listed)
             return Message{MessageId::EntryNotListed, {key, entry}};
-        file.Entry(list) = entry;
+        file.Entry(list) = std::string(*listed);
     }
     return std::nullopt;
 }

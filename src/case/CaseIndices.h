@@ -14,7 +14,8 @@ double ChangedLoad(const CaseRecord& c);
 double ResidenceTime(const CaseRecord& c);
 // Closedness: sqrt(bay area) over the changed mouth length.
 double Closedness(const CaseRecord& c);
-// Changed inflow load per bay volume (degC / m3 / day).
+// Changed inflow load per bay volume: degC m3/s over m3, times 86400 s a day,
+// is degC/day, the warming the inflow alone would give the bay in a day.
 double LoadPerVolume(const CaseRecord& c);
 
 }  // namespace tidewell

@@ -215,7 +215,7 @@ constexpr CatalogEntry kCatalog[] = {
     {CsvRecordTooLong, "", QT_TRANSLATE_NOOP("Message", "1行が長すぎます（1 MiBまで）")},
     {BatchTableRefused, QT_TRANSLATE_NOOP("Message", "一括計算の表を使えません"),
      QT_TRANSLATE_NOOP("Message", "%1: %2")},
-    {BatchAtLine, "", QT_TRANSLATE_NOOP("Message", "%1行目: %2")},
+    {BatchAtLine, "", QT_TRANSLATE_NOOP("Message", "見出し行（ファイル%1行目）: %2")},
     {BatchNoHeader, "", QT_TRANSLATE_NOOP("Message", "列名を並べた見出し行がありません")},
     {BatchUnknownColumn, "",
      QT_TRANSLATE_NOOP("Message", "列「%1」は入力項目の名前ではありません")},
@@ -226,13 +226,23 @@ constexpr CatalogEntry kCatalog[] = {
     {BatchCellNotText, QT_TRANSLATE_NOOP("Message", "入力できない文字"),
      QT_TRANSLATE_NOOP("Message", "列「%1」にUTF-8として読めないバイトかNUL文字があります")},
     {AnsweredYes, "", QT_TRANSLATE_NOOP("Message", "→ はい（自動で回答しました）")},
+    {StartValueNote, "",
+     QT_TRANSLATE_NOOP("Message",
+                       "湾内の初期水温です。計算結果ではありません。計算開始で計算してください")},
+    {RestoreQuestion, QT_TRANSLATE_NOOP("Message", "デフォルトに戻す"),
+     QT_TRANSLATE_NOOP("Message",
+                       "入力した条件をすべて破棄してデフォルトに戻しますか？\n"
+                       "破棄した入力は元に戻せません")},
+    {BatchRowAtLine, "", QT_TRANSLATE_NOOP("Message", "データ%1行目（ファイル%2行目）: %3")},
+    {BatchRowCellCount, "",
+     QT_TRANSLATE_NOOP("Message", "データ%1行目のセルが%2個あります。見出しは%3個です")},
 };
 
 constexpr bool InIdOrder() {
     for (std::size_t n = 0; n < std::size(kCatalog); ++n)
         if (static_cast<std::size_t>(kCatalog[n].Id) != n)
             return false;
-    return std::size(kCatalog) == static_cast<std::size_t>(AnsweredYes) + 1;
+    return std::size(kCatalog) == static_cast<std::size_t>(BatchRowCellCount) + 1;
 }
 static_assert(InIdOrder(), "one catalog entry per message id, in id order");
 

@@ -146,6 +146,12 @@ enum class MessageId {
     BatchCellNotText,
     // the command line
     AnsweredYes,
+    // the result field before the first run, the restore question
+    StartValueNote,
+    RestoreQuestion,
+    // where a batch table goes wrong, by data row (counted after the header)
+    BatchRowAtLine,
+    BatchRowCellCount,
 };
 
 }  // namespace tidewell

@@ -39,6 +39,26 @@ std::span<const ListInfo> ListTable() {
     return kLists;
 }
 
+std::optional<std::size_t> EntryIndexOf(MultiplierList list, std::string_view text) {
+    const std::span<const std::string_view> entries = ListEntries(list);
+    if (const auto same = std::find(entries.begin(), entries.end(), text); same != entries.end())
+        return static_cast<std::size_t>(same - entries.begin());
+    const std::optional<double> value = NumericValue(text);
+    if (!value)
+        return std::nullopt;
+    for (std::size_t n = 0; n < entries.size(); ++n) {
+        if (LeadingNumber(entries[n]) == *value)
+            return n;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string_view> EntryNamed(MultiplierList list, std::string_view text) {
+    if (const std::optional<std::size_t> index = EntryIndexOf(list, text))
+        return ListEntries(list)[*index];
+    return std::nullopt;
+}
+
 MultiplierBounds BoundsOf(std::span<const std::string_view> entries) {
     MultiplierBounds bounds{LeadingNumber(entries.front()), LeadingNumber(entries.front())};
     for (std::string_view entry : entries) {

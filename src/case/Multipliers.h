@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -38,6 +39,15 @@ int ListNumber(MultiplierList list);
 std::optional<MultiplierList> ListNumbered(int n);
 // The list named `name`; empty for any other name.
 std::optional<MultiplierList> ListNamed(std::string_view name);
+
+// Which entry of the list a text names: the entry itself, or any text that
+// reads as the same number as a field reads it ("5", "05", "5.00", "+5" and
+// " 5" all name "5.0"). Empty for a text that names no entry. Every list
+// entry given outside the window (command line, case file, batch table,
+// Python) is matched here.
+std::optional<std::size_t> EntryIndexOf(MultiplierList list, std::string_view text);
+// The entry's own text, which is what is stored and shown for it.
+std::optional<std::string_view> EntryNamed(MultiplierList list, std::string_view text);
 
 // The smallest and largest multiplier that a list offers.
 struct MultiplierBounds {

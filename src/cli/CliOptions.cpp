@@ -421,7 +421,9 @@ window does, and write its report.
 Each TEXT is written whole into its input field, as if typed; a text the
 field refuses ends the program. Each ENTRY is the text of a list entry:
 )";
-    usage += EntriesSentence() + "\n\n";
+    usage += EntriesSentence() +
+             "\nAny text that reads as the same number names the entry too (5, 05, 5.00\n"
+             "or +5 for 5.0).\n\n";
     for (const InputInfo& input : InputTable())
         usage += OptionLine(std::string(input.Name) + " TEXT", InputHelp(input));
     for (const ListInfo& list : ListTable())
@@ -456,7 +458,8 @@ field refuses ends the program. Each ENTRY is the text of a list entry:
   --out FILE                 where --batch writes its results (default -), or
                              --uncertainty its samples as CSV (default none)
   --report-dir DIR           with --batch, write each row's report to
-                             DIR/NAME.txt (or DIR/rowN.txt)
+                             DIR/NAME.txt (or DIR/rowN.txt for data row N,
+                             the Nth row after the header)
 )" +
         WrappedOptionLines("solve-for NAME",
                            "instead of one calculation, find the value of one input that "

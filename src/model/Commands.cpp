@@ -143,6 +143,8 @@ std::vector<Message> MainModel::FrameToolTip(int frame) const {
 }
 
 std::vector<Message> MainModel::ResultToolTip() const {
+    if (ResultIsStartValue())
+        return {StartValueNote()};
     const bool result = ShowsResult && Finished &&
                         Finished->Status == engine::RunStatus::Completed && !Finished->Rows.empty();
     return WithStaleNote(

@@ -66,6 +66,12 @@ class MainModel {
     // True once an accepted edit or pick follows the shown result, until the
     // next calculation or restore.
     bool ResultIsStale() const { return Stale; }
+    // True while the result field still shows the start temperature that
+    // the default case wrote there: from start-up, restore or opening a case
+    // until the first run of the case on screen that was not cancelled. It
+    // reads like a result but is none, so the window marks it as it marks a
+    // stale result.
+    bool ResultIsStartValue() const { return !ShowsResult; }
 
     // List n = 1 .. 3.
     const ListBox& List(int list) const { return Lists[list]; }
@@ -118,7 +124,8 @@ class MainModel {
     // A bay frame's final temperature while it shows the last run's cell,
     // and the five cells with their steady states while the result field
     // shows that run's result; either with the stale note once inputs change.
-    // One message per line.
+    // Before the first run the result field's tip says that it holds the
+    // start temperature. One message per line.
     std::vector<Message> FrameToolTip(int frame) const;
     std::vector<Message> ResultToolTip() const;
     // The word field n shows instead of a number (the result field's

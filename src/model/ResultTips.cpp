@@ -33,6 +33,10 @@ std::vector<Message> CellsTip(const std::array<double, engine::kBayCellCount>& c
     return tip;
 }
 
+Message StartValueNote() {
+    return {MessageId::StartValueNote, {}};
+}
+
 std::vector<Message> WithStaleNote(std::vector<Message> tip, bool stale) {
     if (stale)
         tip.push_back({MessageId::StaleNote, {}});

@@ -19,6 +19,9 @@ Message CellTip(int cell, float temp);
 std::vector<Message> CellsTip(const std::array<double, engine::kBayCellCount>& cells,
                               const std::array<double, engine::kBayCellCount>& steady);
 
+// Says that the result field shows the bay's start temperature, not a result.
+Message StartValueNote();
+
 // The tip with the stale note as a line of its own after it, when stale.
 std::vector<Message> WithStaleNote(std::vector<Message> tip, bool stale);
 

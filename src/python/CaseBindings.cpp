@@ -100,6 +100,16 @@ void BindCase(py::module_& module) {
     module.def(
         "display_text", [](double value) { return DisplayText(value); }, py::arg("value"),
         "A number as the window writes it: ' 1000', ' .5', '-2.5'.");
+    module.def(
+        "given_text",
+        [](const std::string& name, const std::string& text) {
+            const std::optional<MultiplierList> list = ListNamed(name);
+            const auto entry = list ? EntryNamed(*list, text) : std::nullopt;
+            return entry ? std::string(*entry) : text;
+        },
+        py::arg("name"), py::arg("text"),
+        "The text a batch row echoes for input `name`: a list entry written as another "
+        "text of its number as that entry (\"05\" -> \"5.0\"), anything else as given.");
     module.def("input_table", &InputTableRows,
                "(name, description, unit, entries) of the six basic conditions in field "
                "order, then of the three lists (unit None, entries their texts).");

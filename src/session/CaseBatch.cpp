@@ -193,6 +193,20 @@ CaseRowColumns RowColumns(const CaseRowResult& result) {
     return columns;
 }
 
+namespace {
+
+// A list entry written as another text of its number is written as the
+// entry it picked, as a case file keeps it; anything else as given.
+std::string GivenCell(const std::string& column, const std::string& cell) {
+    if (const std::optional<MultiplierList> list = ListNamed(column)) {
+        if (const std::optional<std::string_view> entry = EntryNamed(*list, cell))
+            return std::string(*entry);
+    }
+    return CleanUtf8(cell);
+}
+
+}  // namespace
+
 std::string CaseBatchCsvRow(const std::vector<std::string>& columns, const CsvRecord& row,
                             const CaseRowResult& result) {
     std::string name, given;
@@ -200,7 +214,7 @@ std::string CaseBatchCsvRow(const std::vector<std::string>& columns, const CsvRe
         if (columns[c] == kNameColumn)
             name = CleanUtf8(row[c]);
         else
-            given += "," + CsvField(CleanUtf8(row[c]));
+            given += "," + CsvField(GivenCell(columns[c], row[c]));
     }
     const CaseRowColumns values = RowColumns(result);
     const auto number = [](const std::optional<double>& value) {

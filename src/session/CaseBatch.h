@@ -36,7 +36,7 @@ struct CaseRowResult {
 // empty for a result or a cancelled run.
 std::optional<Message> NoResultMessage(const engine::BatchOutcome& outcome);
 
-// Runs the rows; with a report folder, the report of row N (from 1) goes to
+// Runs the rows; with a report folder, the report of data row N goes to
 // NAME.txt there, or rowN.txt when the name is empty, ".", "..", holds a '/'
 // or was used by an earlier row; when an earlier row took rowN.txt as well,
 // to the first free rowN-2.txt, rowN-3.txt, ... No two rows write one file.
@@ -72,7 +72,8 @@ std::vector<CaseRowResult> RunCaseRows(const std::vector<std::string>& columns,
                                        const engine::BatchProgress& progress = {},
                                        unsigned threads = 0);
 
-// A row per input row, in order: name, the given inputs as given, the three
+// A row per input row, in order: name, the given inputs as given (a list
+// entry as the entry it picked: "5.0" for "05"), the three
 // indices, time-step (minutes), step-count, status, mean, result (as the
 // result field shows it), cell1 .. cell5 and message. UTF-8, LF line ends.
 std::string CaseBatchCsv(const CaseBatch& batch, const std::vector<CaseRowResult>& results);

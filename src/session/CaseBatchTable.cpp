@@ -61,8 +61,13 @@ std::size_t CharacterLength(std::string_view text) {
     return length;
 }
 
-Message AtLine(int line, Message problem) {
+Message HeaderAtLine(int line, Message problem) {
     return {MessageId::BatchAtLine, {std::to_string(line), std::move(problem)}};
+}
+
+Message RowAtLine(std::size_t row, int line, Message problem) {
+    return {MessageId::BatchRowAtLine,
+            {std::to_string(row), std::to_string(line), std::move(problem)}};
 }
 
 }  // namespace
@@ -70,7 +75,7 @@ Message AtLine(int line, Message problem) {
 CaseBatchReader::CaseBatchReader(CsvReader::Source source) : Csv(std::move(source)) {
     std::optional<CsvRecord> header = Csv.Next();
     if (!header) {
-        Why = Csv.Error() ? AtLine(Csv.ErrorLine(), *Csv.Error())
+        Why = Csv.Error() ? HeaderAtLine(Csv.ErrorLine(), *Csv.Error())
                           : Message{MessageId::BatchNoHeader, {}};
         return;
     }
@@ -85,7 +90,7 @@ std::optional<CsvRecord> CaseBatchReader::NextRow() {
     std::optional<CsvRecord> row = Csv.Next();
     if (!row) {
         if (Csv.Error())
-            Why = AtLine(Csv.ErrorLine(), *Csv.Error());
+            Why = RowAtLine(RowsRead + 1, Csv.ErrorLine(), *Csv.Error());
         return std::nullopt;
     }
     ++RowsRead;
@@ -103,10 +108,10 @@ CaseBatchRead CheckCaseBatch(CaseBatch batch) {
         return {std::nullopt, std::move(problem)};
     for (std::size_t r = 0; r < batch.Rows.size(); ++r) {
         if (batch.Rows[r].size() != batch.Columns.size())
-            return {std::nullopt, Message{MessageId::BatchCellCount,
-                                          {std::to_string(r + 1), std::to_string(r + 2),
-                                           std::to_string(batch.Rows[r].size()),
-                                           std::to_string(batch.Columns.size())}}};
+            return {std::nullopt,
+                    Message{MessageId::BatchRowCellCount,
+                            {std::to_string(r + 1), std::to_string(batch.Rows[r].size()),
+                             std::to_string(batch.Columns.size())}}};
     }
     return {std::move(batch), std::nullopt};
 }

@@ -20,10 +20,12 @@ struct CaseBatch {
 };
 
 // Reads a table a row at a time, so that a table of any length needs only
-// the memory of one row. The table cannot be used (Problem) for a CSV error
-// (with its file line), a missing header, a column that is no input (named),
-// a column given twice, or a row with another cell count (data row and file
-// line).
+// the memory of one row. The table cannot be used (Problem) for a CSV error,
+// a missing header, a column that is no input (named), a column given twice,
+// or a row with another cell count. Rows are counted one way everywhere:
+// data row N is the Nth row after the header (blank lines are no rows), the
+// row a batch writes as its Nth and names rowN.txt; a problem in a row names
+// it so, with the file line beside it, as a quoted cell may span lines.
 class CaseBatchReader {
   public:
     explicit CaseBatchReader(CsvReader::Source source);
@@ -47,8 +49,8 @@ struct CaseBatchRead {
 
 // The whole table of a text at once.
 CaseBatchRead ParseCaseBatch(std::string_view text);
-// The same checks for a table given as columns and rows (a data frame's);
-// row N's file line is taken as N + 1.
+// The same checks for a table given as columns and rows (a data frame's),
+// which has no file lines to name.
 CaseBatchRead CheckCaseBatch(CaseBatch batch);
 
 // Whether every byte of the text belongs to a UTF-8 character other than NUL.

@@ -21,13 +21,6 @@ void TypeText(model::MainModel& model, model::Field field, const std::string& te
     model.SetFieldText(field, text);
 }
 
-std::optional<int> IndexOf(const model::ListBox& box, const std::string& entry) {
-    const auto found = std::find(box.Entries.begin(), box.Entries.end(), entry);
-    if (found == box.Entries.end())
-        return std::nullopt;
-    return static_cast<int>(found - box.Entries.begin());
-}
-
 }  // namespace
 
 bool TypedInputs::Set(std::string_view name, std::string value) {
@@ -36,7 +29,8 @@ bool TypedInputs::Set(std::string_view name, std::string value) {
         return true;
     }
     if (const std::optional<MultiplierList> list = ListNamed(name)) {
-        Picks[*list] = std::move(value);
+        const std::optional<std::string_view> entry = EntryNamed(*list, value);
+        Picks[*list] = entry ? std::string(*entry) : std::move(value);
         return true;
     }
     return false;
@@ -77,11 +71,11 @@ std::optional<InputRefusal> EnterInputs(model::MainModel& model, const MessageLo
                 return InputRefusal{step, log.Shown[shown]};
             continue;
         }
-        const int list = ListNumber(std::get<MultiplierList>(step.Input));
-        const std::optional<int> index = IndexOf(model.List(list), step.Text);
+        const auto list = std::get<MultiplierList>(step.Input);
+        const std::optional<std::size_t> index = EntryIndexOf(list, step.Text);
         if (!index)
             return InputRefusal{step, std::nullopt};
-        model.SelectListEntry(list, *index);
+        model.SelectListEntry(ListNumber(list), static_cast<int>(*index));
     }
     return std::nullopt;
 }

@@ -61,11 +61,12 @@ void ShowFrameColor(QGroupBox& box, const QColor& color) {
 }
 
 // The result field's own tip, when it has none from the model, is its text
-// when that is cut off.
+// when that is cut off. The start temperature shown before the first run is
+// no result either, and looks like a stale one.
 void ShowResultTips(const MainForm& form, const model::MainModel& model) {
     const bool stale = model.ResultIsStale();
     QLineEdit& result = *form.Fields[model::NumberOf(model::Field::Result)];
-    MarkStale(result, QPalette::Text, stale);
+    MarkStale(result, QPalette::Text, stale || model.ResultIsStartValue());
     const QString resultTip = TipText(model.ResultToolTip());
     if (resultTip.isEmpty()) {
         ShowOverflowTip(result);

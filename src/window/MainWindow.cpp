@@ -18,6 +18,7 @@
 #include "QtText.h"
 #include "Twips.h"
 #include "session/CaseFileCommands.h"
+#include "session/RestoreCommand.h"
 
 namespace tidewell::window {
 
@@ -169,8 +170,9 @@ void MainWindow::RunFinished(model::RunOutcome outcome) {
         FocusBefore->setFocus();
 }
 
+// Restoring discards the inputs: a case that differs from the default asks first.
 void MainWindow::RestoreDefaults() {
-    PresenterModel->Command3_Click();
+    session::RestoreDefaults(*PresenterModel, Messages);
     ShowModel();
 }
 

@@ -86,6 +86,13 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLines, testing::Values(
            "~\"messages\":[{\"title\":\"湾面積の入力制限\"", "", kPrevious},
     CliRow{"EntryNotInTheList", "--section-factor 5.0", 2, "",
            "1.0, 0.2, 0.5, 0.8, 1.2, 1.5, 2.0", kPrevious},
+    CliRow{"EntriesWrittenAsOtherNumberTexts", "--json --no-report --section-factor +2 "
+           "--inflow-temp-factor 1.20 --inflow-factor 05", 0,
+           "~\"List1\":6,\"List2\":4,\"List3\":7}", "", kPrevious},
+    CliRow{"EntryTextThatIsNoNumber", "--inflow-factor 5x", 2, "",
+           "倍率の指定:「5x」は流入水流量の倍率にありません。", kPrevious},
+    CliRow{"NumberThatIsNoEntry", "--inflow-factor 3.0", 2, "",
+           "倍率の指定:「3.0」は流入水流量の倍率にありません。", kPrevious},
     CliRow{"UnknownOption", "--bay-areas 10", 2, "", "unknown option", kPrevious},
     CliRow{"BatchWithJson", "--batch c.csv --json", 2, "", kBatchAlone, kPrevious},
     CliRow{"BatchWithSeries", "--batch c.csv --series s.csv", 2, "", kBatchAlone, kPrevious},

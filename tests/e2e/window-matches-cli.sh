@@ -47,7 +47,11 @@ click 472 288                       # 計算開始
 wait_for xdotool search --onlyvisible --name '計算終了です'
 box=$(xdotool search --onlyvisible --name '計算終了です' | head -1)
 xdotool windowfocus --sync "$box" key Return
-click 340 32                        # デフォルトに戻す: nothing typed is left to lose
+click 340 32                        # デフォルトに戻す, which asks first: the typed area would be lost
+wait_for xdotool search --onlyvisible --name '^デフォルトに戻す$'
+question=$(xdotool search --onlyvisible --name '^デフォルトに戻す$' | head -1)
+xdotool windowfocus --sync "$question" key y   # はい: nothing typed is left to lose
+wait_for bash -c "! xdotool search --onlyvisible --name '^デフォルトに戻す$'"
 click 472 328                       # 終了（閉じる）, which asks only when typed work would be lost
 wait_for bash -c "! kill -0 $app"
 wait "$app" || { echo "the window did not exit cleanly"; exit 1; }

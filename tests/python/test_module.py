@@ -98,6 +98,12 @@ def test_numbers_become_texts_a_user_types():
         case.replace(section_factor=0.3)
     assert refused.value.name == "section-factor" and refused.value.title == "倍率の指定"
     assert isinstance(refused.value.id, int)
+    # A list entry written as another text of its number is that entry.
+    assert tidewell.Case(inflow_factor="05", section_factor="+.50").inflow_factor == "5.0"
+    with pytest.raises(tidewell.RefusedInput):
+        tidewell.Case(inflow_factor="5x")
+    table = tidewell.batch(pd.DataFrame({"inflow-factor": ["05", "5x"]}))
+    assert table["inflow-factor"].tolist() == ["5.0", "5x"]
 
 
 def test_case_files(tmp_path):

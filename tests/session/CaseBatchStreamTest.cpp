@@ -100,11 +100,36 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         TableProblem{"CellCount", "bay-area\n1000\n\n\"2\n000\"\n3,4\n",
                      "データ3行目（ファイル6行目）のセルが2個あります。見出しは1個です"},
-        TableProblem{"LateCsvError", "bay-area\n1000\n\"x\n", "3行目: 引用符が閉じていません"},
+        TableProblem{"LateCsvError", "bay-area\n1000\n\"x\n",
+                     "データ2行目（ファイル3行目）: 引用符が閉じていません"},
+        TableProblem{"CsvErrorAfterQuotedLines", "bay-area\n\n\"1\n000\"\n2\"x\n",
+                     "データ2行目（ファイル5行目）: 引用符の位置が正しくありません"},
+        TableProblem{"HeaderCsvError", "\"bay-area\"x\n1000\n",
+                     "見出し行（ファイル1行目）: 引用符の後に文字があります"},
         TableProblem{"Empty", "\n  \n", "列名を並べた見出し行がありません"},
         TableProblem{"UnknownColumn", "name,depth\n", "列「depth」は入力項目の名前ではありません"},
         TableProblem{"Twice", "name,name\n", "列「name」が2回あります"}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+// A table handed over as rows (a data frame's) has no file lines: its rows
+// are named by data row alone.
+TEST(CheckCaseBatch, NamesARowWithAnotherCellCountByItsDataRow) {
+    const session::CaseBatchRead read =
+        session::CheckCaseBatch({{"bay-area"}, {{"500"}, {"600", "7"}}});
+    ASSERT_TRUE(read.Problem);
+    EXPECT_EQ(read.Problem->Prompt(), "データ2行目のセルが2個あります。見出しは1個です");
+}
+
+// A list entry given as another text of its number runs as that entry and
+// is written as it; a text that names no entry is written as given.
+TEST(CaseBatchCsv, WritesAListEntryAsTheEntryItPicked) {
+    const session::CaseBatchRead read = session::ParseCaseBatch("inflow-factor\n05\n5x\n");
+    ASSERT_TRUE(read.Batch);
+    const std::string csv =
+        session::CaseBatchCsv(*read.Batch, session::RunCaseBatch(*read.Batch, ""));
+    EXPECT_NE(csv.find("\n,5.0,\" 125.9\","), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\n,5x,,"), std::string::npos) << csv;
+}
 
 }  // namespace
 }  // namespace tidewell

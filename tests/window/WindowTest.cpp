@@ -428,6 +428,27 @@ class WindowTest : public QObject {
         QCOMPARE(Field(16)->palette().color(QPalette::Text), ownText);
     }
 
+    // Before the first run the result field's start temperature is greyed
+    // like a stale result, with a tip that says it is none; a run makes it a
+    // result, and restoring brings the start value back, marked again.
+    void startTemperatureLooksStaleWithItsTipUntilARun() {
+        const QString startNote(
+            "湾内の初期水温です。計算結果ではありません。計算開始で計算してください");
+        const QColor ownText = QApplication::palette().color(QPalette::Text);
+        const auto marks = [this, &startNote, &ownText] {
+            return QList<bool>{Field(16)->toolTip() == startNote,
+                               Field(16)->palette().color(QPalette::Text) != ownText};
+        };
+        QCOMPARE(Field(16)->text(), QString(" 18"));
+        QCOMPARE(marks(), QList<bool>({true, true}));
+        Click(1);
+        QCOMPARE(marks(), QList<bool>({false, false}));
+        Click(3);  // the default case: restored without a question
+        QVERIFY(Sink->Asked.empty());
+        QCOMPARE(Field(16)->text(), QString(" 18"));
+        QCOMPARE(marks(), QList<bool>({true, true}));
+    }
+
     // A long run is asked about first; cancelling its progress dialog or
     // closing the window, agreeing to stop it, stops it soon and keeps the result, frames and
     // report.
@@ -573,27 +594,33 @@ class WindowTest : public QObject {
         QVERIFY(Window->isVisible());
     }
 
-    // The restore button, clicked or pressed by key, brings back the start-up
-    // state with every list showing and holding "1.0"; the exit button asks
-    // before typed work is lost, then closes the window.
+    // The restore button, clicked or pressed by key, asks before the typed
+    // case is discarded and then brings back the start-up state with every
+    // list showing and holding "1.0" (いいえ keeps the case); the exit button
+    // asks before typed work is lost, then closes the window.
     void buttonsRestoreOrExit_data() {
         QTest::addColumn<int>("command");
         QTest::addColumn<int>("key");  // 0: a click
-        QTest::newRow("restore click") << 3 << 0;
-        QTest::newRow("restore Return") << 3 << int(Qt::Key_Return);
-        QTest::newRow("restore Enter") << 3 << int(Qt::Key_Enter);
-        QTest::newRow("restore Space") << 3 << int(Qt::Key_Space);
-        QTest::newRow("exit click") << 2 << 0;
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("restore click") << 3 << 0 << true;
+        QTest::newRow("restore Return") << 3 << int(Qt::Key_Return) << true;
+        QTest::newRow("restore Enter") << 3 << int(Qt::Key_Enter) << true;
+        QTest::newRow("restore Space") << 3 << int(Qt::Key_Space) << true;
+        QTest::newRow("restore declined") << 3 << 0 << false;
+        QTest::newRow("exit click") << 2 << 0 << true;
     }
     void buttonsRestoreOrExit() {
         QFETCH(int, command);
         QFETCH(int, key);
+        QFETCH(bool, yes);
         List(3)->setCurrentRow(7);
         test::Type(*Window, 7, "25");
         Click(1);
         QVERIFY(Texts() != kStartTexts && Colors() != kStartColors);
+        const QStringList typed = Texts();
         const std::size_t shown = Sink->Shown.size();
         Sink->SaveReply = SaveAnswer::Discard;
+        Sink->Answer = yes;
         auto* button = Named<QPushButton>(*Window, QStringLiteral("Command%1").arg(command));
         button->setFocus();
         if (key == 0)
@@ -604,6 +631,14 @@ class WindowTest : public QObject {
         if (command == 2) {
             QTRY_VERIFY(!Window->isVisible());
             QCOMPARE(Sink->Asked.back().Title(), std::string("変更の保存"));
+            return;
+        }
+        QCOMPARE(test::WordsOf(Sink->Asked),
+                 std::vector<test::Words>({{"デフォルトに戻す",
+                                            "入力した条件をすべて破棄してデフォルトに戻しますか？\r"
+                                            "破棄した入力は元に戻せません"}}));
+        if (!yes) {
+            QCOMPARE(Texts(), typed);
             return;
         }
         QCOMPARE(Texts(), kStartTexts);

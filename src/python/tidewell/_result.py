@@ -17,7 +17,7 @@ class Indices(NamedTuple):
 
     residence_time: Optional[float]  # days
     closedness: Optional[float]
-    load_per_volume: Optional[float]  # degC/m3/day
+    load_per_volume: Optional[float]  # degC/day: the inflow load (degC m3/s) per bay volume (m3), per day
 
 
 def _number(text):

@@ -65,8 +65,8 @@ def batch(cases, threads=None, report_dir=None):
         user would type (see ``tidewell.input_text``).
     threads: how many worker threads (default: one per core); the numbers do
         not depend on it.
-    report_dir: a folder for each row's 26-line report (NAME.txt or rowN.txt),
-        none when None.
+    report_dir: a folder for each row's 26-line report (NAME.txt, or rowN.txt
+        for data row N, counted from 1), none when None.
 
     Returns a DataFrame with the columns of ``--batch`` and the rows' index:
     name, the given inputs (as texts), residence-time, closedness,
@@ -86,5 +86,5 @@ def batch(cases, threads=None, report_dir=None):
              else [""] * len(rows)}
     for column, name in enumerate(names):
         if name != "name":
-            given[name] = [row[column] for row in rows]
+            given[name] = [_tidewell.given_text(name, row[column]) for row in rows]
     return _frame({**given, **results}, index=frame.index)
