@@ -226,13 +226,16 @@ constexpr CatalogEntry kCatalog[] = {
     {BatchCellNotText, QT_TRANSLATE_NOOP("Message", "入力できない文字"),
      QT_TRANSLATE_NOOP("Message", "列「%1」にUTF-8として読めないバイトかNUL文字があります")},
     {AnsweredYes, "", QT_TRANSLATE_NOOP("Message", "→ はい（自動で回答しました）")},
+    {ChartQuantity, "", QT_TRANSLATE_NOOP("Message", "%1 %2 %3")},
+    {ChartFactor, "", QT_TRANSLATE_NOOP("Message", "%1 %2")},
+    {ChartTitleLine, "", QT_TRANSLATE_NOOP("Message", "%1　%2　%3")},
 };
 
 constexpr bool InIdOrder() {
     for (std::size_t n = 0; n < std::size(kCatalog); ++n)
         if (static_cast<std::size_t>(kCatalog[n].Id) != n)
             return false;
-    return std::size(kCatalog) == static_cast<std::size_t>(AnsweredYes) + 1;
+    return std::size(kCatalog) == static_cast<std::size_t>(ChartTitleLine) + 1;
 }
 static_assert(InIdOrder(), "one catalog entry per message id, in id order");
 

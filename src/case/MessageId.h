@@ -146,6 +146,10 @@ enum class MessageId {
     BatchCellNotText,
     // the command line
     AnsweredYes,
+    // the chart's title: the conditions of the run it shows
+    ChartQuantity,
+    ChartFactor,
+    ChartTitleLine,
 };
 
 }  // namespace tidewell
