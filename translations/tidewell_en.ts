@@ -998,6 +998,21 @@ It was removed from the recent files.</translation>
         <translation>→ Yes (answered automatically)</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="229"/>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="230"/>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="231"/>
+        <source>%1&#x3000;%2&#x3000;%3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
         <location filename="../src/case/MessageCatalog.cpp" line="89"/>
         <location filename="../src/case/MessageCatalog.cpp" line="145"/>
         <source>キー「%1」が二度あります</source>
@@ -1290,27 +1305,37 @@ It was removed from the recent files.</translation>
 <context>
     <name>SeriesChartWindow</name>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="59"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="82"/>
         <source>時系列グラフ - Tidewell</source>
         <translation>Time series - Tidewell</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="77"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="102"/>
+        <source>全体表示</source>
+        <translation>Whole run</translation>
+    </message>
+    <message>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="104"/>
+        <source>計算期間の全体を表示します (Home、グラフをダブルクリック)</source>
+        <translation>Shows the whole run again (Home, or double-click the chart)</translation>
+    </message>
+    <message>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="107"/>
         <source>画像を保存…</source>
         <translation>Save image…</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="79"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="109"/>
         <source>グラフをPNGまたはSVGで保存します (Ctrl+S)</source>
         <translation>Saves the chart as PNG or SVG (Ctrl+S)</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="134"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="198"/>
         <source>画像を保存</source>
         <translation>Save image</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="136"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="200"/>
         <source>PNG 画像 (*.png);;SVG 画像 (*.svg)</source>
         <translation>PNG image (*.png);;SVG image (*.svg)</translation>
     </message>
@@ -1353,12 +1378,12 @@ It was removed from the recent files.</translation>
         <translation>Rows: %1 multiplier   Columns: %2 multiplier   (%3 ×%4)</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="238"/>
+        <location filename="../src/window/SweepDialog.cpp" line="235"/>
         <source>CSVで保存</source>
         <translation>Save as CSV</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="240"/>
+        <location filename="../src/window/SweepDialog.cpp" line="237"/>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV file (*.csv)</translation>
     </message>
@@ -1515,22 +1540,22 @@ It was removed from the recent files.</translation>
         <translation>High end</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="543"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="540"/>
         <source>CSVで保存</source>
         <translation>Save as CSV</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="545"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="542"/>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV file (*.csv)</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="552"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="549"/>
         <source>画像を保存</source>
         <translation>Save image</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="554"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="551"/>
         <source>PNG 画像 (*.png);;SVG 画像 (*.svg)</source>
         <translation>PNG image (*.png);;SVG image (*.svg)</translation>
     </message>
