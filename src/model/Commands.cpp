@@ -89,9 +89,9 @@ RunConditions MainModel::ShownConditions() const {
     for (std::size_t n = 0; n < kBasicInputs.size(); ++n)
         shown.Texts[n] = FieldText(FieldOf(kBasicInputs[n]));
     for (std::size_t n = 0; n < kMultiplierLists.size(); ++n) {
+        // Before the first pick a list holds the default multiplier, its top entry.
         const ListBox& box = Lists[static_cast<std::size_t>(ListNumber(kMultiplierLists[n]))];
-        if (box.Selected != kNoSelection)
-            shown.Entries[n] = box.Entries[static_cast<std::size_t>(box.Selected)];
+        shown.Entries[n] = box.Entries.at(static_cast<std::size_t>(std::max(box.Selected, 0)));
     }
     return shown;
 }

@@ -70,7 +70,8 @@ QString TitleOf(const model::SeriesPlot& plot) {
     QStringList lines;
     for (const Message& line : plot.Title)
         lines << ModelText(line).toHtmlEscaped();
-    return lines.join(QStringLiteral("<br>"));
+    // "pre": rich text would fold the wide spaces between the conditions.
+    return QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(lines.join("<br>"));
 }
 
 }  // namespace
@@ -186,6 +187,9 @@ void SeriesChartWindow::ZoomOut() {
 }
 
 bool SeriesChartWindow::SaveImage(const QString& path) {
+    // The chart lays out a changed view (axes, legend) when the event loop
+    // next runs; a picture taken before that would show the old one.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const std::optional<Message> failure = WriteWidgetImage(path, *ChartView, windowTitle());
     if (failure) {
         Messages.Show({MessageId::ImageSaveFailed, {path.toStdString(), *failure}});

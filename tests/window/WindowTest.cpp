@@ -989,12 +989,15 @@ class WindowTest : public QObject {
         QString pen;
         QPointF shift;
         int drawn = 0;
+        QString written;  // split where the script changes: the legend's "セル5" and " 定常"
         const QRegularExpression pair("(-?[0-9.e]+),(-?[0-9.e]+)");
         while (!svg.atEnd()) {
             if (svg.readNext() != QXmlStreamReader::StartElement)
                 continue;
             const QXmlStreamAttributes a = svg.attributes();
-            if (svg.name() == QLatin1String("g")) {
+            if (svg.name() == QLatin1String("text")) {
+                written += svg.readElementText();
+            } else if (svg.name() == QLatin1String("g")) {
                 pen = a.value("stroke").toString();
                 const QStringList m = a.value("transform").toString().remove("matrix(").split(',');
                 shift = m.size() == 6 ? QPointF(m[4].toDouble(), m[5].chopped(1).toDouble())
@@ -1012,6 +1015,11 @@ class WindowTest : public QObject {
             }
         }
         QVERIFY(!svg.hasError() && drawn > 10);
+        // The legend and the ticks are those of the view shown, not of the whole run.
+        const auto* days = qobject_cast<QValueAxis*>(plotted->axes(Qt::Horizontal).value(0));
+        QVERIFY(written.contains(ModelText(chart.Plot().Curves.back().Name)));
+        QVERIFY(written.contains(
+            QString::asprintf(qPrintable(days->labelFormat()), days->tickAnchor())));
     }
 
     // Each row: the answer to the question on closing with unsaved changes
