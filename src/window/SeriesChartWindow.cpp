@@ -172,8 +172,8 @@ void SeriesChartWindow::ShowView(const model::PlotView& view) {
             chart->addSeries(series);
             series->attachAxis(days);
             series->attachAxis(temps);
-            if (n > 0)
-                chart->legend()->markers(series).value(0)->setVisible(false);
+            for (QLegendMarker* marker : chart->legend()->markers(series))
+                marker->setVisible(n == 0);  // one legend line for all pieces
         }
     }
 }
