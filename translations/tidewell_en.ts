@@ -1025,6 +1025,21 @@ Discarded inputs cannot be recovered.</translation>
         <translation>→ Yes (answered automatically)</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="239"/>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="240"/>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="241"/>
+        <source>%1&#x3000;%2&#x3000;%3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
         <location filename="../src/case/MessageCatalog.cpp" line="89"/>
         <location filename="../src/case/MessageCatalog.cpp" line="145"/>
         <source>キー「%1」が二度あります</source>
@@ -1317,27 +1332,37 @@ Discarded inputs cannot be recovered.</translation>
 <context>
     <name>SeriesChartWindow</name>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="59"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="83"/>
         <source>時系列グラフ - Tidewell</source>
         <translation>Time series - Tidewell</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="77"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="103"/>
+        <source>全体表示</source>
+        <translation>Whole run</translation>
+    </message>
+    <message>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="105"/>
+        <source>計算期間の全体を表示します (Home、グラフをダブルクリック)</source>
+        <translation>Shows the whole run again (Home, or double-click the chart)</translation>
+    </message>
+    <message>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="108"/>
         <source>画像を保存…</source>
         <translation>Save image…</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="79"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="110"/>
         <source>グラフをPNGまたはSVGで保存します (Ctrl+S)</source>
         <translation>Saves the chart as PNG or SVG (Ctrl+S)</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="134"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="202"/>
         <source>画像を保存</source>
         <translation>Save image</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="136"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="204"/>
         <source>PNG 画像 (*.png);;SVG 画像 (*.svg)</source>
         <translation>PNG image (*.png);;SVG image (*.svg)</translation>
     </message>
@@ -1345,67 +1370,67 @@ Discarded inputs cannot be recovered.</translation>
 <context>
     <name>SweepDialog</name>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="75"/>
+        <location filename="../src/window/SweepDialog.cpp" line="76"/>
         <source>感度分析</source>
         <translation>Sensitivity</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="87"/>
+        <location filename="../src/window/SweepDialog.cpp" line="88"/>
         <source>凡例と同じ（2 ℃ごと）</source>
         <translation>As the legend (2 ℃ steps)</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="89"/>
+        <location filename="../src/window/SweepDialog.cpp" line="90"/>
         <source>表の最低～最高</source>
         <translation>Table minimum to maximum</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="107"/>
+        <location filename="../src/window/SweepDialog.cpp" line="108"/>
         <source>中止</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="109"/>
+        <location filename="../src/window/SweepDialog.cpp" line="110"/>
         <source>CSVで保存…</source>
         <translation>Save as CSV…</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="111"/>
+        <location filename="../src/window/SweepDialog.cpp" line="112"/>
         <source>閉じる</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="115"/>
+        <location filename="../src/window/SweepDialog.cpp" line="116"/>
         <source>固定する条件</source>
         <translation>Condition held</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="117"/>
+        <location filename="../src/window/SweepDialog.cpp" line="118"/>
         <source>倍率</source>
         <translation>Multiplier</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="120"/>
+        <location filename="../src/window/SweepDialog.cpp" line="121"/>
         <source>色分け</source>
         <translation>Colours</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="223"/>
+        <location filename="../src/window/SweepDialog.cpp" line="224"/>
         <source>湾内平均水温(℃)&#x3000;縦：%1の倍率&#x3000;横：%2の倍率&#x3000;（%3 ×%4）</source>
         <translation>Bay mean temp. (℃)   Rows: %1 multiplier   Columns: %2 multiplier   (%3 ×%4)</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="240"/>
+        <location filename="../src/window/SweepDialog.cpp" line="241"/>
         <source>白 %1 ℃ ～ 赤 %2 ℃</source>
         <translation>white %1 ℃ to red %2 ℃</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="274"/>
+        <location filename="../src/window/SweepDialog.cpp" line="275"/>
         <source>CSVで保存</source>
         <translation>Save as CSV</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="276"/>
+        <location filename="../src/window/SweepDialog.cpp" line="277"/>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV file (*.csv)</translation>
     </message>

@@ -8,14 +8,15 @@ namespace {
 using enum BasicInput;
 
 constexpr std::array<InputInfo, kBasicInputs.size()> kInputs{{
-    {BayArea, "bay-area", MessageId::BayAreaCaption, "km2", "bay area", 1, true},
-    {MeanDepth, "mean-depth", MessageId::MeanDepthCaption, "m", "mean depth", 1, true},
-    {MouthLength, "mouth-length", MessageId::MouthLengthCaption, "km", "bay-mouth length", 0,
+    {BayArea, "bay-area", MessageId::BayAreaCaption, "km2", "km2", "bay area", 1, true},
+    {MeanDepth, "mean-depth", MessageId::MeanDepthCaption, "m", "m", "mean depth", 1, true},
+    {MouthLength, "mouth-length", MessageId::MouthLengthCaption, "km", "km", "bay-mouth length", 0,
      false},
-    {SeaTemp, "sea-temp", MessageId::SeaTempCaption, "degC", "outer-sea temperature", 0, true},
-    {InflowTemp, "inflow-temp", MessageId::InflowTempCaption, "degC", "inflow temperature", 0,
+    {SeaTemp, "sea-temp", MessageId::SeaTempCaption, "degC", "℃", "outer-sea temperature", 0, true},
+    {InflowTemp, "inflow-temp", MessageId::InflowTempCaption, "degC", "℃", "inflow temperature", 0,
      true},
-    {InflowRate, "inflow-rate", MessageId::InflowRateCaption, "m3/s", "inflow rate", 0, false},
+    {InflowRate, "inflow-rate", MessageId::InflowRateCaption, "m3/s", "m3/s", "inflow rate", 0,
+     false},
 }};
 
 constexpr bool InInputOrder() {

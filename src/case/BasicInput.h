@@ -23,6 +23,7 @@ struct InputInfo {
     std::string_view Name;
     MessageId Caption;             // its window label, without the unit
     std::string_view Unit;         // as the command line's help writes it
+    std::string_view ShownUnit;    // as the window writes it ("℃" for "degC")
     std::string_view Description;  // in English, for the command line's help
     double Limit;                  // the smallest leading number a text may have ...
     bool LimitAccepted;            // ... itself accepted, or only what lies above it

@@ -236,13 +236,16 @@ constexpr CatalogEntry kCatalog[] = {
     {BatchRowAtLine, "", QT_TRANSLATE_NOOP("Message", "データ%1行目（ファイル%2行目）: %3")},
     {BatchRowCellCount, "",
      QT_TRANSLATE_NOOP("Message", "データ%1行目のセルが%2個あります。見出しは%3個です")},
+    {ChartQuantity, "", QT_TRANSLATE_NOOP("Message", "%1 %2 %3")},
+    {ChartFactor, "", QT_TRANSLATE_NOOP("Message", "%1 %2")},
+    {ChartTitleLine, "", QT_TRANSLATE_NOOP("Message", "%1　%2　%3")},
 };
 
 constexpr bool InIdOrder() {
     for (std::size_t n = 0; n < std::size(kCatalog); ++n)
         if (static_cast<std::size_t>(kCatalog[n].Id) != n)
             return false;
-    return std::size(kCatalog) == static_cast<std::size_t>(BatchRowCellCount) + 1;
+    return std::size(kCatalog) == static_cast<std::size_t>(ChartTitleLine) + 1;
 }
 static_assert(InIdOrder(), "one catalog entry per message id, in id order");
 

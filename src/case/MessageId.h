@@ -152,6 +152,10 @@ enum class MessageId {
     // where a batch table goes wrong, by data row (counted after the header)
     BatchRowAtLine,
     BatchRowCellCount,
+    // the chart's title: the conditions of the run it shows
+    ChartQuantity,
+    ChartFactor,
+    ChartTitleLine,
 };
 
 }  // namespace tidewell

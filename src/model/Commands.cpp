@@ -73,7 +73,7 @@ engine::RunResult MainModel::FinishRun(RunOutcome outcome) {
     Recording = std::move(outcome.Series);
     const engine::RunResult& run = outcome.Run;
     if (run.Status != engine::RunStatus::Cancelled) {
-        Finished = FinishedRunOf(run.Status, Recording, CurrentBay);
+        Finished = FinishedRunOf(run.Status, Recording, CurrentBay, ShownConditions());
         ++FinishedRuns;
     }
     RunInProgress = false;
@@ -81,6 +81,19 @@ engine::RunResult MainModel::FinishRun(RunOutcome outcome) {
     if (run.ReportError)
         Messages.Show(ReportFailure(ReportFilePath, *run.ReportError));
     return run;
+}
+
+// Read when a run finishes: nothing can be typed or picked while it runs.
+RunConditions MainModel::ShownConditions() const {
+    RunConditions shown;
+    for (std::size_t n = 0; n < kBasicInputs.size(); ++n)
+        shown.Texts[n] = FieldText(FieldOf(kBasicInputs[n]));
+    for (std::size_t n = 0; n < kMultiplierLists.size(); ++n) {
+        // Before the first pick a list holds the default multiplier, its top entry.
+        const ListBox& box = Lists[static_cast<std::size_t>(ListNumber(kMultiplierLists[n]))];
+        shown.Entries[n] = box.Entries.at(static_cast<std::size_t>(std::max(box.Selected, 0)));
+    }
+    return shown;
 }
 
 std::optional<Message> MainModel::ChangeRefusal() const {

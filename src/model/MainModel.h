@@ -142,6 +142,7 @@ class MainModel {
     void ShowDisplay(Field field, std::string text);
     void InputChanged();
     bool MayRun();
+    RunConditions ShownConditions() const;
     void ShowRunResult(const engine::RunResult& run);
 
     // The change handler of an editable field: false when it refused the text.

@@ -112,12 +112,14 @@ std::string TwoDecimals(double value) {
 }  // namespace
 
 SeriesPlot PlotOfNoRun() {
-    return {kDayAxisTitle, kTempAxisTitle, {}, {}, {}, kNoRun};
+    return {kDayAxisTitle, kTempAxisTitle, {}, {}, {}, kNoRun, {}};
 }
 
 SeriesPlot PlotOfRun(const FinishedRun& run) {
     const double lastDay = LastDay(run.Rows);
-    SeriesPlot plot{kDayAxisTitle, kTempAxisTitle, {}, {}, {}, NoteOf(run.Status, lastDay)};
+    SeriesPlot plot{kDayAxisTitle, kTempAxisTitle, {}, {}, {}, NoteOf(run.Status, lastDay), {}};
+    if (run.Conditions)
+        plot.Title = ConditionLines(*run.Conditions);
     if (run.Status == engine::RunStatus::NotRun || run.Rows.empty())
         return plot;
     for (std::size_t k = 0; k < engine::kBayCellCount; ++k) {
@@ -140,9 +142,10 @@ SeriesPlot PlotOfRun(const FinishedRun& run) {
 }
 
 FinishedRun FinishedRunOf(engine::RunStatus status, const engine::TimeSeries& series,
-                          const engine::ModelState& model) {
+                          const engine::ModelState& model, RunConditions conditions) {
     FinishedRun run;
     run.Status = status;
+    run.Conditions = std::move(conditions);
     if (status == engine::RunStatus::NotRun)
         return run;  // the set-up may not have finished
     run.Rows = series.Rows();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ColorScale.h"
+#include "RunConditions.h"
 #include "case/Message.h"
 #include "engine/ModelState.h"
 #include "engine/RunReport.h"
@@ -39,6 +40,8 @@ struct PlotCurve {
 struct AxisRange {
     double Low = 0.0;
     double High = 1.0;
+
+    bool operator==(const AxisRange&) const = default;
 };
 
 struct SeriesPlot {
@@ -48,6 +51,7 @@ struct SeriesPlot {
     AxisRange Days;
     AxisRange Temps;
     std::optional<Message> Note;  // none for a completed run
+    std::vector<Message> Title;   // the run's conditions, a line each; none before a run
 };
 
 // What a finished calculation leaves for the chart.
@@ -57,6 +61,7 @@ struct FinishedRun {
     std::array<double, engine::kBayCellCount> Steady{};  // where each cell settles, degC
     double SeaTemp = 0.0;
     double InflowTemp = 0.0;  // with its multiplier
+    std::optional<RunConditions> Conditions;
 };
 
 // The chart before any calculation.
@@ -65,7 +70,7 @@ SeriesPlot PlotOfRun(const FinishedRun& run);
 // The run's series with the steady state, sea and multiplied inflow
 // temperatures taken from the model it ran on.
 FinishedRun FinishedRunOf(engine::RunStatus status, const engine::TimeSeries& series,
-                          const engine::ModelState& model);
+                          const engine::ModelState& model, RunConditions conditions);
 
 // The curve point nearest to a spot of the chart, measured on screen: the
 // scales turn a day and a degree into pixels. On a flat line the point is the

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <set>
 
 #include "TestSupport.h"
 #include "engine/TimeSeries.h"
+#include "model/AxisTicks.h"
+#include "model/PlotView.h"
 #include "model/SeriesPlot.h"
 
 namespace tidewell {
@@ -20,7 +23,7 @@ model::FinishedRun HandRun(engine::RunStatus status, double lastDay = 4) {
     std::vector<engine::SeriesRow> rows{{0, {17.8, 16, 17.5, 17.5, 17.5}},
                                         {lastDay / 2, {17, 16.5, 17.5, 17.5, 17.5}},
                                         {lastDay, {16, 17, 17.5, 17.5, 17.5}}};
-    return {status, rows, {16.1, 16.6, 17.0, 17.4, 17.8}, 18.0, 15.0};
+    return {status, rows, {16.1, 16.6, 17.0, 17.4, 17.8}, 18.0, 15.0, std::nullopt};
 }
 
 bool AllPointsInRange(const model::SeriesPlot& plot) {
@@ -111,6 +114,111 @@ TEST(SeriesPlot, PicksTheCurvePointUnderTheMouse) {
         const std::optional<model::PlotPick> pick = model::NearestPoint(plot, spot, 100, 50);
         EXPECT_TRUE(pick && model::PickText(plot, *pick).Prompt() == text) << text;
     }
+}
+
+// The title names the run's basic conditions as typed, without the blank a
+// number text starts with, and the entries picked.
+TEST(SeriesPlot, TitlesTheRunWithItsConditions) {
+    model::FinishedRun run = HandRun(engine::RunStatus::Completed);
+    EXPECT_TRUE(model::PlotOfRun(run).Title.empty());
+    run.Conditions = {{" 1000", " 18", "18.5", " 7", "-1", " 4965"}, {"0.5", "1.2", "5.0"}};
+    std::vector<std::string> lines;
+    for (const Message& line : model::PlotOfRun(run).Title)
+        lines.push_back(line.Prompt());
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "湾面積 1000 km2　平均水深 18 m　湾口部長さ 18.5 km",
+                         "外海水水温 7 ℃　流入水水温 -1 ℃　流入水流量 4965 m3/s",
+                         "湾口部断面積の倍率 0.5　流入水水温の倍率 1.2　流入水流量の倍率 5.0"}));
+}
+
+// Each row: an axis range; the round step that fits it into at most eight
+// intervals, its first tick and the decimals its labels need.
+TEST(AxisTicks, StepsByOneTwoOrFiveTimesAPowerOfTen) {
+    // clang-format off
+    for (const auto& [low, high, step, first, decimals] : {
+         std::tuple{0.0, 4720.0, 1000.0, 0.0, 0},
+         {6.392, 10.48, 1.0, 7.0, 0},
+         {0.1 + 0.2, 0.7, 0.05, 0.3, 2},    // a hair above 0.3
+         {-7.3, -2.1, 1.0, -7.0, 0},
+         {-0.4, 1.2, 0.2, -0.4, 1},
+         {17.70001, 17.70004, 5e-6, 17.70001, 6},
+         {-3e12, 5e13, 1e13, 0.0, 0},
+         {2.0, 2.0, 1.0, 2.0, 0}}) {       // no span: any step will do
+        // clang-format on
+        const model::AxisTicks ticks = model::TicksOf({low, high}, 8);
+        EXPECT_DOUBLE_EQ(ticks.Step, step) << low << " " << high;
+        EXPECT_NEAR(ticks.First, first, step * 1e-9) << low << " " << high;
+        EXPECT_EQ(ticks.Decimals, decimals) << low << " " << high;
+        EXPECT_FALSE(std::signbit(ticks.First) && ticks.First == 0) << "a -0 label";
+    }
+}
+
+// The whole run is 0 to 100 days and 10 to 20 degC. Each row: the view
+// before, what the user did, the view after.
+TEST(PlotView, ZoomsInsideTheWholeRunOnly) {
+    const model::PlotView whole{{0, 100}, {10, 20}};
+    const model::PlotView part{{10, 30}, {12, 18}};
+    using Corners = std::optional<std::pair<model::PlotPoint, model::PlotPoint>>;
+    // clang-format off
+    for (const auto& [before, corners, after] : {
+         std::tuple{whole, Corners{{{30, 12}, {10, 18}}}, part},
+         {part, Corners{{{25, 15}, {90, 30}}}, model::PlotView{{25, 30}, {15, 18}}},
+         {part, Corners{{{20, 13}, {20, 17}}}, part},       // no width: a click
+         {part, Corners{}, model::PlotView{{0, 40}, {10, 20}}},
+         {model::PlotView{{90, 100}, {10, 11}}, Corners{}, model::PlotView{{80, 100}, {10, 12}}},
+         {whole, Corners{}, whole}}) {
+        // clang-format on
+        const model::PlotView shown = corners
+                                          ? model::ZoomedIn(before, corners->first, corners->second)
+                                          : model::ZoomedOut(before, whole);
+        EXPECT_EQ(shown, after) << before.Days.Low << " " << before.Days.High;
+    }
+    model::PlotView view{{50, 50.001}, {15, 15.001}};
+    for (int n = 0; n < 40; ++n)
+        view = model::ZoomedOut(view, whole);
+    EXPECT_EQ(view, whole);
+}
+
+// Up to day 10 and up to day 30 the line rises by one degree a day, between
+// them it falls; the view is days 5 to 25, 0 to 6 degC. Each row: the line,
+// the pieces of it drawn.
+TEST(PlotView, CutsLinesAtTheBorderOfTheView) {
+    const model::PlotView view{{5, 25}, {0, 6}};
+    using Line = std::vector<model::PlotPoint>;
+    // clang-format off
+    for (const auto& [line, pieces] : {
+         std::pair{Line{{0, 0}, {10, 10}, {20, 0}, {30, 10}},
+                   std::vector<Line>{{{5, 5}, {6, 6}}, {{14, 6}, {20, 0}, {25, 5}}}},
+         {Line{{6, 1}, {7, 2}, {8, 3}}, {{{6, 1}, {7, 2}, {8, 3}}}},
+         {Line{{6, 1}}, {{{6, 1}}}},
+         {Line{{0, 7}, {30, 7}}, {}},
+         {Line{{0, 2}, {30, 2}}, {{{5, 2}, {25, 2}}}}}) {
+        // clang-format on
+        const std::vector<Line> cut = model::ClipToView(line, view);
+        ASSERT_EQ(cut.size(), pieces.size()) << line.size();
+        for (std::size_t n = 0; n < cut.size(); ++n) {
+            ASSERT_EQ(cut[n].size(), pieces[n].size());
+            for (std::size_t k = 0; k < cut[n].size(); ++k) {
+                EXPECT_NEAR(cut[n][k].Day, pieces[n][k].Day, 1e-12);
+                EXPECT_NEAR(cut[n][k].Temp, pieces[n][k].Temp, 1e-12);
+            }
+        }
+    }
+}
+
+// A line of 1001 points: it rises to day 600 and falls after, bends by a
+// fraction of a pixel at day 300 (1.5e-4 of the view off the line through
+// its neighbours) and, falling, wiggles by 3.5e-5 of the view. The ends and
+// both bends are what shows.
+TEST(PlotView, DrawsOnlyThePointsThatShow) {
+    const auto rising = [](int day) { return day / 100.0 + std::max(0, day - 300) * 1.4e-5; };
+    std::vector<model::PlotPoint> line;
+    for (int day = 0; day <= 1000; ++day) {
+        const double temp = day <= 600 ? rising(day) : rising(600) - (day - 600) / 100.0;
+        line.push_back({double(day), temp + (day > 600 ? day % 2 * 5e-4 : 0)});
+    }
+    const std::vector<model::PlotPoint> drawn = model::Simplified(line, {{0, 1000}, {0, 10}}, 1e-4);
+    EXPECT_EQ(drawn, (std::vector<model::PlotPoint>{line[0], line[300], line[600], line[1000]}));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QChartView>
 #include <QLineSeries>
 #include <QProcess>
+#include <QValueAxis>
 #include <atomic>
 #include <memory>
 #include <optional>
@@ -26,6 +27,7 @@
 #include "window/LegendPanel.h"
 #include "window/MainWindow.h"
 #include "window/QtMessageSink.h"
+#include "window/QtText.h"
 #include "window/SchematicFrame.h"
 #include "window/SeriesChartWindow.h"
 #include "window/SweepDialog.h"
@@ -159,6 +161,25 @@ class WindowTest : public QObject {
             Named<QLineEdit>(dialog, QStringLiteral("Observed%1").arg(k + 1))->setText(cells[k]);
         QTest::mouseClick(Named<QPushButton>(dialog, "Solve"), Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&dialog] { return !dialog.IsRunning(); }, 60000));
+    }
+
+    // The axes show the view, with ticks at whole multiples of a step of 1,
+    // 2 or 5 times a power of ten, four to eight to a view.
+    static bool ShowsRoundTicks(const QChartView& view, const model::PlotView& shown) {
+        const auto* days = qobject_cast<QValueAxis*>(view.chart()->axes(Qt::Horizontal).value(0));
+        const auto* temps = qobject_cast<QValueAxis*>(view.chart()->axes(Qt::Vertical).value(0));
+        const auto round = [](const QValueAxis* axis, const model::AxisRange& range) {
+            const double step = axis->tickInterval();
+            const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+            const double count = (axis->max() - axis->min()) / step;
+            const double index = axis->tickAnchor() / step;
+            return axis->tickType() == QValueAxis::TicksDynamic && axis->min() == range.Low &&
+                   axis->max() == range.High && count <= 8 && count > 3 &&
+                   std::abs(index - std::round(index)) < 1e-6 &&
+                   (std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
+                    std::abs(mantissa - 5) < 1e-9);
+        };
+        return days && temps && round(days, shown.Days) && round(temps, shown.Temps);
     }
 
     // A calculation is waited for until its outcome is shown.
@@ -908,7 +929,10 @@ class WindowTest : public QObject {
                 const auto* line = qobject_cast<QLineSeries*>(lines[i]);
                 const auto& curve = chart.Plot().Curves[static_cast<std::size_t>(i)];
                 QCOMPARE(line->name(), QString::fromStdString(curve.Name.Prompt()));
-                QCOMPARE(line->count(), curve.Points.size());
+                // Drawn from the curve's first point to its last (fewer points between).
+                QCOMPARE(line->at(0), QPointF(curve.Points.front().Day, curve.Points.front().Temp));
+                QCOMPARE(line->at(line->count() - 1),
+                         QPointF(curve.Points.back().Day, curve.Points.back().Temp));
                 QCOMPARE(line->pen().style(), i >= 7 ? Qt::DashLine : Qt::SolidLine);
                 QVERIFY(i < 7 ||
                         line->color() == qobject_cast<QLineSeries*>(lines[i - 7])->color());
@@ -938,6 +962,136 @@ class WindowTest : public QObject {
             QCOMPARE(Sink->Shown.size(), saved ? 0u : 1u);
             QVERIFY(saved || QString::fromStdString(Sink->Shown[0].Prompt()).contains(path));
         }
+    }
+
+    // Each row: how the user gets back to the whole run after zooming in,
+    // twice and then out again. Zooming out never goes past the whole run;
+    // the ticks stay at round steps, finer when zoomed.
+    void chartZoomsAndComesBackToTheWholeRun_data() {
+        QTest::addColumn<QString>("back");
+        QTest::newRow("double-click") << "double-click";
+        QTest::newRow("Home") << "Home";
+        QTest::newRow("button") << "button";
+    }
+    void chartZoomsAndComesBackToTheWholeRun() {
+        QFETCH(QString, back);
+        Click(1);
+        SeriesChartWindow& chart = Window->ShowChart();
+        QTRY_COMPARE(QApplication::activeWindow(), &chart);
+        auto* view = Named<QChartView>(chart, "SeriesChart");
+        const model::PlotView whole = chart.ShownView();
+        QVERIFY(ShowsRoundTicks(*view, whole));
+        QCOMPARE(whole.Days.Low, 0.0);
+        const auto at = [view](double day, double temp) {
+            QChart* c = view->chart();
+            return view->mapFromScene(c->mapToScene(c->mapToPosition({day, temp})));
+        };
+        const auto drag = [&](QPoint from, QPoint to) {
+            QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+            QTest::mouseMove(view->viewport(), to);
+            QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
+        };
+        const double lastDay = whole.Days.High, low = whole.Temps.Low, high = whole.Temps.High;
+        drag(at(lastDay * 0.1, low + (high - low) * 0.6),
+             at(lastDay * 0.3, low + (high - low) * 0.2));
+        const model::PlotView zoomed = chart.ShownView();
+        QVERIFY(std::abs(zoomed.Days.Low - lastDay * 0.1) < lastDay * 0.01 &&
+                std::abs(zoomed.Days.High - lastDay * 0.3) < lastDay * 0.01);
+        QVERIFY(ShowsRoundTicks(*view, zoomed));
+        for (int n = 0; n < 6; ++n)
+            QTest::mouseClick(view->viewport(), Qt::RightButton, {}, at(lastDay / 2, low));
+        QCOMPARE(chart.ShownView(), whole);
+        QVERIFY(ShowsRoundTicks(*view, whole));
+
+        drag(at(lastDay * 0.5, high), at(lastDay * 0.6, low));
+        QVERIFY(chart.ShownView().Days.High < lastDay * 0.7);
+        if (back == "double-click")
+            QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at(lastDay * 0.55, low));
+        else if (back == "Home")
+            QTest::keyClick(&chart, Qt::Key_Home);
+        else
+            QTest::mouseClick(Named<QPushButton>(chart, "WholeRun"), Qt::LeftButton);
+        QCOMPARE(chart.ShownView(), whole);
+        QVERIFY(ShowsRoundTicks(*view, whole));
+    }
+
+    // Escape and Ctrl+W close the chart.
+    void chartClosesOnEscapeOrCtrlW() {
+        for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence("Ctrl+W")}) {
+            SeriesChartWindow& chart = Window->ShowChart();
+            QTRY_COMPARE(QApplication::activeWindow(), &chart);
+            QTest::keySequence(&chart, keys);
+            QTRY_VERIFY(!chart.isVisible());
+        }
+    }
+
+    // A zoomed chart saved as SVG is small and draws its curves inside the
+    // plot only (their lines in the legend aside); its title names the run's
+    // conditions.
+    void chartSavesOnlyWhatItShows() {
+        test::Type(*Window, 1, "3000");
+        Click(1);
+        SeriesChartWindow& chart = Window->ShowChart();
+        QTRY_COMPARE(QApplication::activeWindow(), &chart);
+        auto* view = Named<QChartView>(chart, "SeriesChart");
+        QChart* plotted = view->chart();
+        QVERIFY(plotted->title().contains("湾面積 3000 km2"));
+        const auto onView = [view, plotted](const QRectF& inChart) {
+            const QRect r = view->mapFromScene(plotted->mapToScene(inChart)).boundingRect();
+            return QRectF(r.translated(view->viewport()->pos())).adjusted(-2, -2, 2, 2);
+        };
+        // A rectangle about cell 1 a fifth into the run.
+        const model::PlotPoint early =
+            chart.Plot().Curves[0].Points.at(chart.Plot().Curves[0].Points.size() / 5);
+        const QPoint on = view->mapFromScene(
+            plotted->mapToScene(plotted->mapToPosition({early.Day, early.Temp})));
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, on - QPoint(50, 40));
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, on + QPoint(50, 40));
+        QVERIFY(chart.ShownView() != model::WholeView(chart.Plot()));
+        const QString path = WorkDir->filePath("zoomed.svg");
+        QVERIFY(chart.SaveImage(path));
+        const QRectF area = onView(plotted->plotArea());
+        const QRectF legend = onView(plotted->legend()->geometry());
+        QSet<QString> pens;
+        for (const model::PlotCurve& curve : chart.Plot().Curves)
+            pens << ToQColor(curve.Pen).name();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.size() < 200'000);
+        QXmlStreamReader svg(&file);
+        QString pen;
+        QPointF shift;
+        int drawn = 0;
+        QString written;  // split where the script changes: the legend's "セル5" and " 定常"
+        const QRegularExpression pair("(-?[0-9.e]+),(-?[0-9.e]+)");
+        while (!svg.atEnd()) {
+            if (svg.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const QXmlStreamAttributes a = svg.attributes();
+            if (svg.name() == QLatin1String("text")) {
+                written += svg.readElementText();
+            } else if (svg.name() == QLatin1String("g")) {
+                pen = a.value("stroke").toString();
+                const QStringList m = a.value("transform").toString().remove("matrix(").split(',');
+                shift = m.size() == 6 ? QPointF(m[4].toDouble(), m[5].chopped(1).toDouble())
+                                      : QPointF();
+            } else if (pens.contains(pen)) {
+                auto points =
+                    pair.globalMatch(a.value("points").toString() + a.value("d").toString());
+                while (points.hasNext()) {
+                    const auto xy = points.next();
+                    const QPointF p =
+                        QPointF(xy.captured(1).toDouble(), xy.captured(2).toDouble()) + shift;
+                    QVERIFY2(area.contains(p) || legend.contains(p), qPrintable(pen));
+                    ++drawn;
+                }
+            }
+        }
+        QVERIFY(!svg.hasError() && drawn > 10);
+        // The legend and the ticks are those of the view shown, not of the whole run.
+        const auto* days = qobject_cast<QValueAxis*>(plotted->axes(Qt::Horizontal).value(0));
+        QVERIFY(written.contains(ModelText(chart.Plot().Curves.back().Name)));
+        QVERIFY(written.contains(
+            QString::asprintf(qPrintable(days->labelFormat()), days->tickAnchor())));
     }
 
     // Each row: the answer to the question on closing with unsaved changes
