@@ -226,13 +226,22 @@ constexpr CatalogEntry kCatalog[] = {
     {BatchCellNotText, QT_TRANSLATE_NOOP("Message", "入力できない文字"),
      QT_TRANSLATE_NOOP("Message", "列「%1」にUTF-8として読めないバイトかNUL文字があります")},
     {AnsweredYes, "", QT_TRANSLATE_NOOP("Message", "→ はい（自動で回答しました）")},
+    {ReportNotWritten, QT_TRANSLATE_NOOP("Message", "報告書がありません"),
+     QT_TRANSLATE_NOOP(
+         "Message",
+         "報告書「%1」はまだありません。\n計算開始を押すと、計算の結果がこのファイルに"
+         "書かれます")},
+    {ReportUnreadable, QT_TRANSLATE_NOOP("Message", "報告書を表示できません"),
+     QT_TRANSLATE_NOOP("Message", "報告書「%1」を表示できません。\n%2")},
+    {NotCodePage932Text, "",
+     QT_TRANSLATE_NOOP("Message", "コードページ932の文字として読めないバイトがあります")},
 };
 
 constexpr bool InIdOrder() {
     for (std::size_t n = 0; n < std::size(kCatalog); ++n)
         if (static_cast<std::size_t>(kCatalog[n].Id) != n)
             return false;
-    return std::size(kCatalog) == static_cast<std::size_t>(AnsweredYes) + 1;
+    return std::size(kCatalog) == static_cast<std::size_t>(NotCodePage932Text) + 1;
 }
 static_assert(InIdOrder(), "one catalog entry per message id, in id order");
 

@@ -146,6 +146,10 @@ enum class MessageId {
     BatchCellNotText,
     // the command line
     AnsweredYes,
+    // the report viewer
+    ReportNotWritten,
+    ReportUnreadable,
+    NotCodePage932Text,
 };
 
 }  // namespace tidewell
