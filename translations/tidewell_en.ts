@@ -299,11 +299,6 @@
         <translation>above %1</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="65"/>
-        <source>一覧から選ぶので拒否されません（ケースファイルとコマンドラインでは一覧にない値が拒否されます）</source>
-        <translation>Picked from the list, so never refused (a case file or the command line is refused a value the list does not hold)</translation>
-    </message>
-    <message>
         <location filename="../src/window/GuideText.cpp" line="84"/>
         <source>メインウィンドウ</source>
         <translation>The main window</translation>
@@ -387,6 +382,11 @@
         <location filename="../src/window/GuideText.cpp" line="141"/>
         <source>&lt;p&gt;計算の前にも、湾口部の流速が大きすぎると「流量等の入力制限」の注意が出ます（計算は続きます）。時間ステップが0分になる、ステップ数が多すぎるなど、計算できない条件のときは理由と直し方を示して計算しません。&lt;/p&gt;</source>
         <translation>&lt;p&gt;When a calculation starts, a mouth velocity that is too high brings the &quot;Inflow limit&quot; warning (the calculation goes on). Conditions that cannot be calculated, such as a time step of 0 minutes or far too many steps, are not run: a message says why and what to change.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../src/window/GuideText.cpp" line="67"/>
+        <source>ケースファイルやコマンドラインで一覧にない値</source>
+        <translation>a value not in the list, in a case file or on the command line</translation>
     </message>
     <message>
         <location filename="../src/window/GuideText.cpp" line="149"/>
@@ -1497,12 +1497,12 @@ Press Calculate: the calculation writes its results to this file.</translation>
 <context>
     <name>ReportViewer</name>
     <message>
-        <location filename="../src/window/ReportViewer.cpp" line="29"/>
+        <location filename="../src/window/ReportViewer.cpp" line="30"/>
         <source>報告書 - Tidewell</source>
         <translation>Report - Tidewell</translation>
     </message>
     <message>
-        <location filename="../src/window/ReportViewer.cpp" line="50"/>
+        <location filename="../src/window/ReportViewer.cpp" line="51"/>
         <source>コピー</source>
         <translation>Copy</translation>
     </message>

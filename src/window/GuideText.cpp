@@ -62,10 +62,10 @@ QString ListRow(const ListInfo& list) {
     return QStringLiteral("<tr>") + Cell(Code(option)) +
            Cell(ModelText(ListCaption(list.Id)).toHtmlEscaped()) + Cell(QStringLiteral("×")) +
            Cell(entries.join(QStringLiteral(", "))) + Cell(ToQString(list.Entries.front())) +
-           Cell(QCoreApplication::translate(
-               "Guide",
-               "一覧から選ぶので拒否されません（ケースファイルとコマンドラインでは一覧に"
-               "ない値が拒否されます）")) +
+           Cell(QStringLiteral("<i>") + MessageText({MessageId::EntryNotInList, {}}).Title +
+                QStringLiteral("</i>: ") +
+                QCoreApplication::translate("Guide",
+                                            "ケースファイルやコマンドラインで一覧にない値")) +
            QStringLiteral("</tr>");
 }
 

@@ -32,7 +32,7 @@ QDialog* NewGuideWindow(QWidget& parent, const QString& reportFile) {
     layout->addWidget(browser, 1);
     layout->addWidget(buttons);
     const QFontMetrics metrics(browser->font());
-    guide->resize(metrics.averageCharWidth() * 100, metrics.lineSpacing() * 36);
+    guide->resize(metrics.averageCharWidth() * 130, metrics.lineSpacing() * 40);
     return guide;
 }
 

@@ -9,7 +9,10 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "GothicFonts.h"
 #include "QtText.h"
@@ -55,13 +58,12 @@ ReportViewer::ReportViewer(const QString& reportFile, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PathLine);
-    layout->addWidget(Problem);
+    layout->addWidget(Problem, 1, Qt::AlignTop);
     layout->addWidget(Contents, 1);
     layout->addWidget(buttons);
 
-    // Wide enough for the report's longest line, 70 columns, and its 26 lines.
     const QFontMetrics metrics(Contents->font());
-    resize(metrics.horizontalAdvance(QString(72, QLatin1Char('0'))) + 60,
+    resize(metrics.horizontalAdvance(QString(80, QLatin1Char('0'))),
            metrics.lineSpacing() * 28 + 120);
     Reload();
 }
@@ -78,11 +80,27 @@ void ReportViewer::Reload() {
             text.chop(1);
         Contents->setPlainText(text);
         Problem->clear();
+        WidenFor(text);
         return;
     }
     Contents->clear();
     const ShownMessage shown = MessageText(read.Problem);
     Problem->setText(shown.Title + QStringLiteral("\n\n") + shown.Prompt);
+}
+
+// Grows the window until the longest line shows whole; a report's columns
+// line up only when nothing is cut off.
+void ReportViewer::WidenFor(const QString& text) {
+    const QFontMetrics metrics(Contents->font());
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int around = 2 * Contents->frameWidth() +
+                       Contents->verticalScrollBar()->sizeHint().width() +
+                       layout()->contentsMargins().left() + layout()->contentsMargins().right() +
+                       2 * static_cast<int>(Contents->document()->documentMargin()) + 8;
+    if (widest + around > width())
+        resize(widest + around, height());
 }
 
 QString ReportViewer::Text() const {

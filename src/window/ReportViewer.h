@@ -28,6 +28,7 @@ class ReportViewer final : public QDialog {
 
   private:
     void CopyText();
+    void WidenFor(const QString& text);
 
     QString Path;
     QLabel* PathLine = nullptr;
