@@ -374,6 +374,11 @@
         <translation>&lt;p&gt;&lt;b&gt;Open…&lt;/b&gt; (Ctrl+O), &lt;b&gt;Save&lt;/b&gt; (Ctrl+S), &lt;b&gt;Save As…&lt;/b&gt; (Ctrl+Shift+S): keep cases in &lt;tt&gt;.tidewell&lt;/tt&gt; files (readable JSON: the six basic conditions exactly as typed, and the three list picks). The title shows the file&apos;s name, with &lt;tt&gt;*&lt;/tt&gt; once the case has changed since it was saved. Before anything that would lose changes (closing, opening another case) the window asks whether to save them; a case without a file is asked about once it differs from the starting conditions.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Recent Files&lt;/b&gt;: the last five case files. Picking one that no longer exists says so and drops it from the list.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Export Results as CSV…&lt;/b&gt;: writes the time series of the last calculation that was not cancelled. The columns are &lt;tt&gt;day,cell1,…,cell5&lt;/tt&gt;: the days since the start and the five cells&apos; temperatures (℃) from the head of the bay. UTF-8, LF line ends, numbers with 17 significant digits, so they read back to the same values.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Exit&lt;/b&gt; (Ctrl+Q): closes the window.&lt;/p&gt;</translation>
     </message>
     <message>
+        <location filename="../src/window/GuideText.cpp" line="233"/>
+        <source>&lt;p&gt;表示 → 不確かさ…：基本条件ごとに分布（一様・正規・三角）と幅 (%) を選び、サンプル数と乱数の種を決めて&lt;b&gt;実行&lt;/b&gt;すると、ばらつかせた多数のケースを裏で計算します（&lt;b&gt;中止&lt;/b&gt;で止められます）。湾内平均水温の分布、セルごとの P5–P95、一つずつ端に置いたときの平均水温が図になり、結果あり・不安定・計算不可・入力拒否のサンプル数が示されます。&lt;/p&gt;&lt;p&gt;同じ種からは、どのコンピューターでも同じサンプルになります。&lt;b&gt;CSVで保存…&lt;/b&gt;でサンプルを、&lt;b&gt;画像を保存…&lt;/b&gt;で図を保存します。ケースが変わると、前の結果は古いものとして示されます。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;View → Uncertainty…: choose a distribution (uniform, normal or triangular) and a width (%) for each basic condition, the number of samples and the seed, and press &lt;b&gt;Run&lt;/b&gt;: many varied cases are calculated in the background (&lt;b&gt;Cancel&lt;/b&gt; stops them). Charts show the distribution of the bay mean temperature, P5–P95 for each cell and the bay mean with one input at each end, with how many samples gave a result, were unstable, could not be calculated or had a value refused.&lt;/p&gt;&lt;p&gt;The same seed gives the same samples on every computer. &lt;b&gt;Save as CSV…&lt;/b&gt; saves the samples, &lt;b&gt;Save image…&lt;/b&gt; the charts. Once the case changes, the earlier result is marked as stale.&lt;/p&gt;</translation>
+    </message>
+    <message>
         <location filename="../src/window/GuideText.cpp" line="246"/>
         <source>&lt;p&gt;計算のたびに、条件、指標、結果の26行の報告書が次のファイルに書かれます（コードページ932 (Shift_JIS)、改行 CR LF）：&lt;br&gt;&lt;tt&gt;%1&lt;/tt&gt;&lt;/p&gt;&lt;p&gt;表示 → 報告書 (Ctrl+R) は、このファイルを等幅の文字で表示します（書き換えはできません）。&lt;b&gt;コピー&lt;/b&gt;で本文をクリップボードに写します。開いている間は計算のたびに読み直します。まだ計算していないときや読めないときは、そう表示します。&lt;/p&gt;</source>
         <translation>&lt;p&gt;Every calculation writes a 26-line report of the conditions, the indices and the result to this file (code page 932 (Shift_JIS), CR LF line ends):&lt;br&gt;&lt;tt&gt;%1&lt;/tt&gt;&lt;/p&gt;&lt;p&gt;View → Report (Ctrl+R) shows this file in a fixed-pitch font; it cannot be edited. &lt;b&gt;Copy&lt;/b&gt; puts its text on the clipboard. While open, it reads the file again after every calculation. Before the first calculation, or when the file cannot be read, it says so.&lt;/p&gt;</translation>
@@ -412,11 +417,6 @@
         <location filename="../src/window/GuideText.cpp" line="220"/>
         <source>&lt;p&gt;表示 → 逆算… (Ctrl+K)：一つの入力（基本条件、または一覧の倍率）を、湾内平均水温の目標値、または観測された一部のセルの水温に合うように求めます。&lt;b&gt;求める入力&lt;/b&gt;を選び、目標の平均水温か観測水温（空欄は未観測）を入れて&lt;b&gt;計算&lt;/b&gt;を押します。計算は裏で進み、&lt;b&gt;中止&lt;/b&gt;で止められます。&lt;/p&gt;&lt;p&gt;答えとして、値、入力する文字（基本条件）または最も近い一覧の値とその平均水温（倍率）、セルごとの観測値と計算値、誤差、バイアス、RMS が出ます。&lt;b&gt;適用&lt;/b&gt;で、その文字を入力するか一覧の値を選びます。答えのないときは理由を示します。&lt;/p&gt;</source>
         <translation>&lt;p&gt;View → Calibration… (Ctrl+K): finds the value of one input (a basic condition or a list&apos;s multiplier) that matches a target bay mean temperature, or the temperatures observed in some of the cells. Choose the &lt;b&gt;Input to solve for&lt;/b&gt;, enter the target mean or the observed temperatures (blank: not measured) and press &lt;b&gt;Calculate&lt;/b&gt;. The search runs in the background; &lt;b&gt;Cancel&lt;/b&gt; stops it.&lt;/p&gt;&lt;p&gt;The answer gives the value, the text to type (a basic condition) or the nearest list entry with its bay mean (a multiplier), and the observed against the computed temperature of each cell with the error, bias and RMS. &lt;b&gt;Apply&lt;/b&gt; types the text or picks the entry. When there is no answer, the window says why.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <location filename="../src/window/GuideText.cpp" line="233"/>
-        <source>&lt;p&gt;表示 → 不確かさ…：基本条件ごとに分布（一様・正規・三角）と幅 (%) を選び、サンプル数と乱数の種を決めて&lt;b&gt;実行&lt;/b&gt;すると、ばらつかせた多数のケースを裏で計算します（&lt;b&gt;中止&lt;/b&gt;で止められます）。湾内平均水温の分布、セルごとの P5–P95、一つずつ端に置いたときの平均水温が図になり、結果の数と、受け付けられなかった値の理由が示されます。&lt;/p&gt;&lt;p&gt;同じ種からは、どのコンピューターでも同じサンプルになります。&lt;b&gt;CSVで保存…&lt;/b&gt;でサンプルを、&lt;b&gt;画像を保存…&lt;/b&gt;で図を保存します。ケースが変わると、前の結果は古いものとして示されます。&lt;/p&gt;</source>
-        <translation>&lt;p&gt;View → Uncertainty…: choose a distribution (uniform, normal or triangular) and a width (%) for each basic condition, the number of samples and the seed, and press &lt;b&gt;Run&lt;/b&gt;: many varied cases are calculated in the background (&lt;b&gt;Cancel&lt;/b&gt; stops them). Charts show the distribution of the bay mean temperature, P5–P95 for each cell and the bay mean with one input at each end, with the counts of results and the reasons for any refused values.&lt;/p&gt;&lt;p&gt;The same seed gives the same samples on every computer. &lt;b&gt;Save as CSV…&lt;/b&gt; saves the samples, &lt;b&gt;Save image…&lt;/b&gt; the charts. Once the case changes, the earlier result is marked as stale.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../src/window/GuideText.cpp" line="258"/>
@@ -1497,12 +1497,12 @@ Press Calculate: the calculation writes its results to this file.</translation>
 <context>
     <name>ReportViewer</name>
     <message>
-        <location filename="../src/window/ReportViewer.cpp" line="30"/>
+        <location filename="../src/window/ReportViewer.cpp" line="32"/>
         <source>報告書 - Tidewell</source>
         <translation>Report - Tidewell</translation>
     </message>
     <message>
-        <location filename="../src/window/ReportViewer.cpp" line="51"/>
+        <location filename="../src/window/ReportViewer.cpp" line="53"/>
         <source>コピー</source>
         <translation>Copy</translation>
     </message>
