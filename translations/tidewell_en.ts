@@ -1213,6 +1213,11 @@ Press Calculate: the calculation writes its results to this file.</translation>
         <translation>It holds bytes that are not code page 932 text</translation>
     </message>
     <message>
+        <location filename="../src/case/MessageCatalog.cpp" line="238"/>
+        <source>通常のファイルではありません</source>
+        <translation>It is not a regular file</translation>
+    </message>
+    <message>
         <location filename="../src/case/MessageCatalog.cpp" line="89"/>
         <location filename="../src/case/MessageCatalog.cpp" line="145"/>
         <source>キー「%1」が二度あります</source>

@@ -150,6 +150,7 @@ enum class MessageId {
     ReportNotWritten,
     ReportUnreadable,
     NotCodePage932Text,
+    NotRegularFile,
 };
 
 }  // namespace tidewell

@@ -1,6 +1,8 @@
 #include "ReportReading.h"
 
 #include <cstddef>
+#include <filesystem>
+#include <system_error>
 
 #include "CodePageFile.h"
 #include "case/SafeFile.h"
@@ -25,6 +27,13 @@ std::string WithLineFeeds(const std::string& text) {
 }  // namespace
 
 ReadReport ReadReportFile(const std::string& path) {
+    // A FIFO or a device would block the reader or never end; a folder says so when read.
+    std::error_code error;
+    const std::filesystem::file_type kind = std::filesystem::status(path, error).type();
+    if (!error && kind != std::filesystem::file_type::regular &&
+        kind != std::filesystem::file_type::directory)
+        return {std::nullopt,
+                {MessageId::ReportUnreadable, {path, Message{MessageId::NotRegularFile, {}}}}};
     FileRead read = ReadSmallFile(path, kLargestReport);
     if (!read.Bytes) {
         if (read.Problem.Id == MessageId::NoSuchFile)

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <sstream>
@@ -32,9 +33,12 @@ TEST(ReportReading, DecodesTheDefaultReport) {
     EXPECT_EQ(lines[25], "    湾内平均水温(℃)= 17.7 ");
 }
 
+enum class Kind { File, Folder, Fifo };
+
 struct UnreadableRow {
     const char* Name;
-    std::string Bytes;  // written to the report's place; empty: a folder there instead
+    Kind Made;          // what stands at the report's place
+    std::string Bytes;  // a file's
     Message Expected;   // with "PATH" for the report's path
 };
 
@@ -43,10 +47,17 @@ class UnreadableReport : public testing::TestWithParam<UnreadableRow> {};
 TEST_P(UnreadableReport, SaysWhy) {
     test::TemporaryFolder folder;
     const std::string path = (folder.Path() / "Tidewell_OUT.txt").string();
-    if (GetParam().Bytes.empty())
-        std::filesystem::create_directory(path);
-    else
-        test::WriteFile(path, GetParam().Bytes);
+    switch (GetParam().Made) {
+        case Kind::File:
+            test::WriteFile(path, GetParam().Bytes);
+            break;
+        case Kind::Folder:
+            std::filesystem::create_directory(path);
+            break;
+        case Kind::Fifo:
+            ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+            break;
+    }
     Message expected = GetParam().Expected;
     expected.Args.front() = MessageArg(path);
     const ReadReport read = ReadReportFile(path);
@@ -59,16 +70,25 @@ using enum MessageId;
 INSTANTIATE_TEST_SUITE_P(
     Reasons, UnreadableReport,
     testing::Values(UnreadableRow{"ByteOutsideTheCodePage",
+                                  Kind::File,
                                   "ok\r\n\xFF\r\n",
                                   {ReportUnreadable, {"PATH", Message{NotCodePage932Text, {}}}}},
                     UnreadableRow{"LeadByteWithoutItsPair",
+                                  Kind::File,
                                   "\x93\x70\x82",
                                   {ReportUnreadable, {"PATH", Message{NotCodePage932Text, {}}}}},
                     UnreadableRow{"FarTooLarge",
+                                  Kind::File,
                                   std::string(2 << 20, ' '),
                                   {ReportUnreadable, {"PATH", Message{FileTooLarge, {}}}}},
-                    UnreadableRow{
-                        "AFolder", "", {ReportUnreadable, {"PATH", Message{IsFolder, {}}}}}),
+                    UnreadableRow{"AFolder",
+                                  Kind::Folder,
+                                  "",
+                                  {ReportUnreadable, {"PATH", Message{IsFolder, {}}}}},
+                    UnreadableRow{"AFifoThatWouldBlock",
+                                  Kind::Fifo,
+                                  "",
+                                  {ReportUnreadable, {"PATH", Message{NotRegularFile, {}}}}}),
     [](const testing::TestParamInfo<UnreadableRow>& row) { return std::string(row.param.Name); });
 
 TEST(ReportReading, WithoutAFileSaysNoneIsWrittenYet) {
