@@ -8,7 +8,6 @@
 #include "NumericText.h"
 
 namespace tidewell {
-namespace {
 
 // Indexed by BasicInput.
 const Message& RefusalOf(BasicInput input) {
@@ -22,6 +21,8 @@ const Message& RefusalOf(BasicInput input) {
     }};
     return kRefusals[static_cast<size_t>(input)];
 }
+
+namespace {
 
 bool InRange(const InputInfo& info, double leading) {
     if (!std::isfinite(leading))

@@ -19,6 +19,10 @@ namespace tidewell {
 std::optional<Message> CheckInput(const CaseRecord& record, BasicInput input,
                                   std::string_view text);
 
+// The message a refused text of the input gets (when nothing computed from
+// it is the cause).
+const Message& RefusalOf(BasicInput input);
+
 // The basic condition's value in the record.
 const BasicValue& ValueOf(const CaseRecord& record, BasicInput input);
 

@@ -239,13 +239,23 @@ constexpr CatalogEntry kCatalog[] = {
     {ChartQuantity, "", QT_TRANSLATE_NOOP("Message", "%1 %2 %3")},
     {ChartFactor, "", QT_TRANSLATE_NOOP("Message", "%1 %2")},
     {ChartTitleLine, "", QT_TRANSLATE_NOOP("Message", "%1　%2　%3")},
+    {ReportNotWritten, QT_TRANSLATE_NOOP("Message", "報告書がありません"),
+     QT_TRANSLATE_NOOP(
+         "Message",
+         "報告書「%1」はまだありません。\n計算開始を押すと、計算の結果がこのファイルに"
+         "書かれます")},
+    {ReportUnreadable, QT_TRANSLATE_NOOP("Message", "報告書を表示できません"),
+     QT_TRANSLATE_NOOP("Message", "報告書「%1」を表示できません。\n%2")},
+    {NotCodePage932Text, "",
+     QT_TRANSLATE_NOOP("Message", "コードページ932の文字として読めないバイトがあります")},
+    {NotRegularFile, "", QT_TRANSLATE_NOOP("Message", "通常のファイルではありません")},
 };
 
 constexpr bool InIdOrder() {
     for (std::size_t n = 0; n < std::size(kCatalog); ++n)
         if (static_cast<std::size_t>(kCatalog[n].Id) != n)
             return false;
-    return std::size(kCatalog) == static_cast<std::size_t>(ChartTitleLine) + 1;
+    return std::size(kCatalog) == static_cast<std::size_t>(NotRegularFile) + 1;
 }
 static_assert(InIdOrder(), "one catalog entry per message id, in id order");
 

@@ -156,6 +156,11 @@ enum class MessageId {
     ChartQuantity,
     ChartFactor,
     ChartTitleLine,
+    // the report viewer
+    ReportNotWritten,
+    ReportUnreadable,
+    NotCodePage932Text,
+    NotRegularFile,
 };
 
 }  // namespace tidewell

@@ -9,7 +9,7 @@ namespace {
 
 class Converter {
   public:
-    Converter() : Handle(iconv_open("CP932", "UTF-8")) {}
+    Converter(const char* to, const char* from) : Handle(iconv_open(to, from)) {}
     ~Converter() {
         if (Valid())
             iconv_close(Handle);
@@ -19,11 +19,11 @@ class Converter {
 
     bool Valid() const { return Handle != reinterpret_cast<iconv_t>(-1); }
 
-    std::optional<std::string> Convert(std::string_view utf8) {
-        // Every UTF-8 character of one to four bytes becomes at most two bytes.
-        std::string out(utf8.size() * 2 + 1, '\0');
-        char* in = const_cast<char*>(utf8.data());
-        size_t inLeft = utf8.size();
+    // Code page 932 and UTF-8 take at most three bytes each for a byte of the other.
+    std::optional<std::string> Convert(std::string_view text) {
+        std::string out(text.size() * 3 + 1, '\0');
+        char* in = const_cast<char*>(text.data());
+        size_t inLeft = text.size();
         char* outPtr = out.data();
         size_t outLeft = out.size();
         if (iconv(Handle, &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) {
@@ -40,15 +40,22 @@ class Converter {
 }  // namespace
 
 std::optional<std::string> ToCodePage932(std::string_view utf8) {
-    Converter converter;
+    Converter converter("CP932", "UTF-8");
     if (!converter.Valid())
         return std::nullopt;
     return converter.Convert(utf8);
 }
 
+std::optional<std::string> FromCodePage932(std::string_view bytes) {
+    Converter converter("UTF-8", "CP932");
+    if (!converter.Valid())
+        return std::nullopt;
+    return converter.Convert(bytes);
+}
+
 EncodedLines EncodeCodePage932Lines(const std::vector<std::string>& lines) {
     EncodedLines encoded;
-    Converter converter;
+    Converter converter("CP932", "UTF-8");
     if (!converter.Valid()) {
         encoded.Failure = Message{MessageId::CodePageMissing, {}};
         return encoded;

@@ -13,6 +13,10 @@ namespace tidewell::report {
 // Empty when a character has no code in that page.
 std::optional<std::string> ToCodePage932(std::string_view utf8);
 
+// Converts code page 932 text to UTF-8. Empty when a byte or byte pair is
+// no character of that page (or the conversion is missing).
+std::optional<std::string> FromCodePage932(std::string_view bytes);
+
 struct EncodedLines {
     std::string Bytes;
     std::optional<Message> Failure;  // why the lines cannot be converted

@@ -51,4 +51,14 @@ QFont FontFor(ControlFont kind) {
     return Gothic(kWindowPointSize, false, false);
 }
 
+QFont FixedPitchGothic() {
+    QFont font;
+    font.setFamilies({"IPAGothic", "Noto Sans Mono CJK JP", "VL Gothic", "TakaoGothic",
+                      "IPAexGothic", "Monospace"});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(kWindowPointSize + 1);
+    return font;
+}
+
 }  // namespace tidewell::window

@@ -17,4 +17,8 @@ void UseGothicSubstitutes();
 // control never inherits its container's font by accident.
 QFont FontFor(ControlFont kind);
 
+// A fixed-pitch Japanese face, for texts laid out in columns of characters
+// (the report: a full-width character takes two columns).
+QFont FixedPitchGothic();
+
 }  // namespace tidewell::window

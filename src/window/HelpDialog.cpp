@@ -1,22 +1,39 @@
 #include "HelpDialog.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QSettings>
+#include <QTextBrowser>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <QtGlobal>
 
+#include "GuideText.h"
+#include "ReportViewer.h"
 #include "tidewell/Version.h"
 
 namespace tidewell::window {
 namespace {
 
-void Open(QWidget& parent, const QString& objectName, const QString& title, const QString& text) {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, &parent);
-    box->setObjectName(objectName);
-    box->setTextFormat(Qt::RichText);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+QDialog* NewGuideWindow(QWidget& parent, const QString& reportFile) {
+    auto* guide = new QDialog(&parent);
+    guide->setObjectName(QStringLiteral("GuideBox"));
+    guide->setWindowTitle(QCoreApplication::translate("HelpDialog", "使い方 - Tidewell"));
+    guide->setAttribute(Qt::WA_DeleteOnClose);
+    guide->setSizeGripEnabled(true);
+    auto* browser = new QTextBrowser(guide);
+    browser->setObjectName(QStringLiteral("GuideBrowser"));
+    browser->setHtml(GuideText(reportFile));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, guide);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, guide, &QDialog::close);
+    auto* layout = new QVBoxLayout(guide);
+    layout->addWidget(browser, 1);
+    layout->addWidget(buttons);
+    const QFontMetrics metrics(browser->font());
+    guide->resize(metrics.averageCharWidth() * 130, metrics.lineSpacing() * 40);
+    return guide;
 }
 
 }  // namespace
@@ -26,28 +43,7 @@ QString ProgramVersion() {
 }
 
 QString GuideText(const QString& reportFile) {
-    const QString path = QDir::toNativeSeparators(QDir::current().absoluteFilePath(reportFile));
-    return QCoreApplication::translate(
-               "HelpDialog",
-               "<h3>Tidewell の使い方</h3>"
-               "<p>閉鎖性海域（湾）の平均水温を、湾を5つの箱に分けた簡易計算モデルで求めます。</p>"
-               "<p><b>基本条件</b>（白い欄は書き換えられます）</p><ul>"
-               "<li>湾面積 (km2)、平均水深 (m)、湾口部長さ (km)</li>"
-               "<li>外海水水温 (℃)、流入水水温 (℃)、流入水流量 (m3/秒)</li></ul>"
-               "<p>黄色の欄は計算された値です：湾容積 (km3)、湾口部水深 (m、平均水深と同じ)、"
-               "湾口部断面積 (km2)、流入負荷量 (℃/秒)。</p>"
-               "<p><b>基本条件の変更</b>：湾口部断面積・流入水水温・流入水流量に掛ける倍率を"
-               "一覧から選びます。</p>"
-               "<p><b>水質指標</b></p><ul>"
-               "<li>滞留時間 (日)：湾容積÷流入水流量。湾の水が流入水で入れ替わるまでの日数。</li>"
-               "<li>閉鎖度：湾面積の平方根÷湾口部長さ。大きいほど閉じた湾です。</li>"
-               "<li>流入負荷量÷湾容積 (℃/m3/日)：湾の水 1 m3 あたりに 1 "
-               "日で流入水が運び込む熱。</li></ul>"
-               "<p><b>計算開始</b>を押すと湾内平均水温 (℃) を求め、下の図の箱を水温の色で塗り、"
-               "結果を次のファイルに書きます（文字コードは Shift_JIS / CP932）：<br><tt>%1</tt><br>"
-               "プログラムを起動したフォルダーに書かれ、計算のたびに上書きされます。</p>"
-               "<p><b>デフォルトに戻す</b>：最初の条件に戻します。</p>")
-        .arg(path.toHtmlEscaped());
+    return GuideHtml(FullReportPath(reportFile), QSettings().fileName());
 }
 
 QString AboutText() {
@@ -62,13 +58,23 @@ QString AboutText() {
 }
 
 void ShowGuide(QWidget& parent, const QString& reportFile) {
-    Open(parent, QStringLiteral("GuideBox"), QCoreApplication::translate("HelpDialog", "使い方"),
-         GuideText(reportFile));
+    auto* guide =
+        parent.findChild<QDialog*>(QStringLiteral("GuideBox"), Qt::FindDirectChildrenOnly);
+    if (guide == nullptr)
+        guide = NewGuideWindow(parent, reportFile);
+    guide->show();
+    guide->raise();
+    guide->activateWindow();
 }
 
 void ShowAbout(QWidget& parent) {
-    Open(parent, QStringLiteral("AboutBox"),
-         QCoreApplication::translate("HelpDialog", "バージョン情報"), AboutText());
+    auto* box = new QMessageBox(QMessageBox::NoIcon,
+                                QCoreApplication::translate("HelpDialog", "バージョン情報"),
+                                AboutText(), QMessageBox::Ok, &parent);
+    box->setObjectName(QStringLiteral("AboutBox"));
+    box->setTextFormat(Qt::RichText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 }  // namespace tidewell::window

@@ -10,14 +10,17 @@ namespace tidewell::window {
 // The program's version, as the build sets it.
 QString ProgramVersion();
 
-// A short guide to the window in the language in use; `reportFile` is the report's full path.
+// The guide (see GuideText.h) for a report written to `reportFile` (a
+// relative name is in the folder the program was started from), naming the
+// file that keeps the window's settings.
 QString GuideText(const QString& reportFile);
 // The version, the licence and the Qt version in use.
 QString AboutText();
 
-// Open the texts above in a box over `parent`; they return at once and the
-// box deletes itself when closed.
+// The guide in its own resizable window over `parent` (one: a second call
+// raises it), named "GuideBox", its text browser "GuideBrowser".
 void ShowGuide(QWidget& parent, const QString& reportFile);
+// The about box; it returns at once and deletes itself when closed.
 void ShowAbout(QWidget& parent);
 
 }  // namespace tidewell::window

@@ -16,6 +16,7 @@
 #include "FormView.h"
 #include "GothicFonts.h"
 #include "QtText.h"
+#include "ReportViewer.h"
 #include "Twips.h"
 #include "session/CaseFileCommands.h"
 #include "session/RestoreCommand.h"
@@ -162,6 +163,8 @@ void MainWindow::RunFinished(model::RunOutcome outcome) {
     PresenterModel->FinishRun(std::move(outcome));
     const bool closing = std::exchange(CloseAfterRun, false);
     ShowModel();
+    if (Viewer != nullptr)
+        Viewer->Reload();
     if (closing) {
         close();
         return;

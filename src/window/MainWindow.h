@@ -24,6 +24,7 @@ class QMenuBar;
 namespace tidewell::window {
 
 class CalibrationDialog;
+class ReportViewer;
 class SeriesChartWindow;
 class SweepDialog;
 class UncertaintyDialog;
@@ -73,6 +74,11 @@ class MainWindow final : public QWidget {
     // An uncertainty dialog for the current case; it deletes itself when
     // closed and follows the case (a result of another case shows as stale).
     UncertaintyDialog* ShowUncertainty();
+    // The report viewer (one, non-modal, created when first needed), shown
+    // and raised; it reads the report again after every calculation.
+    ReportViewer& ShowReport();
+    // The case's file; empty while the case has none.
+    const std::string& CasePath() const { return OpenFile.Path(); }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -139,6 +145,7 @@ class MainWindow final : public QWidget {
     session::SavedCase OpenFile;
     std::uint64_t PlottedRun = 0;  // the model's run the chart shows
     SeriesChartWindow* Charts = nullptr;
+    ReportViewer* Viewer = nullptr;
     QMenuBar* Menus = nullptr;
     std::unique_ptr<window::RecentFiles> Recent;
 };

@@ -10,7 +10,9 @@
 #include "CalibrationDialog.h"
 #include "ControlTable.h"
 #include "MainWindow.h"
+#include "ProposedName.h"
 #include "QtText.h"
+#include "ReportViewer.h"
 #include "SeriesChartWindow.h"
 #include "SweepDialog.h"
 #include "UncertaintyDialog.h"
@@ -28,9 +30,11 @@ QString CaseFilter() {
 }  // namespace
 
 MenuCommands MainWindow::Menu() {
-    return {[this] { AskAndOpen(); },      [this] { Save(); },           [this] { AskAndSaveAs(); },
-            [this] { AskAndExportCsv(); }, [this] { ShowChart(); },      [this] { ShowSweep(); },
-            [this] { ShowCalibration(); }, [this] { ShowUncertainty(); }};
+    return {[this] { AskAndOpen(); },      [this] { Save(); },
+            [this] { AskAndSaveAs(); },    [this] { AskAndExportCsv(); },
+            [this] { ShowChart(); },       [this] { ShowSweep(); },
+            [this] { ShowCalibration(); }, [this] { ShowUncertainty(); },
+            [this] { ShowReport(); }};
 }
 
 bool MainWindow::MayDropChanges() {
@@ -116,7 +120,8 @@ bool MainWindow::ExportSeriesCsv(const QString& path) {
 
 void MainWindow::AskAndExportCsv() {
     const QString path = QFileDialog::getSaveFileName(
-        this, QCoreApplication::translate("MainWindow", "結果をCSVで保存"), QString(),
+        this, QCoreApplication::translate("MainWindow", "結果をCSVで保存"),
+        ProposedSavePath(*this, session::SavedOutput::SeriesCsv),
         QCoreApplication::translate("MainWindow", "CSV ファイル (*.csv)"));
     if (!path.isEmpty())
         ExportSeriesCsv(ToQString(session::WithDefaultExtension(path.toStdString(), ".csv")));
@@ -218,6 +223,17 @@ SweepDialog* MainWindow::ShowSweep() {
         [this](const engine::SweepCombination& combination) { PickCombination(combination); });
     dialog->show();
     return dialog;
+}
+
+ReportViewer& MainWindow::ShowReport() {
+    if (Viewer == nullptr)
+        Viewer = new ReportViewer(ReportFile, this);
+    else
+        Viewer->Reload();
+    Viewer->show();
+    Viewer->raise();
+    Viewer->activateWindow();
+    return *Viewer;
 }
 
 UncertaintyDialog* MainWindow::ShowUncertainty() {

@@ -56,6 +56,9 @@ void AddViewMenu(QMenuBar& bar, QWidget& window, const MenuCommands& commands) {
                QKeySequence(Qt::CTRL | Qt::Key_K), commands.ShowCalibration);
     AddCommand(*view, window, QT_TRANSLATE_NOOP("MenuBar", "不確かさ(&U)…"), "UncertaintyAction",
                {}, commands.ShowUncertainty);
+    view->addSeparator();
+    AddCommand(*view, window, QT_TRANSLATE_NOOP("MenuBar", "報告書(&R)"), "ReportAction",
+               QKeySequence(Qt::CTRL | Qt::Key_R), commands.ShowReport);
 }
 
 void AddHelpMenu(QMenuBar& bar, QWidget& window, const QString& reportFile) {

@@ -23,6 +23,7 @@ struct MenuCommands {
     std::function<void()> ShowSweep;
     std::function<void()> ShowCalibration;
     std::function<void()> ShowUncertainty;
+    std::function<void()> ShowReport;
 };
 
 // Builds the menu bar as a child of `window`; `reportFile` is where a

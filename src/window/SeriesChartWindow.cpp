@@ -1,4 +1,5 @@
 #include "SeriesChartWindow.h"
+#include "ProposedName.h"
 
 #include <QChart>
 #include <QChartView>
@@ -200,7 +201,7 @@ bool SeriesChartWindow::SaveImage(const QString& path) {
 void SeriesChartWindow::AskAndSave() {
     const QString path = QFileDialog::getSaveFileName(
         this, QCoreApplication::translate("SeriesChartWindow", "画像を保存"),
-        QStringLiteral("tidewell-series.png"),
+        ProposedSavePath(*this, session::SavedOutput::SeriesImage),
         QCoreApplication::translate("SeriesChartWindow", "PNG 画像 (*.png);;SVG 画像 (*.svg)"));
     if (!path.isEmpty())
         SaveImage(path);

@@ -1,4 +1,5 @@
 #include "SweepDialog.h"
+#include "ProposedName.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -273,7 +274,7 @@ bool SweepDialog::SaveCsv(const QString& path) {
 void SweepDialog::AskAndSaveCsv() {
     const QString path = QFileDialog::getSaveFileName(
         this, QCoreApplication::translate("SweepDialog", "CSVで保存"),
-        QStringLiteral("tidewell-sweep.csv"),
+        ProposedSavePath(*this, session::SavedOutput::SweepCsv),
         QCoreApplication::translate("SweepDialog", "CSV ファイル (*.csv)"));
     if (!path.isEmpty())
         SaveCsv(path);

@@ -1,4 +1,5 @@
 #include "UncertaintyDialog.h"
+#include "ProposedName.h"
 
 #include <QAreaSeries>
 #include <QCategoryAxis>
@@ -538,7 +539,7 @@ bool UncertaintyDialog::SaveImage(const QString& path) {
 void UncertaintyDialog::AskAndSaveCsv() {
     const QString path = QFileDialog::getSaveFileName(
         this, QCoreApplication::translate("UncertaintyDialog", "CSVで保存"),
-        QStringLiteral("tidewell-samples.csv"),
+        ProposedSavePath(*this, session::SavedOutput::SamplesCsv),
         QCoreApplication::translate("UncertaintyDialog", "CSV ファイル (*.csv)"));
     if (!path.isEmpty())
         SaveCsv(path);
@@ -547,7 +548,7 @@ void UncertaintyDialog::AskAndSaveCsv() {
 void UncertaintyDialog::AskAndSaveImage() {
     const QString path = QFileDialog::getSaveFileName(
         this, QCoreApplication::translate("UncertaintyDialog", "画像を保存"),
-        QStringLiteral("tidewell-uncertainty.png"),
+        ProposedSavePath(*this, session::SavedOutput::UncertaintyImage),
         QCoreApplication::translate("UncertaintyDialog", "PNG 画像 (*.png);;SVG 画像 (*.svg)"));
     if (!path.isEmpty())
         SaveImage(path);
