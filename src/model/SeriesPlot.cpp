@@ -156,10 +156,12 @@ FinishedRun FinishedRunOf(engine::RunStatus status, const engine::TimeSeries& se
 }
 
 std::optional<PlotPick> NearestPoint(const SeriesPlot& plot, PlotPoint spot, double pixelsPerDay,
-                                     double pixelsPerDegree) {
+                                     double pixelsPerDegree, AxisRange days, AxisRange temps) {
     std::optional<PlotPick> nearest;
     double best = std::numeric_limits<double>::infinity();
     const auto consider = [&](std::size_t curve, PlotPoint p) {
+        if (p.Day < days.Low || p.Day > days.High || p.Temp < temps.Low || p.Temp > temps.High)
+            return;
         const double dx = (p.Day - spot.Day) * pixelsPerDay;
         const double dy = (p.Temp - spot.Temp) * pixelsPerDegree;
         const double distance = std::hypot(dx, dy);
@@ -173,7 +175,8 @@ std::optional<PlotPick> NearestPoint(const SeriesPlot& plot, PlotPoint spot, dou
         if (points.empty())
             continue;
         if (plot.Curves[c].Flat) {
-            const double day = std::clamp(spot.Day, points.front().Day, points.back().Day);
+            const double day = std::clamp(std::clamp(spot.Day, days.Low, days.High),
+                                          points.front().Day, points.back().Day);
             consider(c, {day, points.front().Temp});
             continue;
         }

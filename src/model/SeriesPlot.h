@@ -72,15 +72,15 @@ SeriesPlot PlotOfRun(const FinishedRun& run);
 FinishedRun FinishedRunOf(engine::RunStatus status, const engine::TimeSeries& series,
                           const engine::ModelState& model, RunConditions conditions);
 
-// The curve point nearest to a spot of the chart, measured on screen: the
-// scales turn a day and a degree into pixels. On a flat line the point is the
-// one at the spot's day.
+// The curve point nearest to a spot of the chart among those shown (within
+// `days` and `temps`), measured on screen: the scales turn a day and a degree
+// into pixels. On a flat line the point is the one at the spot's day.
 struct PlotPick {
     std::size_t Curve = 0;
     PlotPoint Point;
 };
 std::optional<PlotPick> NearestPoint(const SeriesPlot& plot, PlotPoint spot, double pixelsPerDay,
-                                     double pixelsPerDegree);
+                                     double pixelsPerDegree, AxisRange days, AxisRange temps);
 // "セル1（湾奥）　12.35日　17.45℃"
 Message PickText(const SeriesPlot& plot, const PlotPick& pick);
 

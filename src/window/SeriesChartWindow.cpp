@@ -273,8 +273,8 @@ void SeriesChartWindow::ShowValueAt(QPointF viewportPosition) {
     }
     const double pixelsPerDay = area.width() / (Viewed.Days.High - Viewed.Days.Low);
     const double pixelsPerDegree = area.height() / (Viewed.Temps.High - Viewed.Temps.Low);
-    const std::optional<model::PlotPick> pick =
-        model::NearestPoint(Shown, ValueAt(viewportPosition), pixelsPerDay, pixelsPerDegree);
+    const std::optional<model::PlotPick> pick = model::NearestPoint(
+        Shown, ValueAt(viewportPosition), pixelsPerDay, pixelsPerDegree, Viewed.Days, Viewed.Temps);
     ValueLine->setText(pick ? ModelText(model::PickText(Shown, *pick)) : QString());
 }
 

@@ -103,15 +103,23 @@ TEST(SeriesPlot, ShowsTheCellsWithTheirFlatAndSteadyLines) {
 }
 
 // Cell 1 and the sea line only; on screen a day is 100 pixels and a degree
-// 50: the nearest point on screen, or the flat line at the mouse's day.
+// 50: the nearest point shown, or the flat line at the mouse's day. The last
+// rows zoom to days 0 to 3.5 and 15.5 to 17.5 degrees: points outside are not picked.
 TEST(SeriesPlot, PicksTheCurvePointUnderTheMouse) {
     model::SeriesPlot plot = model::PlotOfRun(HandRun(engine::RunStatus::Completed));
     plot.Curves = {plot.Curves[0], plot.Curves[5]};
-    for (const auto& [spot, text] :
-         {std::pair{model::PlotPoint{2.0, 17.0}, "セル1（湾奥）　2.00日　17.00℃"},
-          {model::PlotPoint{3.3, 16.4}, "セル1（湾奥）　4.00日　16.00℃"},
-          {model::PlotPoint{3.3, 17.9}, "外海水温　3.30日　18.00℃"}}) {
-        const std::optional<model::PlotPick> pick = model::NearestPoint(plot, spot, 100, 50);
+    const model::AxisRange all{-100, 100};
+    for (const auto& [spot, days, temps, text] :
+         {std::tuple{model::PlotPoint{2.0, 17.0}, all, all, "セル1（湾奥）　2.00日　17.00℃"},
+          {model::PlotPoint{3.3, 16.4}, all, all, "セル1（湾奥）　4.00日　16.00℃"},
+          {model::PlotPoint{3.3, 17.9}, all, all, "外海水温　3.30日　18.00℃"},
+          {model::PlotPoint{3.4, 16.4}, {0, 3.5}, {15.5, 17.5}, "セル1（湾奥）　2.00日　17.00℃"},
+          {model::PlotPoint{3.3, 17.45},
+           {0, 3.5},
+           {15.5, 17.5},
+           "セル1（湾奥）　2.00日　17.00℃"}}) {
+        const std::optional<model::PlotPick> pick =
+            model::NearestPoint(plot, spot, 100, 50, days, temps);
         EXPECT_TRUE(pick && model::PickText(plot, *pick).Prompt() == text) << text;
     }
 }
