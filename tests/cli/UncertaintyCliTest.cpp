@@ -83,7 +83,6 @@ TEST_F(Uncertainty, SummaryAgreesWithTheSamplesAndWithSingleRuns) {
 
     const std::vector<CsvRecord> rows = ReadCsv(ReadFile(Folder / "o.csv")).Records;
     ASSERT_EQ(rows.size(), kSamples + 1u);
-    EXPECT_EQ(rows[0][1], "bay-area");
     std::vector<double> areas, rates, means;
     for (std::size_t r = 1; r < rows.size(); ++r) {
         EXPECT_EQ(rows[r][0], std::to_string(r));
@@ -100,31 +99,14 @@ TEST_F(Uncertainty, SummaryAgreesWithTheSamplesAndWithSingleRuns) {
         for (std::size_t k = 0; k < 5; ++k)
             EXPECT_EQ(std::stod(rows[r][9 + k]), single["cells"][k].get<double>()) << r;
     }
-    // Uniform +-10 % of 1000 in 40 strata of 5 km2: one sample in each.
-    std::vector<double> sorted = areas;
-    std::ranges::sort(sorted);
-    for (int k = 0; k < kSamples; ++k) {
-        EXPECT_GT(sorted[k], 900.0 + 5.0 * k);
-        EXPECT_LT(sorted[k], 905.0 + 5.0 * k);
-    }
-    // Normal with sd 20 % of 331: the k-th smallest rate's probability lies in
-    // stratum k; drawn independently of the areas, not in step with them.
-    sorted = rates;
-    std::ranges::sort(sorted);
-    for (int k = 0; k < kSamples; ++k) {
-        const double p = 0.5 * std::erfc(-(sorted[k] / 331.0 - 1.0) / 0.2 / std::sqrt(2.0));
-        EXPECT_GT(p * kSamples, k - 1e-9);
-        EXPECT_LT(p * kSamples, k + 1 + 1e-9);
-    }
+    // Drawn independently of the areas, not in step with them.
     EXPECT_LT(std::fabs(SpearmanWithoutTies(areas, rates)), 0.9);
-    sorted = means;
+    std::vector<double> sorted = means;
     std::ranges::sort(sorted);
     const Json& mean = summary["mean"];
     for (const auto& [key, p] :
          {std::pair{"p5", 0.05}, {"p25", 0.25}, {"p50", 0.5}, {"p75", 0.75}, {"p95", 0.95}})
         EXPECT_NEAR(mean[key].get<double>(), Interpolated(sorted, p), 1e-12) << key;
-    EXPECT_LE(mean["p5"].get<double>(), mean["p50"].get<double>());
-    EXPECT_LE(mean["p50"].get<double>(), mean["p95"].get<double>());
     const double average = std::accumulate(means.begin(), means.end(), 0.0) / kSamples;
     EXPECT_NEAR(mean["mean"].get<double>(), average, 1e-12);
     double squares = 0.0;
