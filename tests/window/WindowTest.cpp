@@ -1148,12 +1148,14 @@ class WindowTest : public QObject {
         QVERIFY(QString::fromStdString(Sink->Shown.at(0).Prompt()).contains("missing/sweep"));
         const QPoint cell = grid->visualRect(grid->model()->index(1, 7)).center();
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+        QVERIFY(!grid->selectionModel()->hasSelection());  // the outline is the one highlight
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
         // Row 0.5 of the inflow temperature, column 5.0 of the inflow.
         QCOMPARE(QList<int>({List(1)->currentRow(), List(2)->currentRow(), List(3)->currentRow()}),
                  QList<int>({0, 2, 7}));
-        QCOMPARE(CurrentCells(*grid), QList<QPoint>({{7, 1}}));  // the outline, no selection
-        QVERIFY(!grid->selectionModel()->hasSelection());
+        QCOMPARE(CurrentCells(*grid), QList<QPoint>({{7, 1}}));
+        List(2)->setCurrentRow(1);  // the window's pick moves it: inflow temperature 0.2
+        QCOMPARE(CurrentCells(*grid), QList<QPoint>({{7, 0}}));
         dialog->close();
         QTRY_VERIFY(dialog.isNull());  // deleted on close
         test::Type(*Window, 9, "0");
