@@ -774,12 +774,10 @@ class WindowTest : public test::MainWindowTest {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("result");
-        QTest::newRow("completed") << 0 << ""
-                                   << "Calculation finished!"
-                                   << " 17.7";
-        QTest::newRow("long run asked") << 9 << "0.001"
-                                        << "Calculation time"
-                                        << " 18";
+        for (const auto& [name, field, text, title, result] :
+             {std::tuple{"completed", 0, "", "Calculation finished!", " 17.7"},
+              {"long run asked", 9, "0.001", "Calculation time", " 18"}})
+            QTest::newRow(name) << field << QString(text) << QString(title) << QString(result);
     }
     void windowAndMessagesAreEnglish() {
         if (SystemLanguage() != Language::English)
@@ -1167,19 +1165,16 @@ class WindowTest : public test::MainWindowTest {
         QTest::addColumn<QString>("mean");
         QTest::addColumn<QStringList>("cells");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("multiplier") << "inflow-factor"
-                                    << "17.5" << QStringList() << "";
-        QTest::newRow("temperature") << "sea-temp"
-                                     << "17" << QStringList() << "";
-        QTest::newRow("cells") << "mouth-length"
-                               << "" << QStringList{"", "17.9", " ", "", "17.6"} << "";
-        QTest::newRow("out of reach") << "inflow-factor"
-                                      << "40" << QStringList() << "16.88067 ～ 17.93663(℃)";
-        QTest::newRow("no number")
-            << "inflow-factor"
-            << "x" << QStringList() << "湾内平均水温「x」は数値ではありません";
-        QTest::newRow("no cell") << "inflow-factor"
-                                 << "" << QStringList(5) << "観測水温を一つ以上入力してください";
+        const QStringList none, observed{"", "17.9", " ", "", "17.6"};
+        for (const auto& [name, input, mean, cells, refusal] :
+             {std::tuple{"multiplier", "inflow-factor", "17.5", none, ""},
+              {"temperature", "sea-temp", "17", none, ""},
+              {"cells", "mouth-length", "", observed, ""},
+              {"out of reach", "inflow-factor", "40", none, "16.88067 ～ 17.93663(℃)"},
+              {"no number", "inflow-factor", "x", none, "湾内平均水温「x」は数値ではありません"},
+              {"no cell", "inflow-factor", "", QStringList(5),
+               "観測水温を一つ以上入力してください"}})
+            QTest::newRow(name) << QString(input) << QString(mean) << cells << QString(refusal);
     }
     void calibrationSolvesTheWindowsCaseOrSaysWhyNot() {
         QFETCH(QString, input);
