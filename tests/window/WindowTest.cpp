@@ -16,6 +16,7 @@
 
 #include "BayCases.h"
 #include "WindowHarness.h"
+#include "model/AxisTicks.h"
 #include "model/RunEstimate.h"
 #include "session/CaseFileCommands.h"
 #include "window/CalibrationDialog.h"
@@ -163,23 +164,16 @@ class WindowTest : public test::MainWindowTest {
         QVERIFY(QTest::qWaitFor([&dialog] { return !dialog.IsRunning(); }, 60000));
     }
 
-    // The axes show the view, with ticks at whole multiples of a step of 1,
-    // 2 or 5 times a power of ten, four to eight to a view.
+    // The axes show the view, with the round ticks that fit it into at most eight intervals.
     static bool ShowsRoundTicks(const QChartView& view, const model::PlotView& shown) {
-        const auto* days = qobject_cast<QValueAxis*>(view.chart()->axes(Qt::Horizontal).value(0));
-        const auto* temps = qobject_cast<QValueAxis*>(view.chart()->axes(Qt::Vertical).value(0));
-        const auto round = [](const QValueAxis* axis, const model::AxisRange& range) {
-            const double step = axis->tickInterval();
-            const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
-            const double count = (axis->max() - axis->min()) / step;
-            const double index = axis->tickAnchor() / step;
-            return axis->tickType() == QValueAxis::TicksDynamic && axis->min() == range.Low &&
-                   axis->max() == range.High && count <= 8 && count > 3 &&
-                   std::abs(index - std::round(index)) < 1e-6 &&
-                   (std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
-                    std::abs(mantissa - 5) < 1e-9);
+        const auto round = [&view](Qt::Orientation along, const model::AxisRange& range) {
+            const auto* axis = qobject_cast<QValueAxis*>(view.chart()->axes(along).value(0));
+            const model::AxisTicks ticks = model::TicksOf(range, 8);
+            return axis && axis->tickType() == QValueAxis::TicksDynamic &&
+                   axis->min() == range.Low && axis->max() == range.High &&
+                   axis->tickInterval() == ticks.Step && axis->tickAnchor() == ticks.First;
         };
-        return days && temps && round(days, shown.Days) && round(temps, shown.Temps);
+        return round(Qt::Horizontal, shown.Days) && round(Qt::Vertical, shown.Temps);
     }
 
     // A calculation is waited for until its outcome is shown.
