@@ -91,18 +91,6 @@ class CaseFileOnDisk : public testing::Test {
     const std::string Path = (Folder.Path() / "bay.tidewell").string();
 };
 
-// The case is written as the hand-written example, over the previous file.
-TEST_F(CaseFileOnDisk, WritesOverThePreviousFileAndReadsItBack) {
-    test::WriteFile(Path, "an older case");
-    EXPECT_EQ(CaseFileText(Example()), test::ReadFile(kExamplePath));
-    EXPECT_EQ(WriteCaseFile(Path, Example()), std::nullopt);
-    EXPECT_EQ(test::ReadFile(Path), test::ReadFile(kExamplePath));
-    EXPECT_TRUE(OnlyFileIs(Path));
-    const CaseFileRead read = ReadCaseFile(Path);
-    EXPECT_EQ(read.Case, Example());
-    EXPECT_EQ(read.Refusal, std::nullopt);
-}
-
 TEST_F(CaseFileOnDisk, ARefusalNamesTheFileAndTheProblem) {
     { std::ofstream(Path) << R"({"format": "tidewell-case", "version": 7})"; }
     const CaseFileRead read = ReadCaseFile(Path);

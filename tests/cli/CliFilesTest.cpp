@@ -173,23 +173,6 @@ TEST_F(CliFolder, SavedCaseOpensToTheSameResult) {
     EXPECT_NE(Run("--no-report").Out, saved.Out) << saved.Err;
 }
 
-// The default case's 12623 steps of 718 minutes keep every 7th: the start,
-// 1803 more, and the final state, which is what one run ends with.
-TEST_F(CliFolder, SeriesRowsAreTheDaysOfTheRun) {
-    const test::Outcome series = Run("--series - --sea-temp 21");
-    EXPECT_NE(series.Err.find("計算終了です！"), std::string::npos) << series.Err;
-    const std::vector<CsvRecord> rows = ReadCsv(series.Out).Records;
-    ASSERT_EQ(rows.size(), 1806u);
-    EXPECT_EQ(rows[0], (CsvRecord{"day", "cell1", "cell2", "cell3", "cell4", "cell5"}));
-    EXPECT_EQ(rows[1], (CsvRecord{"0", "21", "21", "21", "21", "21"}));
-    for (const std::size_t r : {2, 100, 1804})
-        EXPECT_DOUBLE_EQ(std::stod(rows[r][0]), (r - 1) * 7 * 718 / 1440.0) << r;
-    EXPECT_DOUBLE_EQ(std::stod(rows[1805][0]), 12623 * 718 / 1440.0);
-    const Json single = RunJson("--sea-temp 21");
-    ExpectNumbers(std::span(rows[1805]).subspan(1),
-                  {single["cells"].begin(), single["cells"].end()});
-}
-
 // A row's report is the report of one run of its case. A name that is no
 // plain file name, or one an earlier row took, gives way to the row number,
 // and a row number another row took as its name to a further one: no report

@@ -1,14 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "BayCases.h"
 #include "TestSupport.h"
-#include "engine/ModelSetup.h"
 #include "engine/RunDriver.h"
-#include "engine/SteadyState.h"
 #include "engine/TimeSeries.h"
-#include "engine/TransportStep.h"
 
 namespace tidewell {
 namespace {
@@ -53,27 +48,6 @@ TEST(TimeSeries, KeepsAtMostTwoThousandInnerRows) {
             series.Offer(step, model);
         EXPECT_EQ(series.Rows().size(), rows) << steps;
         EXPECT_EQ(series.Rows().back().Day, steps) << steps;
-    }
-}
-
-// Run far past the calculation time, every cell reaches the chain's steady
-// state to the rounding of the single-precision rates.
-TEST(SteadyState, IsWhereLongRunsSettle) {
-    for (const CaseRecord& record : {DefaultCase(), BayCase(300, 2000), BayCase(100, 1)}) {
-        engine::ModelState model;
-        MessageLog messages;
-        engine::ResetModel(model);
-        ASSERT_TRUE(engine::SetUpModel(record, model, messages));
-        engine::UpdateLoads(model);
-        const double steps = 60 * (24 * model.CalcDays) / model.TimeStep;
-        for (int step = 0; step < 6 * steps; ++step)
-            engine::AdvanceStep(model);
-        const std::array<double, engine::kBayCellCount> settled = engine::SteadyState(model);
-        for (int k = 1; k <= engine::kBayCellCount; ++k)
-            EXPECT_NEAR(model.CellConc[engine::kTemperature][k],
-                        settled[static_cast<std::size_t>(k - 1)], 2e-5)
-                << k;
-        EXPECT_LT(settled[0], settled[4]);  // colder towards the river's cold inflow
     }
 }
 

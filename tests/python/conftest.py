@@ -6,8 +6,6 @@ import os
 import pathlib
 import subprocess
 
-import pytest
-
 SUPPORT = pathlib.Path(__file__).parents[1] / "support"
 GOLDEN = pathlib.Path(__file__).parents[1] / "golden"
 CASES = SUPPORT / "cases.csv"
@@ -32,8 +30,3 @@ def cli_json(inputs, *args):
     options = [f"--{name}={text}" for name, text in inputs.items()]
     status, out = cli("--json", "--no-report", *options, *args)
     return status, json.loads(out)
-
-
-@pytest.fixture(scope="session")
-def rows():
-    return table_rows()

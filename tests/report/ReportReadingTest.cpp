@@ -67,37 +67,23 @@ TEST_P(UnreadableReport, SaysWhy) {
 
 using enum MessageId;
 
+// The report's path cannot be read for the reason given.
+Message Unreadable(MessageId why) {
+    return {ReportUnreadable, {"PATH", Message{why, {}}}};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Reasons, UnreadableReport,
-    testing::Values(UnreadableRow{"ByteOutsideTheCodePage",
-                                  Kind::File,
-                                  "ok\r\n\xFF\r\n",
-                                  {ReportUnreadable, {"PATH", Message{NotCodePage932Text, {}}}}},
-                    UnreadableRow{"LeadByteWithoutItsPair",
-                                  Kind::File,
-                                  "\x93\x70\x82",
-                                  {ReportUnreadable, {"PATH", Message{NotCodePage932Text, {}}}}},
-                    UnreadableRow{"FarTooLarge",
-                                  Kind::File,
-                                  std::string(2 << 20, ' '),
-                                  {ReportUnreadable, {"PATH", Message{FileTooLarge, {}}}}},
-                    UnreadableRow{"AFolder",
-                                  Kind::Folder,
-                                  "",
-                                  {ReportUnreadable, {"PATH", Message{IsFolder, {}}}}},
-                    UnreadableRow{"AFifoThatWouldBlock",
-                                  Kind::Fifo,
-                                  "",
-                                  {ReportUnreadable, {"PATH", Message{NotRegularFile, {}}}}}),
+    testing::Values(UnreadableRow{"ByteOutsideTheCodePage", Kind::File, "ok\r\n\xFF\r\n",
+                                  Unreadable(NotCodePage932Text)},
+                    UnreadableRow{"LeadByteWithoutItsPair", Kind::File, "\x93\x70\x82",
+                                  Unreadable(NotCodePage932Text)},
+                    UnreadableRow{"FarTooLarge", Kind::File, std::string(2 << 20, ' '),
+                                  Unreadable(FileTooLarge)},
+                    UnreadableRow{"AFolder", Kind::Folder, "", Unreadable(IsFolder)},
+                    UnreadableRow{"AFifoThatWouldBlock", Kind::Fifo, "",
+                                  Unreadable(NotRegularFile)}),
     [](const testing::TestParamInfo<UnreadableRow>& row) { return std::string(row.param.Name); });
-
-TEST(ReportReading, WithoutAFileSaysNoneIsWrittenYet) {
-    test::TemporaryFolder folder;
-    const std::string path = (folder.Path() / "Tidewell_OUT.txt").string();
-    const ReadReport read = ReadReportFile(path);
-    EXPECT_FALSE(read.Text.has_value());
-    EXPECT_EQ(read.Problem, (Message{ReportNotWritten, {path}}));
-}
 
 }  // namespace
 }  // namespace tidewell::report

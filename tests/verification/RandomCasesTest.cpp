@@ -1,13 +1,11 @@
-// Checks over random cases that need no table of expected numbers: the steady
-// state is where a long run ends, and a batch does not depend on its threads.
+// A check over random cases that needs no table of expected numbers: the steady
+// state is where a long run ends.
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <random>
 
-#include "engine/BatchRunner.h"
 #include "engine/RunDriver.h"
 #include "engine/SteadyState.h"
 #include "engine/TransportStep.h"
@@ -19,15 +17,6 @@ namespace {
 constexpr int kCaseCount = 40;
 constexpr int kLongerRun = 20;           // times the planned step count
 constexpr double kSettledWithin = 1e-6;  // °C
-
-class NoReport final : public engine::RunReport {
-  public:
-    void Open() override {}
-    void WriteConditions(const CaseRecord&, const engine::ModelState&) override {}
-    void WriteResults(const engine::ModelState&) override {}
-    std::optional<Message> Close() override { return std::nullopt; }
-    void Discard() override {}
-};
 
 std::string Text(double value) {
     char text[32];
@@ -66,7 +55,7 @@ TEST(RandomCases, StableRunsSettleAtTheSteadyState) {
     int stable = 0;
     for (const CaseRecord& record : RandomCases()) {
         engine::ModelState bay;
-        NoReport report;
+        engine::NoReport report;
         MessageLog log;
         const engine::RunResult run = engine::RunCalculation(record, bay, report, log);
         if (run.Status != engine::RunStatus::Completed)
@@ -82,22 +71,6 @@ TEST(RandomCases, StableRunsSettleAtTheSteadyState) {
         }
     }
     EXPECT_GE(stable, kCaseCount / 2);  // the check has enough cases to mean something
-}
-
-// One worker or one per core, every case gives the same bits.
-TEST(RandomCases, BatchesDoNotDependOnTheThreads) {
-    const std::vector<CaseRecord> cases = RandomCases();
-    const std::vector<engine::BatchOutcome> alone = engine::RunBatch(cases, {}, 1);
-    const std::vector<engine::BatchOutcome> all = engine::RunBatch(cases, {}, 0);
-    ASSERT_EQ(alone.size(), all.size());
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        EXPECT_EQ(alone[i].Run.Status, all[i].Run.Status) << i;
-        EXPECT_EQ(alone[i].Run.StepCount, all[i].Run.StepCount) << i;
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(alone[i].Mean),
-                  std::bit_cast<std::uint64_t>(all[i].Mean))
-            << i;
-        EXPECT_EQ(alone[i].Cells, all[i].Cells) << i;
-    }
 }
 
 }  // namespace

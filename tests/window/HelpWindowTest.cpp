@@ -31,14 +31,8 @@ QString LimitsRow(const QString& guide, const QString& option) {
 
 }  // namespace
 
-class HelpWindowTest : public QObject {
+class HelpWindowTest : public test::MainWindowTest {
     Q_OBJECT
-
-    QTemporaryDir Settings;
-    std::unique_ptr<QTemporaryDir> WorkDir;
-    std::unique_ptr<MessageLog> Sink;
-    std::unique_ptr<MainWindow> Window;
-    QString ReportPath;
 
     void Calculate() {
         QTest::mouseClick(Named<QPushButton>(*Window, "Command1"), Qt::LeftButton);
@@ -50,25 +44,9 @@ class HelpWindowTest : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        UseLanguage(SystemLanguage());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Settings.path());
-    }
-    void init() {
-        WorkDir = std::make_unique<QTemporaryDir>();
-        ReportPath = WorkDir->filePath("Tidewell_OUT.txt");
-        Sink = std::make_unique<MessageLog>();
-        Window = std::make_unique<MainWindow>(*Sink, ReportPath.toStdString());
-        Window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
-    }
-    void cleanup() {
-        Window.reset();
-        Sink.reset();
-        WorkDir.reset();
-        QSettings().clear();
-        QTRY_VERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level window was left open");
-    }
+    void initTestCase() { UseOwnSettings(); }
+    void init() { OpenWindow(); }
+    void cleanup() { CloseWindow(); }
 
     // Every basic condition's option, limit (the number and whether it is
     // itself accepted) and refusal message is in its row of the guide, and

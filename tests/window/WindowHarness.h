@@ -3,8 +3,11 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <functional>
+#include <memory>
 
 #include "TestSupport.h"
+#include "window/Language.h"
+#include "window/MainWindow.h"
 
 // What the window test programs share: widget lookup, typing, waiting for a
 // dialog, and the offscreen main().
@@ -44,6 +47,37 @@ void WhenDialogAppears(QTimer& poll, std::function<void(Dialog*)> act) {
     });
     poll.start(10);
 }
+
+// A main window shown for each test, its report in a fresh folder, its
+// recent files in settings of its own, in the language the program would pick.
+class MainWindowTest : public QObject {
+  protected:
+    void UseOwnSettings() {
+        window::UseLanguage(window::SystemLanguage());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Settings.path());
+    }
+    void OpenWindow() {
+        WorkDir = std::make_unique<QTemporaryDir>();
+        ReportPath = WorkDir->filePath("Tidewell_OUT.txt");
+        Sink = std::make_unique<MessageLog>();
+        Window = std::make_unique<window::MainWindow>(*Sink, ReportPath.toStdString());
+        Window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
+    }
+    void CloseWindow() {
+        Window.reset();
+        Sink.reset();
+        WorkDir.reset();
+        QSettings().clear();
+        QTRY_VERIFY2(QApplication::topLevelWidgets().isEmpty(), "a top-level window was left open");
+    }
+
+    QTemporaryDir Settings;
+    std::unique_ptr<QTemporaryDir> WorkDir;
+    std::unique_ptr<MessageLog> Sink;
+    std::unique_ptr<window::MainWindow> Window;
+    QString ReportPath;
+};
 
 template <typename Test>
 int RunWindowTest(int argc, char* argv[]) {
