@@ -100,6 +100,13 @@ TEST(SeriesPlot, ShowsTheCellsWithTheirFlatAndSteadyLines) {
                 plot.Temps.High < 18.3);
     EXPECT_EQ(plot.Curves[5].Points, (std::vector<model::PlotPoint>{{0, 18}, {4, 18}}));
     EXPECT_EQ(plot.Curves[6].Points, (std::vector<model::PlotPoint>{{0, 15}, {4, 15}}));
+    // A bay where nothing moves (all at 17.5) gets half a degree about its value, plus the margin.
+    model::FinishedRun still = run;
+    still.Rows = {{0, {17.5, 17.5, 17.5, 17.5, 17.5}}, {4, {17.5, 17.5, 17.5, 17.5, 17.5}}};
+    still.Steady = {17.5, 17.5, 17.5, 17.5, 17.5};
+    still.SeaTemp = still.InflowTemp = 17.5;
+    const model::AxisRange flat = model::PlotOfRun(still).Temps;
+    EXPECT_TRUE(std::abs(flat.Low - 17.225) < 1e-9 && std::abs(flat.High - 17.775) < 1e-9);
 }
 
 // Cell 1 and the sea line only; on screen a day is 100 pixels and a degree
