@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 #include <cstddef>
 #include <type_traits>
 
@@ -49,7 +50,7 @@ QString InputRow(const InputInfo& input) {
     const QString option = QStringLiteral("--") + ToQString(input.Name);
     return QStringLiteral("<tr>") + Cell(Code(option)) +
            Cell(ModelText({input.Caption, {}}).toHtmlEscaped()) +
-           Cell(ToQString(input.Unit).toHtmlEscaped()) + Cell(AcceptedValues(input)) +
+           Cell(ToQString(input.ShownUnit).toHtmlEscaped()) + Cell(AcceptedValues(input)) +
            Cell(Plain(ValueOf(DefaultCase(), input.Id).Value())) +
            Cell(Refusal(RefusalOf(input.Id))) + QStringLiteral("</tr>");
 }
@@ -58,6 +59,8 @@ QString ListRow(const ListInfo& list) {
     QStringList entries;
     for (std::string_view entry : list.Entries)
         entries << ToQString(entry);
+    // Ascending, as the sensitivity table shows them; the list itself starts at its default.
+    std::ranges::sort(entries, {}, [](const QString& entry) { return entry.toDouble(); });
     const QString option = QStringLiteral("--") + ToQString(list.Name);
     return QStringLiteral("<tr>") + Cell(Code(option)) +
            Cell(ModelText(ListCaption(list.Id)).toHtmlEscaped()) + Cell(QStringLiteral("×")) +
