@@ -148,13 +148,6 @@ CalibrationDialog::CalibrationDialog(session::TypedInputs current, QWidget* pare
     resize(640, 480);
 }
 
-CalibrationDialog::~CalibrationDialog() {
-    // The worker posts to this dialog: it must be gone before the dialog is.
-    Worker.request_stop();
-    if (Worker.joinable())
-        Worker.join();
-}
-
 void CalibrationDialog::ShowCase(const session::TypedInputs& current) {
     Current = current;
     const bool stale =
@@ -204,20 +197,18 @@ void CalibrationDialog::Solve() {
     Outcome->setText(QCoreApplication::translate("CalibrationDialog", "計算中…"));
     // The worker owns its copy of the request; it reaches the dialog only
     // through queued calls, which run on the dialog's thread.
-    Worker = std::jthread([this, request = Asked](std::stop_token stop) {
+    Job.Start([this, request = Asked](std::stop_token stop) {
         const session::CalibrationProgress progress = [this, &stop](int runs) {
-            QMetaObject::invokeMethod(
-                this, [this, runs] { Progress->setValue(runs); }, Qt::QueuedConnection);
+            Job.Post([this, runs] { Progress->setValue(runs); });
             return !stop.stop_requested();
         };
         auto result = std::make_shared<session::Calibration>(session::Calibrate(request, progress));
-        QMetaObject::invokeMethod(
-            this, [this, result] { Finish(*result); }, Qt::QueuedConnection);
+        Job.Post([this, result] { Finish(*result); });
     });
 }
 
 void CalibrationDialog::Cancel() {
-    Worker.request_stop();
+    Job.Cancel();
     CancelButton->setEnabled(false);
 }
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <functional>
 #include <optional>
-#include <thread>
 
+#include "BackgroundJob.h"
 #include "session/CalibrationForm.h"
 
 class QComboBox;
@@ -31,7 +31,6 @@ class CalibrationDialog final : public QDialog {
     using ApplyHandler = std::function<bool(const session::InputStep&)>;
 
     explicit CalibrationDialog(session::TypedInputs current, QWidget* parent = nullptr);
-    ~CalibrationDialog() override;
 
     void SetApplyHandler(ApplyHandler handler) { OnApply = std::move(handler); }
     // The main window's case as it is now.
@@ -75,7 +74,7 @@ class CalibrationDialog final : public QDialog {
     QPushButton* CancelButton = nullptr;
     QPushButton* ApplyButton = nullptr;
 
-    std::jthread Worker;  // last: stopped and joined before anything it reports to goes
+    BackgroundJob Job{*this};  // last: stopped and joined before anything it reports to goes
 };
 
 }  // namespace tidewell::window

@@ -149,13 +149,6 @@ SweepDialog::SweepDialog(const CaseRecord& base, engine::SweepCombination curren
     Start(threads);
 }
 
-SweepDialog::~SweepDialog() {
-    // The worker posts to this dialog: it must be gone before the dialog is.
-    Worker.request_stop();
-    if (Worker.joinable())
-        Worker.join();
-}
-
 void SweepDialog::Start(unsigned threads) {
     Running = true;
     Progress->setRange(0, static_cast<int>(Sweep.Combinations().size()));
@@ -163,21 +156,19 @@ void SweepDialog::Start(unsigned threads) {
     SaveButton->setEnabled(false);
     // The worker owns its copy of the cases; it reaches the dialog only
     // through queued calls, which run on the dialog's thread.
-    Worker = std::jthread([this, cases = Sweep.Cases(), threads](std::stop_token stop) {
+    Job.Start([this, cases = Sweep.Cases(), threads](std::stop_token stop) {
         const engine::BatchProgress progress = [this, &stop](std::size_t done, std::size_t total) {
-            QMetaObject::invokeMethod(
-                this, [this, done, total] { ShowProgress(done, total); }, Qt::QueuedConnection);
+            Job.Post([this, done, total] { ShowProgress(done, total); });
             return !stop.stop_requested();
         };
         auto outcomes = std::make_shared<std::vector<engine::BatchOutcome>>(
             engine::RunBatch(cases, progress, threads));
-        QMetaObject::invokeMethod(
-            this, [this, outcomes] { Finish(std::move(*outcomes)); }, Qt::QueuedConnection);
+        Job.Post([this, outcomes] { Finish(std::move(*outcomes)); });
     });
 }
 
 void SweepDialog::Cancel() {
-    Worker.request_stop();
+    Job.Cancel();
     CancelButton->setEnabled(false);
 }
 

@@ -3,9 +3,9 @@
 #include <QDialog>
 #include <cstddef>
 #include <functional>
-#include <thread>
 #include <vector>
 
+#include "BackgroundJob.h"
 #include "case/Message.h"
 #include "model/SweepTable.h"
 
@@ -36,7 +36,6 @@ class SweepDialog final : public QDialog {
     // Starts the sweep at once; `threads` 0 uses every core.
     SweepDialog(const CaseRecord& base, engine::SweepCombination current, MessageSink& messages,
                 QWidget* parent = nullptr, unsigned threads = 0);
-    ~SweepDialog() override;
 
     void SetPickHandler(PickHandler handler) { OnPick = std::move(handler); }
     // The main window's lists now stand at `current`: its cell is outlined.
@@ -79,7 +78,7 @@ class SweepDialog final : public QDialog {
     QPushButton* CancelButton = nullptr;
     QPushButton* SaveButton = nullptr;
 
-    std::jthread Worker;  // last: stopped and joined before anything it reports to goes
+    BackgroundJob Job{*this};  // last: stopped and joined before anything it reports to goes
 };
 
 }  // namespace tidewell::window

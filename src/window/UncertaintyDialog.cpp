@@ -227,13 +227,6 @@ UncertaintyDialog::UncertaintyDialog(const CaseFile& theCase, MessageSink& messa
     ShowRun();
 }
 
-UncertaintyDialog::~UncertaintyDialog() {
-    // The worker posts to this dialog: it must be gone before the dialog is.
-    Worker.request_stop();
-    if (Worker.joinable())
-        Worker.join();
-}
-
 void UncertaintyDialog::FollowCase(const CaseFile& now) {
     Current = now;
     StaleNote->setVisible(IsStale());
@@ -259,8 +252,6 @@ session::UncertaintyPlan UncertaintyDialog::Plan() const {
 void UncertaintyDialog::Start() {
     if (Running)
         return;
-    if (Worker.joinable())
-        Worker.join();  // the last run has posted its result already
     const session::UncertaintyPlan plan = Plan();
     RunCase = Current;
     RunSpreads = plan.Spread;
@@ -269,21 +260,19 @@ void UncertaintyDialog::Start() {
     ShowRunning();
     // The worker owns its copy of the case and the plan; it reaches the
     // dialog only through queued calls, which run on the dialog's thread.
-    Worker = std::jthread([this, theCase = RunCase, plan](std::stop_token stop) {
+    Job.Start([this, theCase = RunCase, plan](std::stop_token stop) {
         const engine::BatchProgress progress = [this, &stop](std::size_t done, std::size_t total) {
-            QMetaObject::invokeMethod(
-                this, [this, done, total] { ShowProgress(done, total); }, Qt::QueuedConnection);
+            Job.Post([this, done, total] { ShowProgress(done, total); });
             return !stop.stop_requested();
         };
         auto run =
             std::make_shared<session::UncertaintyRun>(RunUncertainty(theCase, plan, progress));
-        QMetaObject::invokeMethod(
-            this, [this, run] { Finish(run); }, Qt::QueuedConnection);
+        Job.Post([this, run] { Finish(run); });
     });
 }
 
 void UncertaintyDialog::Cancel() {
-    Worker.request_stop();
+    Job.Cancel();
     CancelButton->setEnabled(false);
 }
 

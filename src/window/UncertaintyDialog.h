@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
-#include <thread>
 #include <vector>
 
+#include "BackgroundJob.h"
 #include "case/CaseFile.h"
 #include "case/Message.h"
 #include "model/UncertaintyChart.h"
@@ -38,7 +38,6 @@ class UncertaintyDialog final : public QDialog {
     // `threads` 0 uses every core.
     UncertaintyDialog(const CaseFile& theCase, MessageSink& messages, QWidget* parent = nullptr,
                       unsigned threads = 0);
-    ~UncertaintyDialog() override;
 
     // The main window's case now: the next run uses it, and a result of
     // another case is marked stale.
@@ -101,7 +100,7 @@ class UncertaintyDialog final : public QDialog {
     QChartView* BandView = nullptr;
     QChartView* TornadoView = nullptr;
 
-    std::jthread Worker;  // last: stopped and joined before anything it reports to goes
+    BackgroundJob Job{*this};  // last: stopped and joined before anything it reports to goes
 };
 
 }  // namespace tidewell::window
