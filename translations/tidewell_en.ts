@@ -85,32 +85,32 @@
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../src/window/CalibrationDialog.cpp" line="204"/>
+        <location filename="../src/window/CalibrationDialog.cpp" line="197"/>
         <source>計算中…</source>
         <translation>Calculating…</translation>
     </message>
     <message>
-        <location filename="../src/window/CalibrationDialog.cpp" line="235"/>
+        <location filename="../src/window/CalibrationDialog.cpp" line="226"/>
         <source>逆算を中止しました。</source>
         <translation>The calibration was cancelled.</translation>
     </message>
     <message>
-        <location filename="../src/window/CalibrationDialog.cpp" line="255"/>
+        <location filename="../src/window/CalibrationDialog.cpp" line="246"/>
         <source>%1 = %2（計算 %3 回）</source>
         <translation>%1 = %2 (%3 calculations)</translation>
     </message>
     <message>
-        <location filename="../src/window/CalibrationDialog.cpp" line="260"/>
+        <location filename="../src/window/CalibrationDialog.cpp" line="251"/>
         <source>入力する値：%1</source>
         <translation>Text to enter: %1</translation>
     </message>
     <message>
-        <location filename="../src/window/CalibrationDialog.cpp" line="265"/>
+        <location filename="../src/window/CalibrationDialog.cpp" line="256"/>
         <source>最も近い項目：%1（湾内平均水温 %2 ℃）</source>
         <translation>Nearest entry: %1 (bay mean %2 ℃)</translation>
     </message>
     <message>
-        <location filename="../src/window/CalibrationDialog.cpp" line="268"/>
+        <location filename="../src/window/CalibrationDialog.cpp" line="259"/>
         <source>最も近い項目：%1（計算結果なし）</source>
         <translation>Nearest entry: %1 (no result)</translation>
     </message>
@@ -289,142 +289,142 @@
 <context>
     <name>Guide</name>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="38"/>
+        <location filename="../src/window/GuideText.cpp" line="39"/>
         <source>%1 以上</source>
         <translation>at least %1</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="39"/>
+        <location filename="../src/window/GuideText.cpp" line="40"/>
         <source>%1 より大きい</source>
         <translation>above %1</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="84"/>
+        <location filename="../src/window/GuideText.cpp" line="87"/>
         <source>メインウィンドウ</source>
         <translation>The main window</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="85"/>
+        <location filename="../src/window/GuideText.cpp" line="88"/>
         <source>入力の制限</source>
         <translation>Input limits</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="86"/>
+        <location filename="../src/window/GuideText.cpp" line="89"/>
         <source>計算と長い計算の中止</source>
         <translation>Calculating, and stopping a long calculation</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="87"/>
+        <location filename="../src/window/GuideText.cpp" line="90"/>
         <source>計算の安定性</source>
         <translation>Stability of the calculation</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="88"/>
+        <location filename="../src/window/GuideText.cpp" line="91"/>
         <source>ファイルメニューとケースファイル</source>
         <translation>The File menu and case files</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="89"/>
+        <location filename="../src/window/GuideText.cpp" line="92"/>
         <source>時系列グラフ</source>
         <translation>Time series graph</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="90"/>
+        <location filename="../src/window/GuideText.cpp" line="93"/>
         <source>感度分析</source>
         <translation>Sensitivity analysis</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="91"/>
+        <location filename="../src/window/GuideText.cpp" line="94"/>
         <source>逆算</source>
         <translation>Calibration</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="92"/>
+        <location filename="../src/window/GuideText.cpp" line="95"/>
         <source>不確かさ</source>
         <translation>Uncertainty</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="93"/>
+        <location filename="../src/window/GuideText.cpp" line="96"/>
         <source>報告書</source>
         <translation>Report</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="94"/>
+        <location filename="../src/window/GuideText.cpp" line="97"/>
         <source>ファイルの置き場所</source>
         <translation>Where the files go</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="95"/>
+        <location filename="../src/window/GuideText.cpp" line="98"/>
         <source>コマンドライン</source>
         <translation>Command line</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="130"/>
+        <location filename="../src/window/GuideText.cpp" line="133"/>
         <source>&lt;p&gt;入力した文字は次の場合に受け付けられず、その欄のメッセージ（下の表）が出ます。受け付けられない文字が欄に残っている間は、計算開始を押しても計算せず、同じメッセージを出してその欄に移ります。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;数として読めないとき。数は、前後の空白、符号、桁区切りのコンマ、小数点、指数（E または D）を含められます（例：&lt;tt&gt;1,000&lt;/tt&gt;、&lt;tt&gt;2.5E3&lt;/tt&gt;）。&lt;tt&gt;12abc&lt;/tt&gt;、&lt;tt&gt;1 000&lt;/tt&gt; は数ではありません。&lt;/li&gt;&lt;li&gt;数が下の表の範囲にないとき。範囲は先頭の数（最初のコンマの前まで）で確かめます。&lt;/li&gt;&lt;li&gt;その値から計算される量（湾容積、流入負荷量、指標など）が、一覧のどの倍率でも扱える範囲を超えるとき。&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;p&gt;A text you type is refused in the cases below, and the field&apos;s message (see the table) is shown. While a refused text stays in its field, Calculate runs nothing: it shows the same message again and moves to that field.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;It is not a number. A number may have blanks around it, a sign, commas between groups of digits, a decimal point and an exponent (E or D): &lt;tt&gt;1,000&lt;/tt&gt; and &lt;tt&gt;2.5E3&lt;/tt&gt; are numbers, &lt;tt&gt;12abc&lt;/tt&gt; and &lt;tt&gt;1 000&lt;/tt&gt; are not.&lt;/li&gt;&lt;li&gt;The number is outside the range in the table. The range is checked on the leading number (up to the first comma).&lt;/li&gt;&lt;li&gt;A quantity computed from it (the bay volume, the inflow load, an index, ...) would be too large to handle for some multiplier the lists offer.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="178"/>
+        <location filename="../src/window/GuideText.cpp" line="181"/>
         <source>&lt;p&gt;&lt;b&gt;開く…&lt;/b&gt; (Ctrl+O)、&lt;b&gt;保存&lt;/b&gt; (Ctrl+S)、&lt;b&gt;名前を付けて保存…&lt;/b&gt; (Ctrl+Shift+S)：ケースを &lt;tt&gt;.tidewell&lt;/tt&gt; ファイル（読みやすい JSON：6つの基本条件を入力したとおりの文字で、3つの一覧の選択）に保存し、開きます。タイトルにファイル名が出て、保存後に変更があると &lt;tt&gt;*&lt;/tt&gt; が付きます。変更を失う操作（閉じる、別のケースを開く）の前には保存するかを尋ねます。ファイルのないケースでは、最初の条件と違うときに尋ねます。&lt;/p&gt;&lt;p&gt;&lt;b&gt;最近使ったファイル&lt;/b&gt;：最後の5つのケースファイル。なくなったファイルを選ぶと、そう伝えて一覧から外します。&lt;/p&gt;&lt;p&gt;&lt;b&gt;結果をCSVで保存…&lt;/b&gt;：最後の計算（中止したものを除く）の時系列を CSV に書きます。列は &lt;tt&gt;day,cell1,…,cell5&lt;/tt&gt;（計算開始からの日数と、湾奥からの5つのセルの水温 ℃）です。UTF-8、改行 LF、数値は17桁で、読み戻すと同じ値になります。&lt;/p&gt;&lt;p&gt;&lt;b&gt;終了&lt;/b&gt; (Ctrl+Q)：ウィンドウを閉じます。&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Open…&lt;/b&gt; (Ctrl+O), &lt;b&gt;Save&lt;/b&gt; (Ctrl+S), &lt;b&gt;Save As…&lt;/b&gt; (Ctrl+Shift+S): keep cases in &lt;tt&gt;.tidewell&lt;/tt&gt; files (readable JSON: the six basic conditions exactly as typed, and the three list picks). The title shows the file&apos;s name, with &lt;tt&gt;*&lt;/tt&gt; once the case has changed since it was saved. Before anything that would lose changes (closing, opening another case) the window asks whether to save them; a case without a file is asked about once it differs from the starting conditions.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Recent Files&lt;/b&gt;: the last five case files. Picking one that no longer exists says so and drops it from the list.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Export Results as CSV…&lt;/b&gt;: writes the time series of the last calculation that was not cancelled. The columns are &lt;tt&gt;day,cell1,…,cell5&lt;/tt&gt;: the days since the start and the five cells&apos; temperatures (℃) from the head of the bay. UTF-8, LF line ends, numbers with 17 significant digits, so they read back to the same values.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Exit&lt;/b&gt; (Ctrl+Q): closes the window.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="195"/>
+        <location filename="../src/window/GuideText.cpp" line="198"/>
         <source>&lt;p&gt;表示 → 時系列グラフ (Ctrl+G)：最後の計算の5つのセルの水温の経過、外海と流入水の水温、各セルの落ち着く先（破線）。計算のたびに描き直されます。&lt;/p&gt;&lt;ul&gt;&lt;li&gt;マウスで四角を描くと拡大、右クリックで縮小します。縮小は計算期間の全体で止まります。&lt;/li&gt;&lt;li&gt;ダブルクリック、Home キー、または&lt;b&gt;全体表示&lt;/b&gt;ボタンで、計算期間の全体の表示に戻ります。&lt;/li&gt;&lt;li&gt;目盛りは 1、2、5 × 10ⁿ の切りのよい値に付きます。&lt;/li&gt;&lt;li&gt;グラフの上のマウスの位置の値が下に表示されます。&lt;/li&gt;&lt;li&gt;&lt;b&gt;画像を保存…&lt;/b&gt;：PNG で、または名前が &lt;tt&gt;.svg&lt;/tt&gt; で終わると SVG で保存します。グラフに見えている範囲だけを、計算の条件の題を付けて描きます。&lt;/li&gt;&lt;li&gt;Esc または Ctrl+W で閉じます。&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;p&gt;View → Time Series Graph (Ctrl+G): the last calculation&apos;s five cells over the days, the sea and inflow temperatures, and where each cell settles (dashed). It is redrawn after every calculation.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Drag a rectangle to zoom in; right-click to zoom out. Zooming out stops at the whole run.&lt;/li&gt;&lt;li&gt;Double-click, press Home or use the &lt;b&gt;Whole run&lt;/b&gt; button to see the whole run again.&lt;/li&gt;&lt;li&gt;The axes tick at round values (1, 2 or 5 × 10ⁿ).&lt;/li&gt;&lt;li&gt;The value under the mouse is shown below the graph.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Save image…&lt;/b&gt;: saves PNG, or SVG for a name ending in &lt;tt&gt;.svg&lt;/tt&gt;. Only what the plot shows is drawn, under a title with the run&apos;s conditions.&lt;/li&gt;&lt;li&gt;Escape or Ctrl+W closes the chart.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="211"/>
+        <location filename="../src/window/GuideText.cpp" line="214"/>
         <source>&lt;p&gt;表示 → 感度分析… (Ctrl+T)：今の基本条件で、3つの一覧の倍率のすべての組み合わせ（7 × 8 × 8 = 448通り）を、すべての CPU コアで計算します。&lt;b&gt;固定する条件&lt;/b&gt;で一つの一覧とその倍率を選ぶと、残りの二つの倍率ごとの湾内平均水温 (℃) が、倍率の小さい順に並んだ表になります。今の組み合わせは枠で囲まれます。&lt;b&gt;色分け&lt;/b&gt;で、凡例と同じ 2 ℃ごとの色か、表の最低（白）から最高（赤）までに広げた色かを選べます。不安定な組み合わせや計算できない組み合わせはそう表示されます。&lt;/p&gt;&lt;p&gt;表のセルをダブルクリックすると、その組み合わせの倍率がメインウィンドウの一覧で選ばれます（計算中を除く）。&lt;b&gt;中止&lt;/b&gt;で計算を止め、&lt;b&gt;CSVで保存…&lt;/b&gt;で448行すべてを保存します。Esc または Ctrl+W で閉じます。&lt;/p&gt;</source>
         <translation>&lt;p&gt;View → Sensitivity Analysis… (Ctrl+T): calculates every combination of the three lists&apos; multipliers (7 × 8 × 8 = 448) for the current basic conditions, on every CPU core. Choose under &lt;b&gt;Condition held&lt;/b&gt; one list and its multiplier to see the bay mean temperature (℃) for each pair of the other two, in a table whose rows and columns ascend with the multiplier. The current combination is outlined. Under &lt;b&gt;Colours&lt;/b&gt;, choose the legend&apos;s 2 ℃ steps or colours spread from the table&apos;s minimum (white) to its maximum (red). Unstable combinations and those that cannot be calculated are marked as such.&lt;/p&gt;&lt;p&gt;Double-click a cell to pick that combination&apos;s multipliers in the main window&apos;s lists (not during a calculation). &lt;b&gt;Cancel&lt;/b&gt; stops the runs; &lt;b&gt;Save as CSV…&lt;/b&gt; saves all 448 rows. Escape or Ctrl+W closes the window.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="239"/>
+        <location filename="../src/window/GuideText.cpp" line="242"/>
         <source>&lt;p&gt;表示 → 不確かさ…：基本条件ごとに分布（一様・正規・三角）と幅 (%) を選び、サンプル数と乱数の種を決めて&lt;b&gt;実行&lt;/b&gt;すると、ばらつかせた多数のケースを裏で計算します（&lt;b&gt;中止&lt;/b&gt;で止められます）。湾内平均水温の分布、セルごとの P5–P95、一つずつ端に置いたときの平均水温が図になり、結果あり・不安定・計算不可・入力拒否のサンプル数が示されます。&lt;/p&gt;&lt;p&gt;同じ種からは、どのコンピューターでも同じサンプルになります。&lt;b&gt;CSVで保存…&lt;/b&gt;でサンプルを、&lt;b&gt;画像を保存…&lt;/b&gt;で図を保存します。ケースが変わると、前の結果は古いものとして示されます。&lt;/p&gt;</source>
         <translation>&lt;p&gt;View → Uncertainty…: choose a distribution (uniform, normal or triangular) and a width (%) for each basic condition, the number of samples and the seed, and press &lt;b&gt;Run&lt;/b&gt;: many varied cases are calculated in the background (&lt;b&gt;Cancel&lt;/b&gt; stops them). Charts show the distribution of the bay mean temperature, P5–P95 for each cell and the bay mean with one input at each end, with how many samples gave a result, were unstable, could not be calculated or had a value refused.&lt;/p&gt;&lt;p&gt;The same seed gives the same samples on every computer. &lt;b&gt;Save as CSV…&lt;/b&gt; saves the samples, &lt;b&gt;Save image…&lt;/b&gt; the charts. Once the case changes, the earlier result is marked as stale.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="252"/>
+        <location filename="../src/window/GuideText.cpp" line="255"/>
         <source>&lt;p&gt;計算のたびに、条件、指標、結果の26行の報告書が次のファイルに書かれます（コードページ932 (Shift_JIS)、改行 CR LF）：&lt;br&gt;&lt;tt&gt;%1&lt;/tt&gt;&lt;/p&gt;&lt;p&gt;表示 → 報告書 (Ctrl+R) は、このファイルを等幅の文字で表示します（書き換えはできません）。&lt;b&gt;コピー&lt;/b&gt;で本文をクリップボードに写します。開いている間は計算のたびに読み直します。まだ計算していないときや読めないときは、そう表示します。&lt;/p&gt;</source>
         <translation>&lt;p&gt;Every calculation writes a 26-line report of the conditions, the indices and the result to this file (code page 932 (Shift_JIS), CR LF line ends):&lt;br&gt;&lt;tt&gt;%1&lt;/tt&gt;&lt;/p&gt;&lt;p&gt;View → Report (Ctrl+R) shows this file in a fixed-pitch font; it cannot be edited. &lt;b&gt;Copy&lt;/b&gt; puts its text on the clipboard. While open, it reads the file again after every calculation. Before the first calculation, or when the file cannot be read, it says so.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="143"/>
+        <location filename="../src/window/GuideText.cpp" line="146"/>
         <source>&lt;p&gt;計算の前にも、湾口部の流速が大きすぎると「流量等の入力制限」の注意が出ます（計算は続きます）。時間ステップが0分になる、ステップ数が多すぎるなど、計算できない条件のときは理由と直し方を示して計算しません。&lt;/p&gt;</source>
         <translation>&lt;p&gt;When a calculation starts, a mouth velocity that is too high brings the &quot;Inflow limit&quot; warning (the calculation goes on). Conditions that cannot be calculated, such as a time step of 0 minutes or far too many steps, are not run: a message says why and what to change.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="67"/>
+        <location filename="../src/window/GuideText.cpp" line="70"/>
         <source>ケースファイルやコマンドラインで一覧にない値</source>
         <translation>a value not in the list, in a case file or on the command line</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="107"/>
+        <location filename="../src/window/GuideText.cpp" line="110"/>
         <source>&lt;p&gt;閉鎖性海域（湾）の平均水温を、湾を湾奥から湾口まで5つの箱（セル）に分け、外海を加えた簡易計算モデルで求めます。&lt;/p&gt;&lt;p&gt;&lt;b&gt;基本条件&lt;/b&gt;：白い欄に湾面積 (km2)、平均水深 (m)、湾口部長さ (km)、外海水水温 (℃)、流入水水温 (℃)、流入水流量 (m3/秒) を入力します。黄色の欄は計算された値です：湾容積 (km3)、湾口部水深 (m、平均水深と同じ)、湾口部断面積 (km2)、流入負荷量 (℃・m3/秒)。&lt;/p&gt;&lt;p&gt;&lt;b&gt;基本条件の変更&lt;/b&gt;：湾口部断面積・流入水水温・流入水流量に掛ける倍率を一覧から選びます。一覧に見えている値が選ばれた値です。&lt;/p&gt;&lt;p&gt;&lt;b&gt;水質指標&lt;/b&gt;（入力のたびに更新）：滞留時間 (日) は湾容積÷流入水流量、閉鎖度は湾面積の平方根÷湾口部長さ（大きいほど閉じた湾）、流入負荷量÷湾容積 (℃/m3/日) は湾の水 1 m3 に 1 日で流入水が運び込む熱です。&lt;/p&gt;&lt;p&gt;&lt;b&gt;計算開始&lt;/b&gt;で湾内平均水温 (℃) を求め、図の5つの箱を各セルの最終水温の色で塗ります。箱にマウスを置くとそのセルの水温が、結果欄に置くと5つのセルの水温と落ち着く先（定常値）が表示されます。計算後に入力を変えると、結果は灰色になり再計算を促します。最初の計算の前に結果欄に見える値は初期水温で、計算結果ではないので、同じく灰色です。&lt;b&gt;デフォルトに戻す&lt;/b&gt;で最初の条件に戻ります（入力が最初の条件と違うときは、破棄してよいか確かめます）。&lt;b&gt;終了&lt;/b&gt;で閉じます。&lt;/p&gt;</source>
         <translation>&lt;p&gt;Tidewell estimates the mean water temperature of an enclosed bay with a simple box model: the bay is divided into five well-mixed boxes (cells) from its head to its mouth, plus the outer sea.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Basic conditions&lt;/b&gt;: type the bay area (km2), mean depth (m), mouth length (km), sea temperature (℃), inflow temperature (℃) and inflow rate (m3/s) into the white fields. The yellow fields are calculated: bay volume (km3), mouth depth (m, the same as the mean depth), mouth section (km2) and inflow load (℃·m3/s).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Changing the basic conditions&lt;/b&gt;: pick the multipliers for the mouth section, the inflow temperature and the inflow rate from the lists. The entry a list shows is the one picked.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Indices&lt;/b&gt; (updated at every keystroke): the residence time (days) is the bay volume ÷ the inflow rate; the enclosure is the square root of the bay area ÷ the mouth length (the larger, the more closed the bay); the inflow load ÷ bay volume (℃/day) is the heat the inflow brings into each m3 of the bay in a day.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Calculate&lt;/b&gt; finds the bay mean temperature (℃) and paints the five boxes of the picture in the colours of their cells&apos; final temperatures. Hover over a box to see its cell&apos;s temperature, or over the result field to see all five cells and where each settles (its steady state). When an input changes after a calculation, the result turns grey until you calculate again. Before the first calculation the result field shows the start temperature, which is no result, so it is grey too. &lt;b&gt;Restore defaults&lt;/b&gt; goes back to the starting conditions (asking first when the inputs differ from them); &lt;b&gt;Quit&lt;/b&gt; closes the window.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="151"/>
+        <location filename="../src/window/GuideText.cpp" line="154"/>
         <source>&lt;p&gt;計算は裏で進み、その間もウィンドウは動きます。ただし結果が出るまでは、条件を変える操作（入力、一覧の選択、ケースを開く、デフォルトに戻す）はできません。&lt;/p&gt;&lt;p&gt;見込みの計算時間が約10秒を超えるときは、先に「計算時間の確認」で実行するかを尋ねます（既定はいいえ）。実行すると進み具合の窓が、ステップ数、割合、残り時間を示します。&lt;b&gt;中止&lt;/b&gt;を押すと計算を止め、結果と報告書は前のままです。計算中にウィンドウを閉じようとすると、計算を中止して閉じるかを尋ねます。&lt;/p&gt;&lt;p&gt;見込み時間は、起動時に測ったこのコンピューターの1ステップの時間（または1秒以上かかった最後の計算の速さ）×その計算のステップ数です。&lt;/p&gt;</source>
         <translation>&lt;p&gt;A calculation runs in the background and the window stays responsive, but until its result is shown nothing that would change the case can be done (typing, picking from a list, opening a case, restoring the defaults).&lt;/p&gt;&lt;p&gt;When a calculation is expected to take more than about ten seconds, &quot;Calculation time&quot; asks first whether to run it (the default is No). While it runs, a progress window shows the steps, the share done and the time left; &lt;b&gt;Cancel&lt;/b&gt; stops it, leaving the result and the report as they were. Closing the window during a calculation asks whether to stop it and close.&lt;/p&gt;&lt;p&gt;The expected time is this computer&apos;s time per step (measured at start-up, or the pace of the latest calculation that took a second or more) times the calculation&apos;s number of steps.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="165"/>
+        <location filename="../src/window/GuideText.cpp" line="168"/>
         <source>&lt;p&gt;計算は時間ステップごとに進む陽解法です。ステップがセル間の違いを増幅するとき（増幅率が1を超えるとき）、その増幅が計算期間のうちに、小数2桁で示す結果まで届きうるなら、計算は&lt;b&gt;不安定&lt;/b&gt;と判定されます。0 ℃の下限がそのような計算のセルを持ち上げたとき、セルの値が有限でなくなったときも同じです。このとき結果欄は「計算不安定」となり、湾口部長さを短くするか、流入水流量または湾面積を大きくするよう伝えます。報告書は書かれず、前のものが残ります。&lt;/p&gt;&lt;p&gt;増幅しないステップの計算は必ず結果を出します。外海と流入水が同じ水温の湾は変わらないので、不安定にはなりません。&lt;/p&gt;</source>
         <translation>&lt;p&gt;The calculation is explicit: it advances by time steps. It is judged &lt;b&gt;unstable&lt;/b&gt; when a step amplifies some difference between the cells (its amplification factor is above 1) and that growth could reach the result shown to two decimals within the calculated span; also when the 0 ℃ floor lifts a cell of such a calculation, or when a cell stops being a finite number. The result field then shows &quot;Unstable&quot;, and a message suggests shortening the mouth or raising the inflow rate or the bay area. No report is written; the previous one stays.&lt;/p&gt;&lt;p&gt;A calculation whose step does not amplify always gives its result, and a bay whose sea and inflow have the same temperature never changes, so it is never unstable.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="226"/>
+        <location filename="../src/window/GuideText.cpp" line="229"/>
         <source>&lt;p&gt;表示 → 逆算… (Ctrl+K)：一つの入力（基本条件、または一覧の倍率）を、湾内平均水温の目標値、または観測された一部のセルの水温に合うように求めます。&lt;b&gt;求める入力&lt;/b&gt;を選び、目標の平均水温か観測水温（空欄は未観測）を入れて&lt;b&gt;計算&lt;/b&gt;を押します。計算は裏で進み、&lt;b&gt;中止&lt;/b&gt;で止められます。&lt;/p&gt;&lt;p&gt;答えとして、値、入力する文字（基本条件）または最も近い一覧の値とその平均水温（倍率）、セルごとの観測値と計算値、誤差、バイアス、RMS が出ます。&lt;b&gt;適用&lt;/b&gt;で、その文字を入力するか一覧の値を選びます。答えのないときは理由を示します。&lt;/p&gt;</source>
         <translation>&lt;p&gt;View → Calibration… (Ctrl+K): finds the value of one input (a basic condition or a list&apos;s multiplier) that matches a target bay mean temperature, or the temperatures observed in some of the cells. Choose the &lt;b&gt;Input to solve for&lt;/b&gt;, enter the target mean or the observed temperatures (blank: not measured) and press &lt;b&gt;Calculate&lt;/b&gt;. The search runs in the background; &lt;b&gt;Cancel&lt;/b&gt; stops it.&lt;/p&gt;&lt;p&gt;The answer gives the value, the text to type (a basic condition) or the nearest list entry with its bay mean (a multiplier), and the observed against the computed temperature of each cell with the error, bias and RMS. &lt;b&gt;Apply&lt;/b&gt; types the text or picks the entry. When there is no answer, the window says why.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="264"/>
+        <location filename="../src/window/GuideText.cpp" line="267"/>
         <source>&lt;ul&gt;&lt;li&gt;報告書：プログラムを起動したフォルダーの &lt;tt&gt;%1&lt;/tt&gt;。計算のたびに上書きされます。&lt;/li&gt;&lt;li&gt;ケースファイル、CSV ファイル、画像：保存するときに選んだ場所。保存の窓は、開いているケースファイルと同じフォルダーに、ケースの名前から作った名前（&lt;tt&gt;bay.tidewell&lt;/tt&gt; なら &lt;tt&gt;bay-series.csv&lt;/tt&gt;、&lt;tt&gt;bay-sweep.csv&lt;/tt&gt;、&lt;tt&gt;bay.png&lt;/tt&gt; など）を提案します。&lt;/li&gt;&lt;li&gt;設定（最近使ったファイル）：&lt;tt&gt;%2&lt;/tt&gt;&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;ul&gt;&lt;li&gt;Report: &lt;tt&gt;%1&lt;/tt&gt;, in the folder the program was started from; every calculation replaces it.&lt;/li&gt;&lt;li&gt;Case files, CSV files and images: wherever you save them. A save dialog proposes the folder of the open case file and a name made from the case&apos;s (for &lt;tt&gt;bay.tidewell&lt;/tt&gt;: &lt;tt&gt;bay-series.csv&lt;/tt&gt;, &lt;tt&gt;bay-sweep.csv&lt;/tt&gt;, &lt;tt&gt;bay.png&lt;/tt&gt;, ...).&lt;/li&gt;&lt;li&gt;Settings (the recent files): &lt;tt&gt;%2&lt;/tt&gt;&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="277"/>
+        <location filename="../src/window/GuideText.cpp" line="280"/>
         <source>&lt;p&gt;&lt;tt&gt;tidewell-cli&lt;/tt&gt; は、同じ操作をウィンドウと同じモデルで行い、同じ報告書を書きます。入力は欄に入力する文字のとおり、倍率は一覧の値で指定します。例：&lt;/p&gt;&lt;pre&gt;tidewell-cli                                   # 最初の条件
 tidewell-cli --bay-area 500 --inflow-factor 2.0
 tidewell-cli --case bay.tidewell --json --report /tmp/r.txt
@@ -437,37 +437,37 @@ tidewell-cli --case bay.tidewell --series bay-series.csv
 tidewell-cli --solve-for inflow-factor --target 17.5&lt;/pre&gt;&lt;p&gt;The exit status is 0 when the calculation is done, 2 when an input is refused or the command line is wrong, 3 when there is no result (unstable, or it cannot be calculated) and 4 when the report could not be written. &lt;tt&gt;tidewell-cli --help&lt;/tt&gt; lists every option. The window&apos;s language is chosen with &lt;tt&gt;tidewell --lang ja&lt;/tt&gt; or &lt;tt&gt;--lang en&lt;/tt&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="299"/>
+        <location filename="../src/window/GuideText.cpp" line="302"/>
         <source>オプション</source>
         <translation>Option</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="299"/>
+        <location filename="../src/window/GuideText.cpp" line="302"/>
         <source>入力</source>
         <translation>Input</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="300"/>
+        <location filename="../src/window/GuideText.cpp" line="303"/>
         <source>単位</source>
         <translation>Unit</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="300"/>
+        <location filename="../src/window/GuideText.cpp" line="303"/>
         <source>受け付ける値</source>
         <translation>Accepted values</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="301"/>
+        <location filename="../src/window/GuideText.cpp" line="304"/>
         <source>最初の値</source>
         <translation>Default</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="302"/>
+        <location filename="../src/window/GuideText.cpp" line="305"/>
         <source>受け付けないときのメッセージ</source>
         <translation>Message when refused</translation>
     </message>
     <message>
-        <location filename="../src/window/GuideText.cpp" line="313"/>
+        <location filename="../src/window/GuideText.cpp" line="316"/>
         <source>&lt;h2&gt;Tidewell の使い方&lt;/h2&gt;</source>
         <translation>&lt;h2&gt;Using Tidewell&lt;/h2&gt;</translation>
     </message>
@@ -511,11 +511,6 @@ tidewell-cli --solve-for inflow-factor --target 17.5&lt;/pre&gt;&lt;p&gt;The exi
         <location filename="../src/window/MainWindowMenus.cpp" line="123"/>
         <source>結果をCSVで保存</source>
         <translation>Export Results as CSV</translation>
-    </message>
-    <message>
-        <location filename="../src/window/MainWindowMenus.cpp" line="125"/>
-        <source>CSV ファイル (*.csv)</source>
-        <translation>CSV file (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -1563,281 +1558,274 @@ Press Calculate: the calculation writes its results to this file.</translation>
     </message>
 </context>
 <context>
+    <name>SaveDialog</name>
+    <message>
+        <location filename="../src/window/ProposedName.cpp" line="26"/>
+        <source>PNG 画像 (*.png);;SVG 画像 (*.svg)</source>
+        <translation>PNG image (*.png);;SVG image (*.svg)</translation>
+    </message>
+    <message>
+        <location filename="../src/window/ProposedName.cpp" line="27"/>
+        <source>CSV ファイル (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>SeriesChartWindow</name>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="84"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="83"/>
         <source>時系列グラフ - Tidewell</source>
         <translation>Time series - Tidewell</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="104"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="103"/>
         <source>全体表示</source>
         <translation>Whole run</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="106"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="105"/>
         <source>計算期間の全体を表示します (Home、グラフをダブルクリック)</source>
         <translation>Shows the whole run again (Home, or double-click the chart)</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="109"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="108"/>
         <source>画像を保存…</source>
         <translation>Save image…</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="111"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="110"/>
         <source>グラフをPNGまたはSVGで保存します (Ctrl+S)</source>
         <translation>Saves the chart as PNG or SVG (Ctrl+S)</translation>
     </message>
     <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="203"/>
+        <location filename="../src/window/SeriesChartWindow.cpp" line="202"/>
         <source>画像を保存</source>
         <translation>Save image</translation>
-    </message>
-    <message>
-        <location filename="../src/window/SeriesChartWindow.cpp" line="205"/>
-        <source>PNG 画像 (*.png);;SVG 画像 (*.svg)</source>
-        <translation>PNG image (*.png);;SVG image (*.svg)</translation>
     </message>
 </context>
 <context>
     <name>SweepDialog</name>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="77"/>
+        <location filename="../src/window/SweepDialog.cpp" line="76"/>
         <source>感度分析</source>
         <translation>Sensitivity</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="89"/>
+        <location filename="../src/window/SweepDialog.cpp" line="88"/>
         <source>凡例と同じ（2 ℃ごと）</source>
         <translation>As the legend (2 ℃ steps)</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="91"/>
+        <location filename="../src/window/SweepDialog.cpp" line="90"/>
         <source>表の最低～最高</source>
         <translation>Table minimum to maximum</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="109"/>
+        <location filename="../src/window/SweepDialog.cpp" line="108"/>
         <source>中止</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="111"/>
+        <location filename="../src/window/SweepDialog.cpp" line="110"/>
         <source>CSVで保存…</source>
         <translation>Save as CSV…</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="113"/>
+        <location filename="../src/window/SweepDialog.cpp" line="112"/>
         <source>閉じる</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="117"/>
+        <location filename="../src/window/SweepDialog.cpp" line="116"/>
         <source>固定する条件</source>
         <translation>Condition held</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="119"/>
+        <location filename="../src/window/SweepDialog.cpp" line="118"/>
         <source>倍率</source>
         <translation>Multiplier</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="122"/>
+        <location filename="../src/window/SweepDialog.cpp" line="121"/>
         <source>色分け</source>
         <translation>Colours</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="225"/>
+        <location filename="../src/window/SweepDialog.cpp" line="215"/>
         <source>湾内平均水温(℃)&#x3000;縦：%1の倍率&#x3000;横：%2の倍率&#x3000;（%3 ×%4）</source>
         <translation>Bay mean temp. (℃)   Rows: %1 multiplier   Columns: %2 multiplier   (%3 ×%4)</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="242"/>
+        <location filename="../src/window/SweepDialog.cpp" line="232"/>
         <source>白 %1 ℃ ～ 赤 %2 ℃</source>
         <translation>white %1 ℃ to red %2 ℃</translation>
     </message>
     <message>
-        <location filename="../src/window/SweepDialog.cpp" line="276"/>
+        <location filename="../src/window/SweepDialog.cpp" line="265"/>
         <source>CSVで保存</source>
         <translation>Save as CSV</translation>
-    </message>
-    <message>
-        <location filename="../src/window/SweepDialog.cpp" line="278"/>
-        <source>CSV ファイル (*.csv)</source>
-        <translation>CSV file (*.csv)</translation>
     </message>
 </context>
 <context>
     <name>UncertaintyDialog</name>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="42"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="41"/>
         <source>一様</source>
         <translation>Uniform</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="44"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="43"/>
         <source>正規</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="46"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="45"/>
         <source>三角</source>
         <translation>Triangular</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="50"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="49"/>
         <source>なし</source>
         <translation>None</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="117"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="116"/>
         <source>不確かさ</source>
         <translation>Uncertainty</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="122"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="121"/>
         <source>条件</source>
         <translation>Condition</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="124"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="123"/>
         <source>分布</source>
         <translation>Distribution</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="126"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="125"/>
         <source>幅 (%)</source>
         <translation>Width (%)</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="141"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="140"/>
         <source>一様・三角は±の幅、正規は標準偏差</source>
         <translation>Uniform and triangular: ± half width; normal: standard deviation</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="158"/>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="373"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="157"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="361"/>
         <source>サンプル数</source>
         <translation>Samples</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="161"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="160"/>
         <source>乱数の種</source>
         <translation>Seed</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="166"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="165"/>
         <source>実行</source>
         <translation>Run</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="168"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="167"/>
         <source>中止</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="171"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="170"/>
         <source>CSVで保存…</source>
         <translation>Save as CSV…</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="174"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="173"/>
         <source>画像を保存…</source>
         <translation>Save image…</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="177"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="176"/>
         <source>グラフをPNGまたはSVGで保存します</source>
         <translation>Saves the charts as PNG or SVG</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="179"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="178"/>
         <source>閉じる</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="343"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="331"/>
         <source>（中止）</source>
         <translation> (cancelled)</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="347"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="335"/>
         <source>分布を選んで実行してください。</source>
         <translation>Choose the distributions and press Run.</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="356"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="344"/>
         <source>湾内平均水温の分布</source>
         <translation>Distribution of the bay mean temperature</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="372"/>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="487"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="360"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="475"/>
         <source>湾内平均水温 (℃)</source>
         <translation>Bay mean temperature (℃)</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="389"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="377"/>
         <source>サンプル</source>
         <translation>Samples</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="398"/>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="449"/>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="513"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="386"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="437"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="501"/>
         <source>単独計算</source>
         <translation>Single run</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="418"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="406"/>
         <source>区画ごとの P5–P95</source>
         <translation>P5–P95 by cell</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="436"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="424"/>
         <source>区画</source>
         <translation>Cell</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="441"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="429"/>
         <source>水温 (℃)</source>
         <translation>Water temperature (℃)</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="472"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="460"/>
         <source>一つずつ端に置いたときの湾内平均水温</source>
         <translation>Bay mean with one input at each end</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="503"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="491"/>
         <source>下端</source>
         <translation>Low end</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="507"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="495"/>
         <source>上端</source>
         <translation>High end</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="541"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="529"/>
         <source>CSVで保存</source>
         <translation>Save as CSV</translation>
     </message>
     <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="543"/>
-        <source>CSV ファイル (*.csv)</source>
-        <translation>CSV file (*.csv)</translation>
-    </message>
-    <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="550"/>
+        <location filename="../src/window/UncertaintyDialog.cpp" line="537"/>
         <source>画像を保存</source>
         <translation>Save image</translation>
-    </message>
-    <message>
-        <location filename="../src/window/UncertaintyDialog.cpp" line="552"/>
-        <source>PNG 画像 (*.png);;SVG 画像 (*.svg)</source>
-        <translation>PNG image (*.png);;SVG image (*.svg)</translation>
     </message>
 </context>
 </TS>

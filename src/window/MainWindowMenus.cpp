@@ -119,10 +119,9 @@ bool MainWindow::ExportSeriesCsv(const QString& path) {
 }
 
 void MainWindow::AskAndExportCsv() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QCoreApplication::translate("MainWindow", "結果をCSVで保存"),
-        ProposedSavePath(*this, session::SavedOutput::SeriesCsv),
-        QCoreApplication::translate("MainWindow", "CSV ファイル (*.csv)"));
+    const QString path =
+        AskSavePath(*this, QCoreApplication::translate("MainWindow", "結果をCSVで保存"),
+                    session::SavedOutput::SeriesCsv);
     if (!path.isEmpty())
         ExportSeriesCsv(ToQString(session::WithDefaultExtension(path.toStdString(), ".csv")));
 }

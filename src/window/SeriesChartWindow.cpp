@@ -4,7 +4,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegend>
@@ -199,10 +198,9 @@ bool SeriesChartWindow::SaveImage(const QString& path) {
 }
 
 void SeriesChartWindow::AskAndSave() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QCoreApplication::translate("SeriesChartWindow", "画像を保存"),
-        ProposedSavePath(*this, session::SavedOutput::SeriesImage),
-        QCoreApplication::translate("SeriesChartWindow", "PNG 画像 (*.png);;SVG 画像 (*.svg)"));
+    const QString path =
+        AskSavePath(*this, QCoreApplication::translate("SeriesChartWindow", "画像を保存"),
+                    session::SavedOutput::SeriesImage);
     if (!path.isEmpty())
         SaveImage(path);
 }

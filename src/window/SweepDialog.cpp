@@ -3,7 +3,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -263,10 +262,8 @@ bool SweepDialog::SaveCsv(const QString& path) {
 }
 
 void SweepDialog::AskAndSaveCsv() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QCoreApplication::translate("SweepDialog", "CSVで保存"),
-        ProposedSavePath(*this, session::SavedOutput::SweepCsv),
-        QCoreApplication::translate("SweepDialog", "CSV ファイル (*.csv)"));
+    const QString path = AskSavePath(*this, QCoreApplication::translate("SweepDialog", "CSVで保存"),
+                                     session::SavedOutput::SweepCsv);
     if (!path.isEmpty())
         SaveCsv(path);
 }

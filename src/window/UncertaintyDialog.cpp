@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -526,19 +525,17 @@ bool UncertaintyDialog::SaveImage(const QString& path) {
 }
 
 void UncertaintyDialog::AskAndSaveCsv() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QCoreApplication::translate("UncertaintyDialog", "CSVで保存"),
-        ProposedSavePath(*this, session::SavedOutput::SamplesCsv),
-        QCoreApplication::translate("UncertaintyDialog", "CSV ファイル (*.csv)"));
+    const QString path =
+        AskSavePath(*this, QCoreApplication::translate("UncertaintyDialog", "CSVで保存"),
+                    session::SavedOutput::SamplesCsv);
     if (!path.isEmpty())
         SaveCsv(path);
 }
 
 void UncertaintyDialog::AskAndSaveImage() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QCoreApplication::translate("UncertaintyDialog", "画像を保存"),
-        ProposedSavePath(*this, session::SavedOutput::UncertaintyImage),
-        QCoreApplication::translate("UncertaintyDialog", "PNG 画像 (*.png);;SVG 画像 (*.svg)"));
+    const QString path =
+        AskSavePath(*this, QCoreApplication::translate("UncertaintyDialog", "画像を保存"),
+                    session::SavedOutput::UncertaintyImage);
     if (!path.isEmpty())
         SaveImage(path);
 }
