@@ -51,7 +51,7 @@ MainWindow::MainWindow(MessageSink& messages, std::string reportPath, QWidget* p
 
     PresenterModel->SetWindowFontName(font().family().toStdString());
     PresenterModel->FormLoad();
-    OpenFile.Remember({}, session::CaseOfModel(*PresenterModel));  // untitled: the default case
+    OpenFile.Remember({}, session::DefaultCaseFile());  // untitled: the default case
     Form = BuildMainForm(*this, *PresenterModel);
     Menus = BuildMenuBar(*this, ReportFile, Menu());
     Recent = std::make_unique<window::RecentFiles>(
